@@ -1,0 +1,143 @@
+#include "calendar/date_time.h"
+
+#include <cmath>
+#include <cstring>
+#include <ctime>
+
+namespace marilo {
+
+int32_t DaysPerMonth[13] = {31, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+namespace {
+
+// Weekday names in 3-byte slots, month names in 10-byte slots, as the
+// program has always laid them out.
+const char kWeekdayNames[7][3] = {"日", "月", "火", "水", "木", "金", "土"};
+const char kMonthNames[13][10] = {"",     "January", "February", "March",     "April",
+                                  "May",  "June",    "July",     "August",    "September",
+                                  "October", "November", "December"};
+
+void setFebruary(int32_t table[13], int year) { table[2] = isLeapYearOf(year) ? 29 : 28; }
+
+}  // namespace
+
+bool isLeapYearOf(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+double dayNumberOf(int year, int month, int day) {
+    if (month <= 2) {
+        year -= 1;
+        month += 12;
+    }
+    const int a = year / 100;
+    const int b = static_cast<int>(2 - a + std::trunc(a * 0.25));
+    return std::trunc(365.25 * year) + std::trunc(30.6001 * (month + 1)) + b + day - 730550.5;
+}
+
+int dayOfYear(int month, int day, const int32_t table[13]) {
+    int n = day - 1;
+    for (int m = 1; m < month && m <= 12; ++m) n += table[m];
+    return n;
+}
+
+int normalizeDate(int32_t table[13], int32_t& year, int32_t& month, int32_t& day, double offset) {
+    if (offset < -20 || offset > 20) return 1;
+    while (month > 12) {
+        month -= 12;
+        year += 1;
+    }
+    while (month < 1) {
+        month += 12;
+        year -= 1;
+    }
+    setFebruary(table, year);
+    day += static_cast<int32_t>(offset);
+    for (;;) {
+        if (day > table[month]) {
+            day -= table[month];
+            month += 1;
+            if (month > 12) {
+                month -= 12;
+                year += 1;
+                setFebruary(table, year);  // long walks keep the calendar right
+            }
+        } else if (day >= 1) {
+            return 0;
+        } else {
+            month -= 1;
+            day += table[month];  // entry 0 stands for December
+            if (month == 0) {
+                month = 12;
+                year -= 1;
+                setFebruary(table, year);
+            }
+        }
+    }
+}
+
+DateTime::DateTime() { setNow(); }
+
+DateTime::DateTime(int y, int mo, int d, int h, int mi) : year(y), month(mo), day(d), hour(h), minute(mi) {
+    normalizeTime();
+    normalize(0);
+}
+
+void DateTime::setNow() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* t = std::localtime(&now);
+    year = t->tm_year + 1900;
+    month = t->tm_mon + 1;
+    day = t->tm_mday;
+    hour = t->tm_hour;
+    minute = t->tm_min;
+    normalize(0);
+}
+
+void DateTime::setDate(int y, int mo, int d) {
+    year = y;
+    month = mo;
+    day = d;
+    normalize(0);
+}
+
+void DateTime::normalizeTime() {
+    if (minute >= 60) {
+        hour += minute / 60;
+        minute %= 60;
+    }
+    if (hour > 24) {
+        day += hour / 24;
+        hour %= 24;
+    }
+}
+
+void DateTime::normalize(int offset) {
+    setFebruary(DaysPerMonth, year);
+    normalizeDate(DaysPerMonth, year, month, day, offset);
+    dayNumber = dayNumberOf(year, month, day);
+    const double x = dayNumber + 6.5;
+    weekday = static_cast<int32_t>(x - 7 * std::floor(x * 0.14285714285714285));
+    std::memset(weekdayName, 0, sizeof weekdayName);
+    std::memcpy(weekdayName, kWeekdayNames[weekday], sizeof kWeekdayNames[0]);
+    std::memset(monthName, 0, sizeof monthName);
+    std::memcpy(monthName, kMonthNames[month], sizeof kMonthNames[0]);
+    daysInMonth = DaysPerMonth[month];
+    minuteOfDay = hour * 60 + minute;
+}
+
+DateTime DateTime::addDays(int n) {
+    day += n;
+    normalize(0);
+    return *this;
+}
+
+DateTime DateTime::subtractDays(int n) {
+    day -= n;
+    normalize(0);
+    return *this;
+}
+
+DateTime DateTime::nextDay() { return addDays(1); }
+
+DateTime DateTime::previousDay() { return subtractDays(1); }
+
+}  // namespace marilo

@@ -1,0 +1,64 @@
+#pragma once
+// Local calendar dates with an hour and a minute, and the calendar arithmetic
+// the tide engine needs: leap years, a continuous day count, day of the year
+// and normalisation of out-of-range dates over a month-length table.
+
+#include <cstdint>
+
+namespace marilo {
+
+// Month lengths indexed 1..12; entry 0 is December of the previous year for
+// walks back out of January. Entry 2 (February) is rewritten to 28 or 29 for
+// the year at hand before every use, by normalize(), normalizeDate() and the
+// daily tide solution.
+extern int32_t DaysPerMonth[13];
+
+// Gregorian rule: divisible by 4 and not by 100, or divisible by 400.
+bool isLeapYearOf(int year);
+
+// Julian date of 0:00 of the date minus 2451545.0: days from 2000-01-01 12:00,
+// so 1 January 2000 gives -0.5. A day past the month's end simply counts on.
+double dayNumberOf(int year, int month, int day);
+
+// 0-based day of the year (0 on 1 January) over the given month-length table.
+int dayOfYear(int month, int day, const int32_t table[13]);
+
+// Brings month into 1..12 and day into the month, after adding offset days
+// (truncated toward zero). Offsets beyond +-20 days are refused: result 1 and
+// nothing changed; otherwise 0. Entry 2 of the table follows the year as the
+// walk crosses year ends, so any distance comes out right.
+int normalizeDate(int32_t table[13], int32_t& year, int32_t& month, int32_t& day, double offset);
+
+struct DateTime {
+    // State.
+    int32_t year;
+    int32_t month;   // 1..12
+    int32_t day;     // 1..31 once normalised
+    int32_t hour;    // 0..24; 24:00 is the end of the date
+    int32_t minute;  // 0..59 once normalised
+    // Derived by normalize().
+    int32_t weekday;         // 0 Sunday .. 6 Saturday
+    char weekdayName[8];     // one kanji, cp932
+    int32_t daysInMonth;
+    char monthName[12];      // "January" .. "December"
+    double dayNumber;        // see dayNumberOf()
+    int32_t minuteOfDay;     // hour * 60 + minute
+
+    DateTime();  // the present local time, as setNow()
+    // A given date and time, normalised. Not part of the value's original
+    // interface but handy everywhere a fixed moment is wanted.
+    DateTime(int y, int mo, int d, int h = 0, int mi = 0);
+
+    void setNow();
+    void setDate(int y, int mo, int d);
+    void normalizeTime();
+    void normalize(int offset = 0);
+
+    // Each changes this value and returns the new value.
+    DateTime addDays(int n);
+    DateTime subtractDays(int n);
+    DateTime nextDay();
+    DateTime previousDay();
+};
+
+}  // namespace marilo

@@ -1,0 +1,32 @@
+# GoogleTest: the machine's prebuilt library for the native tree, the sources
+# Debian's googletest package installs for the cross-compiled tree.
+if(CMAKE_CROSSCOMPILING)
+  set(MARILO_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${MARILO_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  foreach(t gtest gtest_main gmock gmock_main)
+    if(TARGET ${t} AND NOT TARGET GTest::${t})
+      add_library(GTest::${t} ALIAS ${t})
+    endif()
+  endforeach()
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# marilo_add_test(NAME source... LIBS lib...)
+# Natively each test case is its own ctest entry; under Wine one entry per
+# executable keeps the emulator from starting once per case.
+function(marilo_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main marilo_flags)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
