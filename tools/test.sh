@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds both trees and runs every test: the native tests, then the same tests
+# (and the Windows-only ones) as Windows executables under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
