@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <regex>
+#include <vector>
 
 #include "cli/text.h"
 #include "engine/port_labels.h"
@@ -53,31 +54,25 @@ std::string findPort(const std::string& utf8, int& group, int& index) {
     const std::optional<std::string> name = utf8ToCp932(utf8);
     if (!name || name->empty()) return "--port: " + quoted(utf8) + " is not a port name";
 
-    // Exact table names first, then the chooser's labels.
-    for (int pass = 0; pass < 2; ++pass) {
-        int found = -1, matches = 0;
-        for (int row = 0; row < kPortCount; ++row) {
-            const char* text = pass == 0 ? PortTable[row].name : PortMenuLabels[row];
-            if (*name == text) {
-                found = row;
-                ++matches;
-            }
+    // A name matches a row by the table's name or by the chooser's label; a
+    // name that reaches several rows (白浜 is a label in three prefectures)
+    // must be given by command ID.
+    std::vector<int> rows;
+    for (int row = 0; row < kPortCount; ++row)
+        if (*name == PortTable[row].name || *name == PortMenuLabels[row]) rows.push_back(row);
+    if (rows.size() == 1) {
+        addressOfRow(rows[0], group, index);
+        return "";
+    }
+    if (rows.size() > 1) {
+        std::string list;
+        for (int row : rows) {
+            int g = 0, i = 0;
+            addressOfRow(row, g, i);
+            if (!list.empty()) list += ", ";
+            list += std::to_string(portCommandId(g, i)) + " " + cp932ToUtf8(PortTable[row].name).value_or("?");
         }
-        if (matches > 1) {
-            std::string list;
-            for (int row = 0; row < kPortCount; ++row) {
-                const char* text = pass == 0 ? PortTable[row].name : PortMenuLabels[row];
-                int g = 0, i = 0;
-                if (*name != text || !addressOfRow(row, g, i)) continue;
-                if (!list.empty()) list += ", ";
-                list += std::to_string(portCommandId(g, i)) + " " + cp932ToUtf8(PortTable[row].name).value_or("?");
-            }
-            return "--port: " + quoted(utf8) + " names several ports; give one of: " + list;
-        }
-        if (matches == 1) {
-            addressOfRow(found, group, index);
-            return "";
-        }
+        return "--port: " + quoted(utf8) + " names several ports; give one of: " + list;
     }
     return "--port: unknown port " + quoted(utf8) + " (see --list-ports)";
 }
