@@ -69,14 +69,45 @@ export function arguments40(y, m, d) {
   return { V0, U, F, arg: V0.map((v, i) => mod360(v + U[i])) };
 }
 
-// Level (same units as the amplitudes) at `hours` after 0:00 UT of (y, m, d)
-// for a record of amplitudes and Greenwich phase lags G, the harmonic sum of
-// Part 1.3 with the port at longitude 0 and zone meridian 0 (kappa = G).
-export function levelUT(y, m, d, hours, amplitude, phaseG, meanLevel = 0) {
+// The engine's level function for one date (Part 1.3 steps 8 and 9): t in
+// hours after 0:00 zone time, arguments taken at 0:00 UT of the date.
+export function dayFunction(y, m, d, amplitude, phaseLag, lambda, zoneMeridian, meanLevel) {
   const { arg, F } = arguments40(y, m, d);
-  let L = meanLevel;
-  for (let i = 0; i < 40; i++) {
-    L += F[i] * amplitude[i] * Math.cos((arg[i] + CONSTITUENTS[i].speed * hours - phaseG[i]) * RAD);
+  const terms = CONSTITUENTS.map((c, i) => ({
+    A: F[i] * amplitude[i],
+    w: c.speed,
+    phi: mod360(arg[i] + c.species * lambda + zoneMeridian * (-0.06666666666666667) * c.speed) - phaseLag[i],
+  })).filter((k) => k.A !== 0);
+  const level = (t) => terms.reduce((L, k) => L + k.A * Math.cos((k.phi + k.w * t) * RAD), meanLevel);
+  const slope = (t) => terms.reduce((L, k) => L - k.A * k.w * RAD * Math.sin((k.phi + k.w * t) * RAD), 0);
+  return { level, slope };
+}
+
+// Every high and low water of a year of the engine's function, found to the
+// second (sign changes of the slope on a 10-minute grid, then bisection).
+// Times in UTC milliseconds.
+export function findExtremes(year, amplitude, phaseLag, lambda, zoneMeridian, meanLevel) {
+  const out = [];
+  const offset = (zoneMeridian / 15) * 3600000;
+  for (let day = Date.UTC(year, 0, 1); day < Date.UTC(year + 1, 0, 1); day += 86400000) {
+    const dt = new Date(day);
+    const f = dayFunction(dt.getUTCFullYear(), dt.getUTCMonth() + 1, dt.getUTCDate(), amplitude, phaseLag,
+      lambda, zoneMeridian, meanLevel);
+    const step = 1 / 6;
+    let a = 0, sa = f.slope(0);
+    for (let k = 1; k <= 144; k++) {
+      const b = k * step, sb = f.slope(b);
+      if ((sa > 0 && sb <= 0) || (sa < 0 && sb >= 0)) {
+        let lo = a, hi = b, slo = sa;
+        for (let it = 0; it < 40; it++) {
+          const mid = (lo + hi) / 2, sm = f.slope(mid);
+          if ((slo > 0 && sm > 0) || (slo < 0 && sm < 0)) { lo = mid; slo = sm; } else hi = mid;
+        }
+        const t = (lo + hi) / 2;
+        if (t < 24) out.push({ ms: day + t * 3600000 - offset, level: f.level(t), high: sa > 0 });
+      }
+      a = b; sa = sb;
+    }
   }
-  return L;
+  return out;
 }

@@ -1,0 +1,282 @@
+#!/usr/bin/env node
+// Accuracy report: the engine's high and low waters for a whole year against
+// those of an independent predictor, @neaps/tide-predictor, fed the same
+// constants, at every port whose source station is the gauge at the port.
+// Writes docs/accuracy.md. Usage (from the repository root, after building the
+// native tree and `npm ci --prefix tools/porttable`):
+//   node tools/porttable/accuracy.mjs [--cli build/native/cli/marilo-cli] [--year 2026]
+//        [--out docs/accuracy.md] [--ports 91,176]
+
+import { execFileSync } from "node:child_process";
+import { readFileSync, writeFileSync } from "node:fs";
+import { fileURLToPath } from "node:url";
+import { dirname, join } from "node:path";
+import { createTidePredictor } from "@neaps/tide-predictor";
+import { buildTable, CONSTITUENTS, DATABASE_VERSION, mod360, textToDegrees } from "./lib/build.mjs";
+import { findExtremes } from "./lib/spec-astronomy.mjs";
+
+const root = join(dirname(fileURLToPath(import.meta.url)), "..", "..");
+const arg = (name, dflt) => {
+  const i = process.argv.indexOf(name);
+  return i > 0 ? process.argv[i + 1] : dflt;
+};
+const CLI = arg("--cli", join(root, "build", "native", "cli", "marilo-cli"));
+const YEAR = +arg("--year", "2026");
+const OUT = arg("--out", join(root, "docs", "accuracy.md"));
+const ONLY = arg("--ports", "") ? new Set(arg("--ports", "").split(",").map(Number)) : null;
+const SPOT_DATE = arg("--spot-date", `${YEAR}-12-07`);
+const SPOT_PORTS = ["晴海", "大阪", "那覇", "釧路", "石垣"];
+const MATCH_WINDOW_MIN = 180;
+const NEAPS_PROMINENCE_CM = 1;   // the predictor's default 0.01 m, in the cm the records use
+
+const PREDICTOR_VERSION = JSON.parse(readFileSync(join(dirname(fileURLToPath(import.meta.url)),
+  "node_modules", "@neaps", "tide-predictor", "package.json"), "utf8")).version;
+
+// Names under which @neaps/tide-predictor knows the 40 constituents.
+const NEAPS_NAME = {
+  Sa: "SA", Ssa: "SSA", Mm: "MM", MSf: "MSF", Mf: "MF", rho1: "RHO1", pi1: "PI1", psi1: "PSI1", phi1: "PHI1",
+  mu2: "MU2", nu2: "NU2", lambda2: "LAMBDA2",
+};
+
+// The engine's zone meridian (engine/tide_day.cpp): JST for groups 0..47,
+// the nearest standard meridian abroad.
+const zoneMeridianOf = (group, lon) => (group >= 0 && group <= 47 ? 135 : 15 * Math.floor((lon + 7.5) / 15));
+
+// Greenwich phases back from a record: G = kappa - species * lambda.
+function recordConstituents(row, { flipM3 = false } = {}) {
+  const lambda = textToDegrees(row.longitudeText);
+  const out = [];
+  CONSTITUENTS.forEach((c, i) => {
+    if (!(row.amplitude[i] > 0)) return;
+    let G = mod360(row.phaseLag[i] - c.species * lambda);
+    if (flipM3 && c.name === "M3") G = mod360(G + 180);
+    out.push({ name: NEAPS_NAME[c.name] ?? c.name, amplitude: row.amplitude[i], phase: G });
+  });
+  return out;
+}
+
+function engineExtremes(row) {
+  const p = row.port;
+  const id = 50001 + 100 * p.group + p.gindex;
+  const text = execFileSync(CLI, ["--tsv", "--port", String(id), "--date", `${YEAR}-01-01`, "--days", "365"],
+    { maxBuffer: 64 << 20 }).toString("utf8");
+  const lines = text.trim().split("\n");
+  const head = lines.shift().split("\t");
+  const col = (n) => head.indexOf(n);
+  const zm = zoneMeridianOf(p.group, row.lon);
+  const out = [];
+  const fullAfter = [];   // [last slot ms, end of day ms] of days whose five slots all lie before 24:00
+  for (const l of lines) {
+    const f = l.split("\t");
+    const [y, m, d] = f[col("date")].split("-").map(Number);
+    const before = out.length;
+    for (let s = 1; s <= 5; s++) {
+      const t = f[col(`t${s}`)];
+      if (!t) continue;
+      const [hh, mm] = t.split(":").map(Number);
+      if (hh >= 24) continue;   // the next day's row reports it
+      const ms = Date.UTC(y, m - 1, d) + (hh * 60 + mm) * 60000 - (zm / 15) * 3600000;
+      out.push({ ms, level: +f[col(`level${s}`)], kind: +f[col(`kind${s}`)] });
+    }
+    if (out.length - before === 5)
+      fullAfter.push([out[out.length - 1].ms, Date.UTC(y, m - 1, d + 1) - (zm / 15) * 3600000]);
+  }
+  classify(out);
+  return { extremes: out, zm, fullAfter };
+}
+
+// High or low: the engine's kind (0 high, 1 low), or for kind 2 (not
+// classified) by the neighbours' levels.
+function classify(xs) {
+  xs.forEach((x, i) => {
+    const prev = xs[i - 1]?.level, next = xs[i + 1]?.level;
+    const ref = prev ?? next;
+    const ref2 = next ?? prev;
+    x.high = x.level > Math.min(ref, ref2);
+    if (prev !== undefined && next !== undefined) x.high = x.level > (prev + next) / 2;
+    if (x.kind === 0 || x.kind === 1) x.high = x.kind === 0;
+    x.prominence = Math.min(...[prev, next].filter((v) => v !== undefined).map((v) => Math.abs(x.level - v)));
+  });
+}
+
+function neapsExtremes(row, zm, opts) {
+  const startMs = Date.UTC(YEAR, 0, 1) - (zm / 15) * 3600000;
+  const endMs = Date.UTC(YEAR + 1, 0, 1) - (zm / 15) * 3600000;
+  const z0 = parseFloat(row.meanLevelText);
+  const pred = createTidePredictor(recordConstituents(row, opts), { offset: z0, prominenceThreshold: NEAPS_PROMINENCE_CM });
+  const xs = pred.getExtremesPrediction({ start: new Date(startMs), end: new Date(endMs) })
+    .map((e) => ({ ms: e.time.getTime(), level: e.level, high: e.high }));
+  xs.forEach((x, i) => {
+    const nb = [xs[i - 1], xs[i + 1]].filter(Boolean).map((o) => Math.abs(x.level - o.level));
+    x.prominence = nb.length ? Math.min(...nb) : Infinity;
+  });
+  return xs;
+}
+
+// Mutual nearest neighbours of the same type within the window.
+function match(a, b) {
+  const nearest = (x, list) => {
+    let best = -1, bd = Infinity;
+    let lo = 0, hi = list.length;
+    while (lo < hi) { const mid = (lo + hi) >> 1; if (list[mid].ms < x.ms) lo = mid + 1; else hi = mid; }
+    for (let j = Math.max(0, lo - 4); j < Math.min(list.length, lo + 4); j++) {
+      const y = list[j];
+      if (y.high !== x.high) continue;
+      const d = Math.abs(y.ms - x.ms);
+      if (d < bd) { bd = d; best = j; }
+    }
+    return bd <= MATCH_WINDOW_MIN * 60000 ? best : -1;
+  };
+  const pairs = [];
+  const usedB = new Set();
+  a.forEach((x, i) => {
+    const j = nearest(x, b);
+    if (j >= 0 && nearest(b[j], a) === i) { pairs.push([x, b[j]]); usedB.add(j); }
+  });
+  const matchedA = new Set(pairs.map((p) => p[0]));
+  return { pairs, onlyA: a.filter((x) => !matchedA.has(x)), onlyB: b.filter((_, j) => !usedB.has(j)) };
+}
+
+function quantile(values, q) {
+  if (!values.length) return NaN;
+  const s = [...values].sort((x, y) => x - y);
+  const pos = (s.length - 1) * q, lo = Math.floor(pos), hi = Math.ceil(pos);
+  return s[lo] + (s[hi] - s[lo]) * (pos - lo);
+}
+const f1 = (x) => (Number.isFinite(x) ? x.toFixed(1) : "–");
+const f2 = (x) => (Number.isFinite(x) ? x.toFixed(2) : "–");
+
+function stats(pairs) {
+  const dt = pairs.map(([e, n]) => (e.ms - n.ms) / 60000);
+  const dh = pairs.map(([e, n]) => e.level - n.level);
+  const adt = dt.map(Math.abs), adh = dh.map(Math.abs);
+  return {
+    n: pairs.length, dtMedian: quantile(dt, 0.5), adtMedian: quantile(adt, 0.5), adt95: quantile(adt, 0.95),
+    adtMax: adt.reduce((a, b) => Math.max(a, b), 0), dhMedian: quantile(dh, 0.5), adhMedian: quantile(adh, 0.5), adh95: quantile(adh, 0.95),
+    adhMax: adh.reduce((a, b) => Math.max(a, b), 0), dt, dh,
+  };
+}
+
+// --- run ---------------------------------------------------------------------
+const { rows } = buildTable();
+const selected = rows.filter((r) => r.atPort && r.fixed !== "all" && (!ONLY || ONLY.has(r.port.index)));
+const results = [];
+const all = { pairs: [], onlyE: [], onlyN: [], pairsFlip: [], decomp: [] };
+for (const row of selected) {
+  const { extremes: eng, zm, fullAfter } = engineExtremes(row);
+  const nea = neapsExtremes(row, zm);
+  const m = match(eng, nea);
+  const nf = neapsExtremes(row, zm, { flipM3: true });
+  const mf = match(eng, nf);
+  // Same harmonic function as the engine (JS transcription of Parts 1.2/1.3),
+  // extremes found to the second: separates the engine's 20-minute scan from
+  // its astronomy.
+  const z0 = parseFloat(row.meanLevelText);
+  const lambda = textToDegrees(row.longitudeText);
+  const ref = findExtremes(YEAR, row.amplitude, row.phaseLag, lambda, zm, z0);
+  const mr = match(eng, ref);
+  const ma = match(ref, nf);
+  const r = {
+    row, zm, nEng: eng.length, nNeaps: nea.length, ...m, s: stats(m.pairs), sFlip: stats(mf.pairs),
+    sScan: stats(mr.pairs), sAstro: stats(ma.pairs), m2: row.amplitude[24], m4: row.amplitude[36], ms4: row.amplitude[37],
+    eng, nea,
+  };
+  r.lostToSlots = m.onlyB.filter((x) => fullAfter.some(([a, b]) => x.ms > a && x.ms < b)).length;
+  r.engineFlat = m.onlyA.filter((x) => x.prominence < NEAPS_PROMINENCE_CM).length;
+  results.push(r);
+  all.pairs.push(...m.pairs); all.onlyE.push(...m.onlyA); all.onlyN.push(...m.onlyB); all.pairsFlip.push(...mf.pairs);
+  all.pairsScan = (all.pairsScan ?? []).concat(mr.pairs); all.pairsAstro = (all.pairsAstro ?? []).concat(ma.pairs);
+  process.stderr.write(`${row.port.index} ${row.port.name}: ${m.pairs.length} matched, ${m.onlyA.length}/${m.onlyB.length} unmatched\n`);
+}
+
+// --- report ------------------------------------------------------------------
+const S = stats(all.pairs), SF = stats(all.pairsFlip), SS = stats(all.pairsScan), SA = stats(all.pairsAstro);
+const out = [];
+out.push("# Accuracy of the port table and the engine");
+out.push("");
+out.push(`Produced by \`tools/porttable/accuracy.mjs\` (do not edit by hand): the engine's high and low waters`);
+out.push(`(\`marilo-cli --tsv --port ID --date ${YEAR}-01-01 --days 365\`) against those of \`@neaps/tide-predictor\``);
+out.push(`${PREDICTOR_VERSION}, fed the same constants, for the ${selected.length} ports whose source station is the gauge at the`);
+out.push(`port (docs/ports.md, column *at* = port; rows 1 and 149 keep the constants of Part 1.1 and are left out).`);
+out.push(`Constants from \`@neaps/tide-database\` ${DATABASE_VERSION}.`);
+out.push("");
+out.push("## Method");
+out.push("");
+out.push("- The predictor gets each record's nonzero constituents with the amplitude in cm and the Greenwich phase");
+out.push("  G = κ − species × λ recovered from the record (λ read from the longitude text as the engine reads it), and");
+out.push("  Z0 (`meanLevelText`) as its offset, so both sides give levels above chart datum in cm. Its extremes come");
+out.push(`  from root finding of h′(t), with its default prominence floor of 1 cm (0.01 m).`);
+out.push("- The engine's times are zone time (JST for groups 0..47, UTC+10 for Saipan, UTC+8 for Cebu), converted");
+out.push("  to UTC; turning points at 24:00 or later in a day's row are dropped, as the next day's row reports them.");
+out.push("  A turning point is high or low by comparison with its neighbours.");
+out.push(`- Extremes are paired when each is the other's nearest of the same type within ${MATCH_WINDOW_MIN} minutes; the rest are`);
+out.push("  \"found by one side only\". Time difference = engine − predictor in minutes (the engine truncates to the");
+out.push("  minute, so about −0.5 min is expected on average); height difference = engine − predictor in cm.");
+out.push("- *Scan* and *astronomy* split the difference: a JavaScript transcription of Parts 1.2 and 1.3");
+out.push("  (`lib/spec-astronomy.mjs`, the engine's harmonic function) whose extremes are found to the second is");
+out.push("  compared with the engine (the effect of the 20-minute scan and its quadratic refinement) and with the");
+out.push("  predictor (the effect of the simplified astronomy and nodal corrections).");
+out.push("");
+out.push("## Overall");
+out.push("");
+const line = (label, s) =>
+  `| ${label} | ${s.n} | ${f1(s.dtMedian)} | ${f1(s.adtMedian)} | ${f1(s.adt95)} | ${f1(s.adtMax)} | ${f2(s.dhMedian)} | ${f2(s.adhMedian)} | ${f2(s.adh95)} | ${f2(s.adhMax)} |`;
+out.push("| comparison | pairs | Δt median | \\|Δt\\| median | \\|Δt\\| p95 | \\|Δt\\| max | Δh median | \\|Δh\\| median | \\|Δh\\| p95 | \\|Δh\\| max |");
+out.push("|---|---|---|---|---|---|---|---|---|---|");
+out.push(line("engine vs predictor", S));
+out.push(line("engine vs predictor, predictor's M3 turned by 180°", SF));
+out.push(line("scan: engine vs its own function, exact", SS));
+out.push(line("astronomy: engine's function vs predictor (M3 turned)", SA));
+out.push("");
+out.push("(Δt in minutes, Δh in cm.)");
+out.push("");
+const promE = all.onlyE.map((x) => x.prominence), promN = all.onlyN.map((x) => x.prominence);
+const lost = results.reduce((a, r) => a + r.lostToSlots, 0), flat = results.reduce((a, r) => a + r.engineFlat, 0);
+out.push(`Found by one side only: the engine ${all.onlyE.length}, the predictor ${all.onlyN.length}, of ` +
+  `${results.reduce((a, r) => a + r.nEng, 0)} and ${results.reduce((a, r) => a + r.nNeaps, 0)} extremes. ` +
+  `Median prominence (smaller level step to a neighbour) of those: engine-only ${f2(quantile(promE, 0.5))} cm, ` +
+  `predictor-only ${f2(quantile(promN, 0.5))} cm. Of the engine-only extremes, ${flat} rise or fall less than ` +
+  `${NEAPS_PROMINENCE_CM} cm to a neighbour (the predictor drops such stands by its prominence floor); of the predictor-only ` +
+  `extremes, ${lost} fall on days whose five slots were already full before 24:00 (Part 1.3 keeps five turning ` +
+  `points a day and drops the rest).`);
+out.push("");
+out.push("## Spot checks, " + SPOT_DATE);
+out.push("");
+for (const name of SPOT_PORTS) {
+  const r = results.find((x) => x.row.port.name === name);
+  if (!r) { out.push(`- ${name}: not in this run`); continue; }
+  const off = r.zm / 15 * 3600000;
+  const [y, m, d] = SPOT_DATE.split("-").map(Number);
+  const t0 = Date.UTC(y, m - 1, d) - off, t1 = t0 + 86400000;
+  const hhmm = (ms) => new Date(ms + off).toISOString().slice(11, 16);
+  const e = r.eng.filter((x) => x.ms >= t0 && x.ms < t1), n = r.nea.filter((x) => x.ms >= t0 && x.ms < t1);
+  out.push(`**${name}** (${r.row.port.index}, \`${r.row.station.id}\`, Z0 ${r.row.meanLevelText} cm, zone UTC+${r.zm / 15}):`);
+  out.push("");
+  out.push("| | engine | predictor + Z0 | Δt min | Δh cm |");
+  out.push("|---|---|---|---|---|");
+  const mm = match(e, n);
+  for (const [a, b] of mm.pairs)
+    out.push(`| ${a.high ? "high" : "low"} | ${hhmm(a.ms)} ${a.level.toFixed(1)} | ${hhmm(b.ms)} ${b.level.toFixed(1)} | ${((a.ms - b.ms) / 60000).toFixed(1)} | ${(a.level - b.level).toFixed(1)} |`);
+  for (const a of mm.onlyA) out.push(`| ${a.high ? "high" : "low"} | ${hhmm(a.ms)} ${a.level.toFixed(1)} | – | | |`);
+  for (const b of mm.onlyB) out.push(`| ${b.high ? "high" : "low"} | – | ${hhmm(b.ms)} ${b.level.toFixed(1)} | | |`);
+  out.push("");
+}
+out.push("## Per port");
+out.push("");
+out.push("Δ = engine − predictor (as fed, predictor's M3 not turned). Ports sorted by table index.");
+out.push("");
+out.push("| # | name | station | M2 cm | (M4+MS4)/M2 | pairs | Δt med | \\|Δt\\| med | \\|Δt\\| p95 | Δh med | \\|Δh\\| med | \\|Δh\\| p95 | engine only (< 1 cm) | predictor only (5 slots full) |");
+out.push("|---|---|---|---|---|---|---|---|---|---|---|---|---|---|");
+for (const r of results) {
+  const s = r.s;
+  out.push(`| ${r.row.port.index} | ${r.row.port.name} | ${r.row.station.name} | ${r.m2.toFixed(1)} | ${((r.m4 + r.ms4) / r.m2).toFixed(2)} | ${s.n} | ` +
+    `${f1(s.dtMedian)} | ${f1(s.adtMedian)} | ${f1(s.adt95)} | ${f2(s.dhMedian)} | ${f2(s.adhMedian)} | ${f2(s.adh95)} | ${r.onlyA.length} (${r.engineFlat}) | ${r.onlyB.length} (${r.lostToSlots}) |`);
+}
+out.push("");
+writeFileSync(OUT, out.join("\n"));
+console.log(`wrote ${OUT}`);
+console.log(line("engine vs predictor", S));
+console.log(line("M3 turned", SF));
+console.log(line("scan", SS));
+console.log(line("astronomy", SA));
+console.log(`only engine ${all.onlyE.length}, only predictor ${all.onlyN.length}`);
