@@ -109,6 +109,14 @@ function md() {
   return out.join("\n");
 }
 
+// NOTICE (written by hand) must carry the attribution of every station used.
+const notice = readFileSync(join(root, "NOTICE"), "utf8");
+const missing = [...new Set(usedStations.map((s) => s.attribution))].filter((a) => !notice.includes(a));
+if (missing.length) {
+  console.error("NOTICE lacks the attribution:\n" + missing.join("\n"));
+  process.exit(1);
+}
+
 const files = [
   [join(root, "engine", "port_table_data.cpp"), cpp()],
   [join(root, "docs", "ports.md"), md()],
