@@ -94,7 +94,15 @@ function classify(xs) {
     const ref2 = next ?? prev;
     x.high = x.level > Math.min(ref, ref2);
     if (prev !== undefined && next !== undefined) x.high = x.level > (prev + next) / 2;
-    if (x.kind === 0 || x.kind === 1) x.high = x.kind === 0;
+    if (x.kind === 0 || x.kind === 1) {
+      x.high = x.kind === 0;
+      // A kind that its neighbours contradict (higher than both yet "low", or
+      // lower than both yet "high"): the level decides, and it is counted.
+      if (prev !== undefined && next !== undefined) {
+        if (x.level > prev && x.level > next && !x.high) { x.high = true; x.mislabelled = true; }
+        else if (x.level < prev && x.level < next && x.high) { x.high = false; x.mislabelled = true; }
+      }
+    }
     x.prominence = Math.min(...[prev, next].filter((v) => v !== undefined).map((v) => Math.abs(x.level - v)));
   });
 }
@@ -125,6 +133,9 @@ function neapsExtremes(row, zm, opts) {
   xs.forEach((x, i) => {
     const nb = [xs[i - 1], xs[i + 1]].filter(Boolean).map((o) => Math.abs(x.level - o.level));
     x.prominence = nb.length ? Math.min(...nb) : Infinity;
+    // A high next to a high, or a low next to a low: the predictor's filter
+    // removed the other member of a stand pair and kept this one.
+    x.lone = [xs[i - 1], xs[i + 1]].some((o) => o && o.high === x.high);
   });
   return xs;
 }
@@ -191,6 +202,10 @@ for (const row of selected) {
   const lambda = textToDegrees(row.longitudeText);
   const ref = findExtremes(YEAR, row.amplitude, row.phaseLag, lambda, zm, z0);
   const mr = match(eng, ref);
+  if (process.env.DEBUG_ONLY) for (const x of m.onlyB)
+    process.stderr.write(`onlyP ${row.port.name} ${new Date(x.ms + zm / 15 * 3600000).toISOString()} ${x.level.toFixed(2)} ${x.high} prom ${x.prominence.toFixed(2)}\n`);
+  if (process.env.DEBUG_SCAN) for (const [a, b] of mr.pairs) if (Math.abs(a.level - b.level) > 1)
+    process.stderr.write(`scan ${row.port.name} ${new Date(a.ms).toISOString()} ${a.level} ${new Date(b.ms).toISOString()} ${b.level.toFixed(2)}\n`);
   const full = neapsExtremes(row, zm, { full: true });
   const mfull = match(eng, full);
   const ma = match(ref, nf);
@@ -200,9 +215,14 @@ for (const row of selected) {
     eng, nea,
   };
   r.dropped = droppedOf(row);
+  r.mislabelled = eng.filter((x) => x.mislabelled);
   r.sFull = stats(mfull.pairs);
   r.lostToSlots = m.onlyB.filter((x) => fullAfter.some(([a, b]) => x.ms > a && x.ms < b)).length;
+  r.neapsLone = m.onlyB.filter((x) => x.lone).length;
   r.engineFlat = m.onlyA.filter((x) => x.prominence < NEAPS_PROMINENCE_CM).length;
+  if (Math.abs(r.s.dtMedian) > 30)
+    process.stderr.write(`warning: ${row.port.name}: median time difference ${f1(r.s.dtMedian)} min; ` +
+      "does the engine still use the zone meridian assumed here (zoneMeridianOf)?\n");
   results.push(r);
   all.pairs.push(...m.pairs); all.onlyE.push(...m.onlyA); all.onlyN.push(...m.onlyB); all.pairsFlip.push(...mf.pairs);
   all.pairsFull = (all.pairsFull ?? []).concat(mfull.pairs);
@@ -261,11 +281,19 @@ out.push(`Found by one side only: the engine ${all.onlyE.length}, the predictor 
   `predictor-only ${f2(quantile(promN, 0.5))} cm. Of the engine-only extremes, ${flat} rise or fall less than ` +
   `${NEAPS_PROMINENCE_CM} cm to a neighbour (the predictor drops such stands by its prominence floor); of the predictor-only ` +
   `extremes, ${lost} fall on days whose five slots were already full before 24:00 (Part 1.3 keeps five turning ` +
-  `points a day and drops the rest).`);
+  `points a day and drops the rest), and ${results.reduce((a, r) => a + r.neapsLone, 0)} stand next to one of ` +
+  "their own type in the predictor's list (two lows in a row): at a near-flat stand, where the engine's function only " +
+  "pauses, the predictor finds a millimetre pair, its filter removes one member and keeps the other.");
 out.push("");
 // What the numbers say, with this run's figures.
 const m3 = results.map((r) => r.row.amplitude[33]), m1 = results.map((r) => r.row.amplitude[9]);
 const worst = [...results].sort((a, b) => b.s.adt95 - a.s.adt95).slice(0, 8);
+const mis = results.flatMap((r) => r.mislabelled.map((x) => ({ r, x })));
+const misDays = new Set(mis.map(({ r, x }) => `${r.row.port.index}/${new Date(x.ms + r.zm / 15 * 3600000).toISOString().slice(0, 10)}`));
+out.push(`Kinds: ${mis.length} of the engine's turning points, on ${misDays.size} port-days, carry a kind that their ` +
+  "neighbours contradict (a \"high water\" lower than both neighbours, or the reverse); they are paired by their level. " +
+  "See point 7 below.");
+out.push("");
 out.push("## What the differences show");
 out.push("");
 out.push(`1. **The conversion is right.** Over ${S.n} paired extremes the engine is ${f1(-S.dtMedian)} min early at the median ` +
@@ -306,6 +334,16 @@ out.push(`6. **What the 40 leave out.** Against the predictor fed all of each st
   `engine is within ${f1(SU.adtMedian)} min (median) and ${f1(SU.adt95)} min (p95), ${f2(SU.adhMedian)} cm and ` +
   `${f2(SU.adh95)} cm: the cost of the table's fixed 40 constituents. The largest dropped constituents: ` +
   dropTop.map((r) => `${r.row.port.name} ${r.dropped[0].name} ${f2(r.dropped[0].cm)} cm`).join(", ") + ".");
+const ex = mis.find(({ r }) => r.row.port.name === "神戸") ?? mis[0];
+if (ex) {
+  const day = new Date(ex.x.ms + ex.r.zm / 15 * 3600000).toISOString().slice(0, 10);
+  out.push(`7. **Mislabelled days (Part 1.3's rule, not the table).** Part 1.3 classifies the first two turning points of a ` +
+    "day by comparing their levels and alternates from there. When the day opens with a stand of a few millimetres " +
+    "(two turning points minutes apart at almost the same level, as the shallow-water constituents of the Inland Sea " +
+    "make), the comparison can go either way and every later turning point of the day takes the wrong kind: e.g. " +
+    `${ex.r.row.port.name} ${day} (\`marilo-cli --port ${ex.r.row.port.name} --date ${day}\`). ${misDays.size} port-days ` +
+    `of ${results.length * 365} are affected here.`);
+}
 out.push("");
 out.push("Ports with the widest time differences (95th percentile of |Δt|):");
 out.push("");
