@@ -43,11 +43,12 @@ const NEAPS_NAME = {
 const zoneMeridianOf = (group, lon) => (group >= 0 && group <= 47 ? 135 : 15 * Math.floor((lon + 7.5) / 15));
 
 // Greenwich phases back from a record: G = kappa - species * lambda.
-function recordConstituents(row, { flipM3 = false } = {}) {
+function recordConstituents(row, { flipM3 = false, noM1 = false } = {}) {
   const lambda = textToDegrees(row.longitudeText);
   const out = [];
   CONSTITUENTS.forEach((c, i) => {
     if (!(row.amplitude[i] > 0)) return;
+    if (noM1 && c.name === "M1") return;
     let G = mod360(row.phaseLag[i] - c.species * lambda);
     if (flipM3 && c.name === "M3") G = mod360(G + 180);
     out.push({ name: NEAPS_NAME[c.name] ?? c.name, amplitude: row.amplitude[i], phase: G });
@@ -202,6 +203,9 @@ for (const row of selected) {
   const lambda = textToDegrees(row.longitudeText);
   const ref = findExtremes(YEAR, row.amplitude, row.phaseLag, lambda, zm, z0);
   const mr = match(eng, ref);
+  const refNoM1 = findExtremes(YEAR, row.amplitude.map((a, i) => (i === 9 ? 0 : a)), row.phaseLag, lambda, zm, z0);
+  const man = match(refNoM1, neapsExtremes(row, zm, { flipM3: true, noM1: true }));
+  all.pairsAstroNoM1 = (all.pairsAstroNoM1 ?? []).concat(man.pairs);
   if (process.env.DEBUG_ONLY) for (const x of m.onlyB)
     process.stderr.write(`onlyP ${row.port.name} ${new Date(x.ms + zm / 15 * 3600000).toISOString()} ${x.level.toFixed(2)} ${x.high} prom ${x.prominence.toFixed(2)}\n`);
   if (process.env.DEBUG_SCAN) for (const [a, b] of mr.pairs) if (Math.abs(a.level - b.level) > 1)
@@ -212,7 +216,7 @@ for (const row of selected) {
   const r = {
     row, zm, nEng: eng.length, nNeaps: nea.length, ...m, s: stats(m.pairs), sFlip: stats(mf.pairs),
     sScan: stats(mr.pairs), sAstro: stats(ma.pairs), m2: row.amplitude[24], m4: row.amplitude[36], ms4: row.amplitude[37],
-    eng, nea,
+    eng, nea, neaFlip: nf,
   };
   r.dropped = droppedOf(row);
   r.mislabelled = eng.filter((x) => x.mislabelled);
@@ -232,7 +236,7 @@ for (const row of selected) {
 
 // --- report ------------------------------------------------------------------
 const S = stats(all.pairs), SF = stats(all.pairsFlip), SS = stats(all.pairsScan), SA = stats(all.pairsAstro);
-const SU = stats(all.pairsFull);
+const SU = stats(all.pairsFull), SN = stats(all.pairsAstroNoM1);
 const out = [];
 out.push("# Accuracy of the port table and the engine");
 out.push("");
@@ -269,6 +273,7 @@ out.push(line("engine vs predictor", S));
 out.push(line("engine vs predictor, predictor's M3 turned by 180°", SF));
 out.push(line("scan: engine vs its own function, exact", SS));
 out.push(line("astronomy: engine's function vs predictor (M3 turned)", SA));
+out.push(line("astronomy without M1 on either side (M3 turned)", SN));
 out.push(line("engine vs predictor fed all the station's constituents (M3 turned)", SU));
 out.push("");
 out.push("(Δt in minutes, Δh in cm.)");
@@ -307,15 +312,20 @@ out.push(`2. **M3 is the largest single difference, and it is the predictor's.**
   `height difference falls from ${f2(S.adhMedian)} to ${f2(SF.adhMedian)} cm and the 95th percentile of the time ` +
   `difference from ${f1(S.adt95)} to ${f1(SF.adt95)} min. (M3 amplitudes here: median ${f2(quantile(m3, 0.5))} cm, ` +
   `up to ${f2(Math.max(...m3))} cm.)`);
-out.push("3. **The simplified astronomy leaves about a centimetre.** The engine's V0, u and f agree with the predictor's " +
+out.push("3. **The simplified astronomy agrees; M1 does not.** The engine's V0, u and f agree with the predictor's " +
   "within 1% of each constituent's amplitude (about 0.3°) for the main constituents over the year (linear mean " +
   "longitudes referred to 2000, nodal factors from truncated series); what remains is " +
-  "M1, whose two definitions differ (the engine's, after the Japanese tables, runs at 14.4920521°/h with f and u from " +
-  "the perigee vector; the predictor's at 14.4966939°/h with the IHO formula, so the two terms drift apart by up to " +
-  `twice H(M1): median H(M1) ${f2(quantile(m1, 0.5))} cm), the nodal factors of φ1, OO1, J1, Mm and Mf (the engine's ` +
+  "M1: the predictor's M1 argument is the engine's plus the longitude of the lunar perigee p, exactly, with the " +
+  "same nodal factor f (checked at half-year steps over 2024–2035), so the two M1 terms drift apart by 40.7° a year; " +
+  "as if the predictor counted p twice, once in V (its M1 runs at 14.4966939°/h) and once in u, where Part 1.2 " +
+  "runs M1 at 14.4920521°/h and carries p in u only; the table converts M1 like every other constituent " +
+  `(median H(M1) ${f2(quantile(m1, 0.5))} cm, so up to about twice that in level). Also ` +
+  "the nodal factors of φ1, OO1, J1, Mm and Mf (the engine's " +
   "truncated series differ by up to a few tenths of the constituent), and the engine's fixed solar perigee (T2, R2, " +
   `π1, ψ1: 1.4°). Engine's function against the predictor, predictor's M3 turned: |Δh| median ${f2(SA.adhMedian)} cm, ` +
-  `p95 ${f2(SA.adh95)} cm; |Δt| median ${f1(SA.adtMedian)} min, p95 ${f1(SA.adt95)} min.`);
+  `p95 ${f2(SA.adh95)} cm; |Δt| median ${f1(SA.adtMedian)} min, p95 ${f1(SA.adt95)} min; and with M1 left out on ` +
+  `both sides: |Δh| median ${f2(SN.adhMedian)} cm, p95 ${f2(SN.adh95)} cm; |Δt| median ${f1(SN.adtMedian)} min, ` +
+  `p95 ${f1(SN.adt95)} min.`);
 out.push(`4. **The 20-minute scan costs about half a minute.** Against the exact extremes of its own harmonic function the ` +
   `engine is within ${f1(SS.adtMedian)} min at the median and ${f1(SS.adt95)} min at the 95th percentile, and within ` +
   `${f2(SS.adh95)} cm (p95). The largest time differences (up to ${f1(SS.adtMax)} min) are flat stands: at neap tides a ` +
@@ -363,13 +373,19 @@ for (const name of SPOT_PORTS) {
   const e = r.eng.filter((x) => x.ms >= t0 && x.ms < t1), n = r.nea.filter((x) => x.ms >= t0 && x.ms < t1);
   out.push(`**${name}** (${r.row.port.index}, \`${r.row.station.id}\`, Z0 ${r.row.meanLevelText} cm, zone UTC+${r.zm / 15}):`);
   out.push("");
-  out.push("| | engine | predictor + Z0 | Δt min | Δh cm |");
-  out.push("|---|---|---|---|---|");
-  const mm = match(e, n);
-  for (const [a, b] of mm.pairs)
-    out.push(`| ${a.high ? "high" : "low"} | ${hhmm(a.ms)} ${a.level.toFixed(1)} | ${hhmm(b.ms)} ${b.level.toFixed(1)} | ${((a.ms - b.ms) / 60000).toFixed(1)} | ${(a.level - b.level).toFixed(1)} |`);
-  for (const a of mm.onlyA) out.push(`| ${a.high ? "high" : "low"} | ${hhmm(a.ms)} ${a.level.toFixed(1)} | – | | |`);
-  for (const b of mm.onlyB) out.push(`| ${b.high ? "high" : "low"} | – | ${hhmm(b.ms)} ${b.level.toFixed(1)} | | |`);
+  out.push("| | engine | predictor + Z0 | Δt min | Δh cm | predictor, M3 turned | Δt min | Δh cm |");
+  out.push("|---|---|---|---|---|---|---|---|");
+  const nfd = r.neaFlip.filter((x) => x.ms >= t0 && x.ms < t1);
+  const mm = match(e, n), mf = match(e, nfd);
+  const flipOf = new Map(mf.pairs.map(([a, b]) => [a, b]));
+  for (const [a, b] of mm.pairs) {
+    const c = flipOf.get(a);
+    out.push(`| ${a.high ? "high" : "low"} | ${hhmm(a.ms)} ${a.level.toFixed(1)} | ${hhmm(b.ms)} ${b.level.toFixed(1)} | ` +
+      `${((a.ms - b.ms) / 60000).toFixed(1)} | ${(a.level - b.level).toFixed(1)} | ` +
+      (c ? `${hhmm(c.ms)} ${c.level.toFixed(1)} | ${((a.ms - c.ms) / 60000).toFixed(1)} | ${(a.level - c.level).toFixed(1)} |` : "– | | |"));
+  }
+  for (const a of mm.onlyA) out.push(`| ${a.high ? "high" : "low"} | ${hhmm(a.ms)} ${a.level.toFixed(1)} | – | | | | | |`);
+  for (const b of mm.onlyB) out.push(`| ${b.high ? "high" : "low"} | – | ${hhmm(b.ms)} ${b.level.toFixed(1)} | | | | | |`);
   out.push("");
 }
 out.push("## Per port");
