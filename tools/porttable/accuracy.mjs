@@ -337,8 +337,9 @@ out.push(`5. **Found by one side only** (${all.onlyE.length} engine, ${all.onlyN
   "fall less than 1 cm to a neighbour and, at ports that are not double-tide ports by its (M4 + MS4)/M2 > 0.25 test, one " +
   "closer than about 3.4 h to another of the same type. The other way round, days with six or more turning points (the " +
   "double low waters of Osaka Bay and the mixed tides of 室蘭 at neaps) lose the sixth to the five slots of Part 1.3. " +
-  "Osaka Bay's shallow-water constituents outside the 40 (MN4 above all, with MKS2, 2MK5, S4 and others of TICON's " +
-  "50) are dropped from the table, so the double tides there are rendered by M4, MS4, M6 and 2MS6 only.");
+  "Osaka Bay's shallow-water constituents outside the 40 (at 大阪: " +
+  ((results.find((r) => r.row.port.name === "大阪")?.dropped ?? []).slice(0, 4).map((d) => `${d.name} ${f2(d.cm)} cm`).join(", ") || "–") +
+  ", of TICON's 50) are dropped from the table, so the double tides there are rendered by M4, MS4, M6 and 2MS6 only.");
 const dropTop = [...results].sort((a, b) => (b.dropped[0]?.cm ?? 0) - (a.dropped[0]?.cm ?? 0)).slice(0, 6);
 out.push(`6. **What the 40 leave out.** Against the predictor fed all of each station's constituents (M3 turned), the ` +
   `engine is within ${f1(SU.adtMedian)} min (median) and ${f1(SU.adt95)} min (p95), ${f2(SU.adhMedian)} cm and ` +
