@@ -131,6 +131,7 @@ bool isHoliday(DateTime date) {
 
 std::vector<CalendarDate> holidaysOfYear(int year) {
     std::vector<CalendarDate> out;
+    if (year < kFirstHolidayYear || year > kLastListedYear) return out;
     DateTime d(year, 1, 1);
     while (d.year == year) {
         if (isHoliday(d)) out.push_back({d.year, d.month, d.day});

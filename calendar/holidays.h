@@ -26,12 +26,16 @@ bool isListedHoliday(int year, int month, int day, int weekday);
 // fields current; it is not changed.
 bool isHoliday(DateTime date);
 
-// Every holiday of the year in date order.
+// Every holiday of the year in date order. The law took effect on 20 July
+// 1948, so earlier years have none; years past kLastListedYear are not
+// listed (empty result) rather than run into the limits of the date type.
 struct CalendarDate {
     int32_t year;
     int32_t month;
     int32_t day;
 };
+constexpr int kFirstHolidayYear = 1948;
+constexpr int kLastListedYear = 9999;
 std::vector<CalendarDate> holidaysOfYear(int year);
 
 }  // namespace marilo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -197,6 +198,10 @@ TEST(Holiday, FarYearsFollowTheRules) {
     EXPECT_TRUE(isHoliday(DateTime(2100, 8, 11)));
     EXPECT_FALSE(isHoliday(DateTime(2100, 12, 23)));
     EXPECT_TRUE(holidayList(1200).empty());
+    EXPECT_FALSE(holidayList(9999).empty());
+    EXPECT_TRUE(holidayList(10000).empty());
+    EXPECT_TRUE(holidayList(INT_MAX).empty());
+    EXPECT_TRUE(holidayList(INT_MIN).empty());
 }
 
 }  // namespace
