@@ -5,7 +5,7 @@
 // Loading must stay within what was stored, keep RuleN and the list in step
 // and select a port of the table; saving and loading again must give back
 // exactly what was loaded; the loaded rules must colour and describe dates
-// without fault.
+// without fault, and period rules must answer as the day-by-day walk.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -111,6 +111,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const DateTime date(d[0], d[1], d[2]);
         for (int32_t year : {2024, 2026, INT32_MAX, INT32_MIN}) (void)loaded.rules.colorForDate(date, year);
     }
+    // Period rules of modest size are checked against the day-by-day walk
+    // they stand for: anchored in the current year, month carried into the
+    // years, day into the months, only month and day compared.
+    int compared = 0;
+    for (const DateColorRule& r : loaded.rules) {
+        if (r.kind != Period || r.nthOrLength > 800 || r.month < -30 || r.month > 30 || r.day < -400 ||
+            r.day > 400)
+            continue;
+        if (++compared > 3) break;
+        for (const auto& d : kDates) {
+            for (int32_t year : {2024, 2026}) {
+                DateTime walker(2000, 1, 1);
+                walker.setDate(year, r.month, r.day);
+                bool walked = false;
+                for (int32_t i = 0; i < r.nthOrLength && !walked; ++i) {
+                    walked = d[1] == walker.month && d[2] == walker.day;
+                    walker.nextDay();
+                }
+                check(periodCovers(year, r.month, r.day, r.nthOrLength, d[1], d[2]) == walked,
+                      "period answer equals the walk");
+            }
+        }
+    }
+
     RuleList texts;
     texts.assign(loaded.rules);
     texts.describeAll();
