@@ -4,6 +4,7 @@
 // one-off days), the substitute holiday and the day between two holidays.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "calendar/date_time.h"
@@ -37,5 +38,7 @@ struct CalendarDate {
 constexpr int kFirstHolidayYear = 1948;
 constexpr int kLastListedYear = 9999;
 std::vector<CalendarDate> holidaysOfYear(int year);
+// The same as text, one "YYYY-MM-DD" line per holiday.
+std::string holidayLines(int year);
 
 }  // namespace marilo

@@ -181,6 +181,11 @@ TEST(Holiday, CasesThatDecideTheRules) {
     EXPECT_TRUE(isHoliday(DateTime(2022, 10, 10)));
 }
 
+TEST(Holiday, LinesForTheCommandLine) {
+    EXPECT_EQ(holidayLines(1948), "1948-09-23\n1948-11-03\n1948-11-23\n");
+    EXPECT_EQ(holidayLines(1000), "");
+}
+
 TEST(Holiday, LeavesTheCallersDateAlone) {
     const DateTime d(2009, 9, 22);
     DateTime copy = d;
