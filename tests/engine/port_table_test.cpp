@@ -1,5 +1,5 @@
 // Invariants of the generated port table (engine/port_table_data.cpp, written
-// by tools/porttable/generate.mjs): the rows Part 1.1 fixes, the form of the
+// by tools/porttable/generate.mjs): the table's fixed original rows, the form of the
 // texts, the ranges of the constants, and the mean level rule.
 
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ TEST(PortTableData, RowsOfPart11AreKeptDigitForDigit) {
     EXPECT_STREQ(t.longitudeText, "138.42");
     EXPECT_STREQ(t.meanLevelText, "97");
 
-    // 片岡湾 and ポナペ keep the texts of Part 1.1.
+    // 片岡湾 and ポナペ keep their original texts.
     EXPECT_STREQ(PortTable[0].name, "片岡湾");
     EXPECT_STREQ(PortTable[0].latitudeText, "50.43");
     EXPECT_STREQ(PortTable[0].longitudeText, "156.12");
@@ -102,8 +102,8 @@ TEST(PortTableData, EveryRowIsWellFormed) {
 
 TEST(PortTableData, MeanLevelIsTheSumOfTheFourMainAmplitudes) {
     // Z0 = H(M2) + H(S2) + H(K1) + H(O1), truncated: the Japanese chart datum
-    // rule that the rows of Part 1.1 follow (97 and 18). Rows 0 and 357 keep
-    // the texts of Part 1.1.
+    // rule that the original rows follow (97 and 18). Rows 0 and 357 keep
+    // their original texts.
     for (int k = 1; k < kPortCount - 1; ++k) {
         const PortRecord& r = PortTable[k];
         const double sum = r.amplitude[kM2] + r.amplitude[kS2] + r.amplitude[kK1] + r.amplitude[kO1];

@@ -13,7 +13,7 @@ import { fileURLToPath } from "node:url";
 import { dirname, join } from "node:path";
 import { createTidePredictor } from "@neaps/tide-predictor";
 import { buildTable, CONSTITUENTS, DATABASE_VERSION, mod360, textToDegrees } from "./lib/build.mjs";
-import { findExtremes } from "./lib/spec-astronomy.mjs";
+import { findExtremes } from "./lib/engine-astronomy.mjs";
 
 const root = join(dirname(fileURLToPath(import.meta.url)), "..", "..");
 const arg = (name, dflt) => {
@@ -196,7 +196,7 @@ for (const row of selected) {
   const m = match(eng, nea);
   const nf = neapsExtremes(row, zm, { flipM3: true });
   const mf = match(eng, nf);
-  // Same harmonic function as the engine (JS transcription of Parts 1.2/1.3),
+  // Same harmonic function as the engine (JS transcription of its astronomy and level sum),
   // extremes found to the second: separates the engine's 20-minute scan from
   // its astronomy.
   const z0 = parseFloat(row.meanLevelText);
@@ -243,7 +243,7 @@ out.push("");
 out.push(`Produced by \`tools/porttable/accuracy.mjs\` (do not edit by hand): the engine's high and low waters`);
 out.push(`(\`marilo-cli --tsv --port ID --date ${YEAR}-01-01 --days 365\`) against those of \`@neaps/tide-predictor\``);
 out.push(`${PREDICTOR_VERSION}, fed the same constants, for the ${selected.length} ports whose source station is the gauge at the`);
-out.push(`port (docs/ports.md, column *at* = port; rows 1 and 149 keep the constants of Part 1.1 and are left out).`);
+out.push(`port (docs/ports.md, column *at* = port; rows 1 and 149 keep their original constants and are left out).`);
 out.push(`Constants from \`@neaps/tide-database\` ${DATABASE_VERSION}.`);
 out.push("");
 out.push("## Method");
@@ -258,8 +258,8 @@ out.push("  High or low is the engine's kind; a kind-2 (unclassified) turning po
 out.push(`- Extremes are paired when each is the other's nearest of the same type within ${MATCH_WINDOW_MIN} minutes; the rest are`);
 out.push("  \"found by one side only\". Time difference = engine − predictor in minutes (the engine truncates to the");
 out.push("  minute, so about −0.5 min is expected on average); height difference = engine − predictor in cm.");
-out.push("- *Scan* and *astronomy* split the difference: a JavaScript transcription of Parts 1.2 and 1.3");
-out.push("  (`lib/spec-astronomy.mjs`, the engine's harmonic function) whose extremes are found to the second is");
+out.push("- *Scan* and *astronomy* split the difference: a JavaScript transcription of the engine's astronomy and level sum");
+out.push("  (`lib/engine-astronomy.mjs`, the engine's harmonic function) whose extremes are found to the second is");
 out.push("  compared with the engine (the effect of the 20-minute scan and its quadratic refinement) and with the");
 out.push("  predictor (the effect of the simplified astronomy and nodal corrections).");
 out.push("");
@@ -285,7 +285,7 @@ out.push(`Found by one side only: the engine ${all.onlyE.length}, the predictor 
   `Median prominence (smaller level step to a neighbour) of those: engine-only ${f2(quantile(promE, 0.5))} cm, ` +
   `predictor-only ${f2(quantile(promN, 0.5))} cm. Of the engine-only extremes, ${flat} rise or fall less than ` +
   `${NEAPS_PROMINENCE_CM} cm to a neighbour (the predictor drops such stands by its prominence floor); of the predictor-only ` +
-  `extremes, ${lost} fall on days whose five slots were already full before 24:00 (Part 1.3 keeps five turning ` +
+  `extremes, ${lost} fall on days whose five slots were already full before 24:00 (the engine keeps five turning ` +
   `points a day and drops the rest), and ${results.reduce((a, r) => a + r.neapsLone, 0)} stand next to one of ` +
   "their own type in the predictor's list (two lows in a row): at a near-flat stand, where the engine's function only " +
   "pauses, the predictor finds a millimetre pair, its filter removes one member and keeps the other.");
@@ -306,9 +306,9 @@ out.push(`1. **The conversion is right.** Over ${S.n} paired extremes the engine
   `${f2(S.adhMedian)} cm at the median and ${f2(S.adh95)} cm at the 95th percentile. A fault in κ = G + species × λ or in ` +
   "the zone time would show as hours (1° of M2 is 2 minutes; a diurnal constituent off by λ is hours off) or as tens of cm.");
 out.push(`2. **M3 is the largest single difference, and it is the predictor's.** \`@neaps/tide-predictor\` gives M3 the ` +
-  "argument 3τ − 180°, 180° from the engine's 3h − 3s + 180° (Part 1.2, Schureman's convention). The TICON phases follow " +
+  "argument 3τ − 180°, 180° from the engine's 3h − 3s + 180° (the engine's astronomy, Schureman's convention). The TICON phases follow " +
   "the engine's convention: TICON's Wakkanai M3, converted by κ = G + 3λ, is 191.5° against 194° in the Wakkanai row of " +
-  "Part 1.1 (Japanese published constants), 0.36 cm against 0.4 cm. With the predictor's M3 turned by 180° the median " +
+  "the original table (Japanese published constants), 0.36 cm against 0.4 cm. With the predictor's M3 turned by 180° the median " +
   `height difference falls from ${f2(S.adhMedian)} to ${f2(SF.adhMedian)} cm and the 95th percentile of the time ` +
   `difference from ${f1(S.adt95)} to ${f1(SF.adt95)} min. (M3 amplitudes here: median ${f2(quantile(m3, 0.5))} cm, ` +
   `up to ${f2(Math.max(...m3))} cm.)`);
@@ -317,7 +317,7 @@ out.push("3. **The simplified astronomy agrees; M1 does not.** The engine's V0, 
   "longitudes referred to 2000, nodal factors from truncated series); what remains is " +
   "M1: the predictor's M1 argument is the engine's plus the longitude of the lunar perigee p, exactly, with the " +
   "same nodal factor f (checked at half-year steps over 2024–2035), so the two M1 terms drift apart by 40.7° a year; " +
-  "as if the predictor counted p twice, once in V (its M1 runs at 14.4966939°/h) and once in u, where Part 1.2 " +
+  "as if the predictor counted p twice, once in V (its M1 runs at 14.4966939°/h) and once in u, where the engine " +
   "runs M1 at 14.4920521°/h and carries p in u only; the table converts M1 like every other constituent " +
   `(median H(M1) ${f2(quantile(m1, 0.5))} cm, so up to about twice that in level). Also ` +
   "the nodal factors of φ1, OO1, J1, Mm and Mf (the engine's " +
@@ -336,7 +336,7 @@ out.push(`5. **Found by one side only** (${all.onlyE.length} engine, ${all.onlyN
   "every change of sign of its 20-minute differences, however small; the predictor drops turning points that rise or " +
   "fall less than 1 cm to a neighbour and, at ports that are not double-tide ports by its (M4 + MS4)/M2 > 0.25 test, one " +
   "closer than about 3.4 h to another of the same type. The other way round, days with six or more turning points (the " +
-  "double low waters of Osaka Bay and the mixed tides of 室蘭 at neaps) lose the sixth to the five slots of Part 1.3. " +
+  "double low waters of Osaka Bay and the mixed tides of 室蘭 at neaps) lose the sixth to the engine's five slots. " +
   "Osaka Bay's shallow-water constituents outside the 40 (at 大阪: " +
   ((results.find((r) => r.row.port.name === "大阪")?.dropped ?? []).slice(0, 4).map((d) => `${d.name} ${f2(d.cm)} cm`).join(", ") || "–") +
   ", of TICON's 50) are dropped from the table, so the double tides there are rendered by M4, MS4, M6 and 2MS6 only.");
@@ -346,14 +346,18 @@ out.push(`6. **What the 40 leave out.** Against the predictor fed all of each st
   `${f2(SU.adh95)} cm: the cost of the table's fixed 40 constituents. The largest dropped constituents: ` +
   dropTop.map((r) => `${r.row.port.name} ${r.dropped[0].name} ${f2(r.dropped[0].cm)} cm`).join(", ") + ".");
 const ex = mis.find(({ r }) => r.row.port.name === "神戸") ?? mis[0];
-if (ex) {
-  const day = new Date(ex.x.ms + ex.r.zm / 15 * 3600000).toISOString().slice(0, 10);
-  out.push(`7. **Mislabelled days (Part 1.3's rule, not the table).** Part 1.3 classifies the first two turning points of a ` +
-    "day by comparing their levels and alternates from there. When the day opens with a stand of a few millimetres " +
-    "(two turning points minutes apart at almost the same level, as the shallow-water constituents of the Inland Sea " +
-    "make), the comparison can go either way and every later turning point of the day takes the wrong kind: e.g. " +
-    `${ex.r.row.port.name} ${day} (\`marilo-cli --port ${ex.r.row.port.name} --date ${day}\`). ${misDays.size} port-days ` +
-    `of ${results.length * 365} are affected here.`);
+{
+  let text = "7. **Kinds of turning points.** The engine gives each turning point its kind (high or low water) by the " +
+    "way the level ran into it, so a day that opens with a stand of a few millimetres (two turning points minutes " +
+    "apart at almost the same level, as the shallow-water constituents of the Inland Sea make) keeps the right kinds " +
+    `for the rest of the day. Turning points whose kind disagrees with both neighbours' levels: ${misDays.size} ` +
+    `port-days of ${results.length * 365}`;
+  if (ex) {
+    const day = new Date(ex.x.ms + ex.r.zm / 15 * 3600000).toISOString().slice(0, 10);
+    text += `, e.g. ${ex.r.row.port.name} ${day} (\`marilo-cli --port ${ex.r.row.port.name} --date ${day}\`), ` +
+      "where the interpolated levels of a millimetre stand cross";
+  }
+  out.push(text + ".");
 }
 out.push("");
 out.push("Ports with the widest time differences (95th percentile of |Δt|):");

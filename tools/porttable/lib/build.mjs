@@ -1,4 +1,4 @@
-// Builds the 358 port records of spec Part 1.1 from the pinned
+// Builds the 358 port records of the engine's table from the pinned
 // @neaps/tide-database and tools/porttable/ports.tsv. Pure: no file is
 // written here (generate.mjs writes, accuracy.mjs reads the same records).
 
@@ -14,7 +14,7 @@ const require = createRequire(import.meta.url);
 export const DATABASE_VERSION = JSON.parse(
   readFileSync(require.resolve("@neaps/tide-database/package.json"), "utf8")).version;
 
-// The 40 constituents of Part 1.1, in record order, with species and the
+// The 40 constituents of the table, in record order, with species and the
 // names under which the database's sources carry them (TICON-4 uses upper
 // case; NOAA writes RHO, LAM2 and 2MK3, the last at the speed of MO3 and with
 // the same equilibrium argument 3h - 4s - 90).
@@ -30,7 +30,7 @@ export const CONSTITUENTS = [
   ["SK3", 3, ["SK3"]], ["M4", 4, ["M4"]], ["MS4", 4, ["MS4"]], ["M6", 6, ["M6"]], ["2MS6", 6, ["2MS6"]],
 ].map(([name, species, aliases]) => ({ name, species, aliases }));
 
-// Rows that Part 1.1 gives whole (constants and texts), kept digit for digit.
+// Rows the table has always carried whole (constants and texts), kept digit for digit.
 export const FIXED_ROWS = {
   1: {
     amplitude: [10.8, 0.8, 0.6, 0.6, 1.6, 1.5, 0.3, 6.7, 0.3, 0.2, 0.2, 2.3, 0.1, 7, 0.5, 0.3, 0.2, 0.3, 0.4, 0.2,
@@ -48,7 +48,7 @@ export const FIXED_ROWS = {
     latitudeText: "35.08", longitudeText: "138.42", meanLevelText: "97",
   },
 };
-// Rows whose texts Part 1.1 gives and whose constants come from the nearest station.
+// Rows whose texts the table has always carried and whose constants come from the nearest station.
 export const FIXED_TEXTS = {
   0: { latitudeText: "50.43", longitudeText: "156.12", meanLevelText: "119" },
   357: { latitudeText: "6.59", longitudeText: "158.13", meanLevelText: "70" },
@@ -58,7 +58,7 @@ export const AT_PORT_NAME_KM = 5;   // a gauge whose name matches the port, this
 export const AT_PORT_ANY_KM = 1;    // any gauge this close is at the port
 export const FAR_KM = 30;           // flagged in the provenance table
 
-// The engine's reading of a "dd.mm" text (Part 1.1: atof, then degMinToDegrees).
+// The engine's reading of a "dd.mm" text (atof, then degMinToDegrees).
 export function degMinToDegrees(x) {
   const whole = Math.trunc(x);
   return whole + (x - whole) * 1.6666666666666665;
@@ -167,13 +167,13 @@ export function buildTable() {
     const st = pick.s;
     const row = { port: p, station: st, atPort, rule, nearestKm: ranked[0].d };
     if (FIXED_ROWS[i]) {
-      Object.assign(row, FIXED_ROWS[i], { fixed: "all", coordSource: "spec Part 1.1 (row kept as given)" });
-      row.rule = "constants of spec Part 1.1 (kept); station listed for comparison only";
+      Object.assign(row, FIXED_ROWS[i], { fixed: "all", coordSource: "original table (row kept as given)" });
+      row.rule = "constants of the original table (kept); station listed for comparison only";
     } else {
       let latitudeText, longitudeText, coordSource;
       if (FIXED_TEXTS[i]) {
         ({ latitudeText, longitudeText } = FIXED_TEXTS[i]);
-        coordSource = "spec Part 1.1 (texts kept as given)";
+        coordSource = "original table (texts kept as given)";
       } else if (atPort) {
         latitudeText = degreesToText(st.latitude); longitudeText = degreesToText(st.longitude);
         coordSource = `station position (${st.id})`;

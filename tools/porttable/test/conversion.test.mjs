@@ -1,5 +1,5 @@
 // Round trip of the phase conversion: the engine's harmonic function (the JS
-// transcription of Parts 1.2 and 1.3) fed a generated record must reproduce
+// transcription of the engine's astronomy and level sum) fed a generated record must reproduce
 // @neaps/tide-predictor fed the station's own Greenwich phases, at any zone
 // meridian; and regenerating the table must reproduce the committed files.
 import { test } from "node:test";
@@ -9,7 +9,7 @@ import { fileURLToPath } from "node:url";
 import { dirname, join } from "node:path";
 import { createTidePredictor } from "@neaps/tide-predictor";
 import { buildTable, CONSTITUENTS, textToDegrees, degreesToText, degMinToDegrees } from "../lib/build.mjs";
-import { dayFunction } from "../lib/spec-astronomy.mjs";
+import { dayFunction } from "../lib/engine-astronomy.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
 const { rows } = buildTable();
@@ -55,7 +55,7 @@ test("degrees-minutes texts round-trip", () => {
   assert.ok(Math.abs(degMinToDegrees(158.13) - 158.21666666666667) < 1e-12);
 });
 
-test("every port has a station, rows 1 and 149 keep Part 1.1", () => {
+test("every port has a station, rows 1 and 149 keep their original rows", () => {
   assert.equal(rows.length, 358);
   for (const r of rows) assert.ok(r.amplitude[24] > 0, `${r.port.index} has no M2`);
   assert.equal(rows[1].meanLevelText, "18");

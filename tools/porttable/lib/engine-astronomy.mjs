@@ -1,5 +1,5 @@
-// An independent JavaScript transcription of spec Part 1.2 (mean longitudes,
-// nodal base factors, equilibrium arguments) and of the Part 1.3 level sum.
+// An independent JavaScript transcription of the engine's astronomy (mean
+// longitudes, nodal base factors, equilibrium arguments) and of its level sum.
 // Used only by the convention checks (check-conventions.mjs): it lets the
 // generator's phase conversion be tested constituent by constituent against
 // @neaps/tide-predictor without the C++ engine. The accuracy report itself
@@ -69,7 +69,7 @@ export function arguments40(y, m, d) {
   return { V0, U, F, arg: V0.map((v, i) => mod360(v + U[i])) };
 }
 
-// The engine's level function for one date (Part 1.3 steps 8 and 9): t in
+// The engine's level function for one date (local argument and harmonic sum): t in
 // hours after 0:00 zone time, arguments taken at 0:00 UT of the date.
 export function dayFunction(y, m, d, amplitude, phaseLag, lambda, zoneMeridian, meanLevel) {
   const { arg, F } = arguments40(y, m, d);
