@@ -1,0 +1,239 @@
+#include "engine/tide_day.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/astronomy.h"
+#include "engine/moon.h"
+
+namespace marilo {
+
+namespace {
+
+int signOf(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+
+// Ports in Japan keep Japan Standard Time whatever their longitude; the ports
+// abroad (group 80) use the standard meridian nearest their longitude.
+double zoneMeridianOf(int group, double longitude) {
+    if (group >= 0 && group <= 47) return 135.0;
+    return 15 * std::floor((longitude + 7.5) / 15);
+}
+
+}  // namespace
+
+int ExtremeDetector::refineExtreme(double& t, double& level) {
+    if (t == -60.0) calls_ = 0;
+    T_[0] = T_[1], T_[1] = T_[2], T_[2] = T_[3], T_[3] = t;
+    L_[0] = L_[1], L_[1] = L_[2], L_[2] = L_[3], L_[3] = level;
+    D_[0] = D_[1], D_[1] = D_[2], D_[2] = L_[3] - L_[2];
+    S_[0] = S_[1], S_[1] = S_[2], S_[2] = signOf(D_[2]);
+    ++calls_;
+    if (calls_ <= 3 || S_[0] == S_[1]) return 0;
+
+    // The difference changed sign between the intervals around T1: place the
+    // turning point at the zero of the difference interpolated over the
+    // interval midpoints.
+    const double half = (T_[3] - T_[2]) * 0.5;
+    const double m0 = T_[0] + half, m1 = T_[1] + half, m2 = T_[2] + half;
+    const double F = -D_[0] / (D_[1] - D_[0]);
+    const double tStar = ((1 - F) * m0 * 0.5 + F * m1) * (2 - F) - F * (1 - F) * m2 * 0.5;
+    if (!(tStar > 0)) return 0;
+
+    // The level there, on the parabola through the last three samples.
+    const double G = (tStar - T_[1]) / (T_[2] - T_[1]);
+    const double lStar = ((1 - G) * L_[1] * 0.5 + G * L_[2]) * (2 - G) - G * (1 - G) * L_[3] * 0.5;
+    t = tStar;
+    level = lStar;
+    return 1;
+}
+
+TideDay::TideDay() {
+    portGroup = kDefaultGroup;
+    portIndex = kDefaultIndex;
+    compute();
+}
+
+TideDay::TideDay(int group, int index, const DateTime& when) {
+    date = when;
+    portGroup = kDefaultGroup;
+    portIndex = kDefaultIndex;
+    loadPort();  // a port to fall back on when (group, index) names none
+    portGroup = group;
+    portIndex = index;
+    compute();
+}
+
+void TideDay::setDate(const DateTime& d) {
+    date = d;
+    compute();
+}
+
+void TideDay::setPort(int group, int index) {
+    portGroup = group;
+    portIndex = index;
+    compute();
+}
+
+void TideDay::loadPort() {
+    // An address outside the table keeps the record copied before.
+    const int row = tableIndexOf(portGroup, portIndex);
+    if (row >= 0) port = PortTable[row];
+    std::memcpy(portName, port.name, sizeof portName);
+    portName[sizeof portName - 1] = '\0';
+    latitudeRaw = std::atof(port.latitudeText);
+    longitudeRaw = std::atof(port.longitudeText);
+    meanLevel = std::atof(port.meanLevelText);
+    upperLevel = meanLevel + port.amplitude[kM2];
+    lowerLevel = meanLevel - port.amplitude[kM2];
+    latitude = degMinToDegrees(latitudeRaw);
+    longitude = degMinToDegrees(longitudeRaw);
+    zoneMeridian = zoneMeridianOf(portGroup, longitude);
+}
+
+double TideDay::levelAt(double hours) const {
+    double sum = meanLevel;
+    for (int i = 0; i < kConstituentCount; ++i)
+        sum += nodalF[i] * port.amplitude[i] *
+               std::cos((localArgument[i] + speed[i] * hours - port.phaseLag[i]) * kDegToRad);
+    return sum;
+}
+
+void TideDay::compute() {
+    loadPort();
+
+    isLeapYear = isLeapYearOf(date.year);
+    DaysPerMonth[2] = isLeapYear ? 29 : 28;
+    dayNumber = dayNumberOf(date.year, date.month, date.day);
+    const int D = dayOfYear(date.month, date.day, DaysPerMonth) + (date.year + 3) / 4 - 500;
+
+    const MeanLongitudes ml = meanLongitudes(date.year, D);
+    const NodalBasePairs base = nodalBase(ml.p, ml.N);
+    double v0[kConstituentCount];
+    equilibriumArguments(ml.s, ml.h, ml.p, v0);
+    expandNodalU(base, nodalU);
+    expandNodalF(base, nodalF);
+
+    for (int i = 0; i < kConstituentCount; ++i) {
+        argument[i] = mod360(v0[i] + nodalU[i]);
+        species[i] = Constituents[i].species;
+        speed[i] = Constituents[i].speed;
+        // Greenwich argument carried to the port's longitude and to 0:00 of
+        // its zone time.
+        localArgument[i] =
+            mod360(argument[i] + species[i] * longitude + zoneMeridian * (-0.06666666666666667) * speed[i]);
+    }
+
+    const double tn = date.hour + date.minute * 0.016666666666666666;
+    levelNow = levelAt(tn);
+    rateNow = (levelAt(tn + 0.125) - levelAt(tn - 0.125)) * 0.06666666666666667;
+
+    scanExtremes();
+
+    moonAge = computeMoonAge(dayNumber, zoneMeridian);
+    tideNameIndex = tideNameOf(moonAge);
+    std::memset(tideName, 0, sizeof tideName);
+    std::strcpy(tideName, tideNameText(tideNameIndex));
+    computeMoonPhase();
+}
+
+void TideDay::scanExtremes() {
+    ExtremeDetector detector;
+    double t0 = -60.0, l0 = 0;
+    detector.refineExtreme(t0, l0);
+
+    for (TideExtreme& x : extremes) {
+        x.hour = kNoHour;
+        x.kind = kUnclassified;
+    }
+    int n = 0;
+    // Samples every 20 minutes from -1:40 to 30:40.
+    for (int m = -100; m < 1860; m += 20) {
+        double t = m;
+        double level = levelAt(m / 60.0);
+        if (!detector.refineExtreme(t, level) || n == kExtremeSlots) continue;
+
+        TideExtreme& x = extremes[n];
+        const int whole = static_cast<int>(t);
+        x.hour = whole / 60;
+        x.minute = whole % 60;
+        x.level = level;
+        if (n == 1) {
+            // The first pair is classified by comparing levels, whatever the hour.
+            const bool rising = extremes[1].level > extremes[0].level;
+            extremes[1].kind = rising ? kHighWater : kLowWater;
+            extremes[0].kind = rising ? kLowWater : kHighWater;
+        } else if (n >= 2) {
+            // From the third on, turning points after midnight stay unclassified.
+            x.kind = x.hour >= 24 ? kUnclassified : (extremes[n - 1].kind == kHighWater ? kLowWater : kHighWater);
+        }
+        ++n;
+    }
+}
+
+void TideDay::computeMoonPhase() {
+    double ago[5];
+    phaseAges(dayNumber, zoneMeridian, ago);
+    std::memset(phaseName, 0, sizeof phaseName);
+    std::strcpy(phaseName, kNoPhaseText);
+    phaseNumber = 0;
+    // Each phase belongs to the date whose local noon is within half a day.
+    int32_t table[13];
+    std::memcpy(table, DaysPerMonth, sizeof table);
+    for (int k = 0; k < 5; ++k) {
+        const int n = static_cast<int>(std::floor((ago[k] * 10 + 5) * 0.1));
+        int32_t y = date.year, mo = date.month, d = date.day - n;
+        normalizeDate(table, y, mo, d, 0);
+        if (mo == date.month && d == date.day) {
+            std::memset(phaseName, 0, sizeof phaseName);
+            std::strcpy(phaseName, phaseNameText(k));
+            phaseNumber = k + 1;
+        }
+    }
+}
+
+double TideDay::levelAfter(int slot) const {
+    const int next = slot + 1;
+    if (next < kExtremeSlots && !extremes[next].empty()) return extremes[next].level;
+    // The next turning point lies beyond this day's window: take it from the
+    // following day's solution.
+    TideDay following = *this;
+    DateTime d = date;
+    following.setDate(d.nextDay());
+    const int after = extremes[slot].minutes() - 24 * 60;
+    for (const TideExtreme& x : following.extremes)
+        if (!x.empty() && x.minutes() > after) return x.level;
+    return NAN;  // none found: no stage times
+}
+
+void TideDay::computeStages() {
+    for (TideExtreme& x : extremes) {
+        x.stage30Hour = kNoHour;
+        x.stage70Hour = kNoHour;
+    }
+    int e = 0;
+    double next = NAN;
+    bool haveNext = false;
+    for (int m = 0; m < 1800 && e < kExtremeSlots - 1; ++m) {
+        TideExtreme& x = extremes[e];
+        if (m <= x.minutes()) continue;
+        if (x.kind != kHighWater && x.kind != kLowWater) break;  // no further progress possible
+        if (!haveNext) {
+            next = levelAfter(e);
+            haveNext = true;
+        }
+        const double r = (x.level - levelAt(m / 60.0)) / (x.level - next);
+        if (x.stage30Hour == kNoHour && r > 0.3) {
+            x.stage30Hour = m / 60;
+            x.stage30Minute = m % 60;
+        }
+        if (r > 0.7) {
+            x.stage70Hour = m / 60;
+            x.stage70Minute = m % 60;
+            ++e;
+            haveNext = false;
+        }
+    }
+}
+
+}  // namespace marilo
