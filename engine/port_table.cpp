@@ -44,6 +44,16 @@ int tableIndexOf(int group, int index) {
     return g->firstIndex + index;
 }
 
+bool addressOfRow(int row, int& group, int& index) {
+    for (const PortGroup& g : PortGroups)
+        if (row >= g.firstIndex && row < g.firstIndex + g.count) {
+            group = g.group;
+            index = row - g.firstIndex;
+            return true;
+        }
+    return false;
+}
+
 int portCommandId(int group, int index) { return 50001 + 100 * group + index; }
 
 bool portFromCommandId(int id, int& group, int& index) {

@@ -56,6 +56,9 @@ const PortGroup* findGroup(int group);
 // index lies outside it.
 int tableIndexOf(int group, int index);
 
+// The (group, index) address of a table row; false for a row outside the table.
+bool addressOfRow(int row, int& group, int& index);
+
 // Menu command of a port: 50001 + 100 * group + index.
 int portCommandId(int group, int index);
 

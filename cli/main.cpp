@@ -1,0 +1,56 @@
+// marilo-cli: the tide engine in a terminal.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "cli/report.h"
+#include "cli/text.h"
+#include "engine/tide_day.h"
+
+namespace {
+
+// The engine's texts are cp932; the terminal wants UTF-8.
+bool emit(const std::string& cp932) {
+    const std::optional<std::string> utf8 = marilo::cli::cp932ToUtf8(cp932);
+    if (!utf8) {
+        std::fputs("marilo-cli: cannot convert output to UTF-8\n", stderr);
+        return false;
+    }
+    return std::fwrite(utf8->data(), 1, utf8->size(), stdout) == utf8->size();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace marilo;
+    const cli::ParseResult parsed = cli::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "marilo-cli: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    const cli::Options& o = parsed.options;
+    if (o.help) {
+        std::fputs(cli::kUsage, stdout);
+        return 0;
+    }
+    if (o.listPorts) return emit(cli::portList()) ? 0 : 1;
+
+    DateTime when;  // now
+    if (o.dateGiven) when.setDate(o.year, o.month, o.day);
+    if (o.timeGiven) {
+        when.hour = o.hour;
+        when.minute = o.minute;
+        when.normalize(0);
+    }
+    if (o.tsv && !emit(cli::tsvHeader())) return 1;
+    TideDay day(o.group, o.index, when);
+    for (int k = 0; k < o.days; ++k) {
+        if (k > 0) day.setDate(when.nextDay());
+        day.computeStages();
+        if (!o.tsv && k > 0 && !emit("\n")) return 1;
+        if (!emit(o.tsv ? cli::tsvRow(day) : cli::formatDay(day))) return 1;
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}

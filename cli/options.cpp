@@ -1,0 +1,145 @@
+#include "cli/options.h"
+
+#include <cstring>
+#include <regex>
+#include <vector>
+
+#include "cli/text.h"
+#include "engine/port_labels.h"
+#include "engine/port_table.h"
+
+namespace marilo::cli {
+
+const char kUsage[] =
+    "usage: marilo-cli [--port NAME|ID] [--date YYYY-MM-DD] [--time HH:MM] [--days N] [--tsv]\n"
+    "       marilo-cli --list-ports\n"
+    "       marilo-cli --holidays YEAR\n"
+    "\n"
+    "Tide predictions of one port: tide name, moon age and phase, the level and\n"
+    "its rate at the given time, high and low waters and their 30%/70% stages.\n"
+    "  --port     table name, chooser label or command ID (default 田子の浦)\n"
+    "  --date     first day (default today)\n"
+    "  --time     time of the level and rate (default now)\n"
+    "  --days     number of days, 1 to 100000 (default 1)\n"
+    "  --tsv      tab-separated values, one row per day\n"
+    "  --list-ports  all ports with group, index, command ID and name\n"
+    "  --holidays    the national holidays of a year, one date per line\n";
+
+namespace {
+
+bool parseInt(const std::string& s, int lo, int hi, int& out) {
+    static const std::regex digits("[0-9]{1,9}");
+    if (!std::regex_match(s, digits)) return false;
+    const long v = std::stol(s);
+    if (v < lo || v > hi) return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+std::string quoted(const std::string& s) { return "'" + s + "'"; }
+
+}  // namespace
+
+std::string findPort(const std::string& utf8, int& group, int& index) {
+    int id = 0;
+    if (parseInt(utf8, 0, 99999, id)) {
+        int g = 0, i = 0;
+        if (portFromCommandId(id, g, i) && tableIndexOf(g, i) >= 0) {
+            group = g;
+            index = i;
+            return "";
+        }
+        return "--port: no port has the command ID " + utf8;
+    }
+    const std::optional<std::string> name = utf8ToCp932(utf8);
+    if (!name || name->empty()) return "--port: " + quoted(utf8) + " is not a port name";
+
+    // A name matches a row by the table's name or by the chooser's label; a
+    // name that reaches several rows (白浜 is a label in three prefectures)
+    // must be given by command ID.
+    std::vector<int> rows;
+    for (int row = 0; row < kPortCount; ++row)
+        if (*name == PortTable[row].name || *name == PortMenuLabels[row]) rows.push_back(row);
+    if (rows.size() == 1) {
+        addressOfRow(rows[0], group, index);
+        return "";
+    }
+    if (rows.size() > 1) {
+        std::string list;
+        for (int row : rows) {
+            int g = 0, i = 0;
+            addressOfRow(row, g, i);
+            if (!list.empty()) list += ", ";
+            list += std::to_string(portCommandId(g, i)) + " " + cp932ToUtf8(PortTable[row].name).value_or("?");
+        }
+        return "--port: " + quoted(utf8) + " names several ports; give one of: " + list;
+    }
+    return "--port: unknown port " + quoted(utf8) + " (see --list-ports)";
+}
+
+ParseResult parseOptions(const std::vector<std::string>& args) {
+    ParseResult r;
+    Options& o = r.options;
+    static const std::regex dateForm("([0-9]{4})-([0-9]{2})-([0-9]{2})");
+    static const std::regex timeForm("([0-9]{1,2}):([0-9]{2})");
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        auto value = [&](std::string& out) {
+            if (k + 1 >= args.size()) {
+                r.error = a + ": missing value";
+                return false;
+            }
+            out = args[++k];
+            return true;
+        };
+        std::string v;
+        std::smatch m;
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--tsv") {
+            o.tsv = true;
+        } else if (a == "--list-ports") {
+            o.listPorts = true;
+        } else if (a == "--port") {
+            if (!value(v)) return r;
+            r.error = findPort(v, o.group, o.index);
+            if (!r.error.empty()) return r;
+        } else if (a == "--date") {
+            if (!value(v)) return r;
+            int y = 0, mo = 0, d = 0;
+            if (!std::regex_match(v, m, dateForm) || !parseInt(m[1], 1000, 9999, y) || !parseInt(m[2], 1, 12, mo) ||
+                !parseInt(m[3], 1, 31, d) || d > DateTime(y, mo, 1).daysInMonth) {
+                r.error = "--date: " + quoted(v) + " is not a date of the form YYYY-MM-DD";
+                return r;
+            }
+            o.dateGiven = true;
+            o.year = y, o.month = mo, o.day = d;
+        } else if (a == "--time") {
+            if (!value(v)) return r;
+            if (!std::regex_match(v, m, timeForm) || !parseInt(m[1], 0, 23, o.hour) ||
+                !parseInt(m[2], 0, 59, o.minute)) {
+                r.error = "--time: " + quoted(v) + " is not a time of the form HH:MM (00:00 to 23:59)";
+                return r;
+            }
+            o.timeGiven = true;
+        } else if (a == "--days") {
+            if (!value(v)) return r;
+            if (!parseInt(v, 1, 100000, o.days)) {
+                r.error = "--days: " + quoted(v) + " is not a whole number from 1 to 100000";
+                return r;
+            }
+        } else if (a == "--holidays") {
+            if (!value(v)) return r;
+            if (!parseInt(v, 1000, 9999, o.holidaysYear)) {
+                r.error = "--holidays: " + quoted(v) + " is not a year from 1000 to 9999";
+                return r;
+            }
+        } else {
+            r.error = quoted(a) + ": unknown argument (see --help)";
+            return r;
+        }
+    }
+    return r;
+}
+
+}  // namespace marilo::cli

@@ -1,0 +1,39 @@
+#pragma once
+// Command-line arguments of marilo-cli, parsed into plain values.
+
+#include <string>
+#include <vector>
+
+#include "calendar/date_time.h"
+
+namespace marilo::cli {
+
+struct Options {
+    int group = 22;   // the default port, 田子の浦
+    int index = 13;
+    bool dateGiven = false;
+    int year = 0, month = 0, day = 0;
+    bool timeGiven = false;
+    int hour = 0, minute = 0;
+    int days = 1;
+    bool tsv = false;
+    bool listPorts = false;
+    int holidaysYear = 0;  // 0: not asked for
+    bool help = false;
+};
+
+struct ParseResult {
+    Options options;
+    std::string error;  // empty on success; otherwise one line naming the bad argument
+};
+
+// Arguments are UTF-8 as the terminal gives them.
+ParseResult parseOptions(const std::vector<std::string>& args);
+
+// A port by command ID ("52214"), table name or chooser label; names and labels
+// are compared in cp932. Empty error on success.
+std::string findPort(const std::string& utf8, int& group, int& index);
+
+extern const char kUsage[];
+
+}  // namespace marilo::cli

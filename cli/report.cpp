@@ -1,0 +1,91 @@
+#include "cli/report.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace marilo::cli {
+
+namespace {
+
+std::string format(const char* fmt, auto... args) {
+    char buf[256];
+    const int n = std::snprintf(buf, sizeof buf, fmt, args...);
+    return std::string(buf, n < 0 ? 0 : (n < static_cast<int>(sizeof buf) ? n : sizeof buf - 1));
+}
+
+const char* kindText(int kind) {
+    switch (kind) {
+        case kHighWater: return "上げ止まり";
+        case kLowWater: return "下げ止まり";
+        default: return "";
+    }
+}
+
+// After a high water the tide falls; after a low water it rises.
+const char* stage30Text(int kind) { return kind == kHighWater ? "下げ３分" : "上げ３分"; }
+const char* stage70Text(int kind) { return kind == kHighWater ? "下げ７分" : "上げ７分"; }
+
+std::string slotTime(const TideExtreme& x) { return x.empty() ? "" : clockText(x.hour, x.minute); }
+std::string stage30(const TideExtreme& x) { return x.empty() ? "" : clockText(x.stage30Hour, x.stage30Minute); }
+std::string stage70(const TideExtreme& x) { return x.empty() ? "" : clockText(x.stage70Hour, x.stage70Minute); }
+
+std::string isoDate(const DateTime& d) { return format("%04d-%02d-%02d", d.year, d.month, d.day); }
+
+}  // namespace
+
+std::string clockText(int hour, int minute) {
+    if (hour == kNoHour) return "";
+    return format("%02d:%02d", hour, minute);
+}
+
+std::string formatDay(const TideDay& t) {
+    std::string out = format("%s  %s(%s)  %s  月齢%.1f", t.portName, isoDate(t.date).c_str(), t.date.weekdayName,
+                             t.tideName, t.moonAge);
+    if (t.phaseNumber != 0) out += format("  %s", t.phaseName);
+    out += "\n";
+    out += format("  %02d:%02d  %6.1f cm  %+.3f cm/分\n", t.date.hour, t.date.minute, t.levelNow, t.rateNow);
+    for (const TideExtreme& x : t.extremes) {
+        if (x.empty()) continue;
+        out += format("  %s  %6.1f cm  %-10s", slotTime(x).c_str(), x.level, kindText(x.kind));
+        if (x.kind == kHighWater || x.kind == kLowWater) {
+            if (x.stage30Hour != kNoHour) out += format("  %s %s", stage30Text(x.kind), stage30(x).c_str());
+            if (x.stage70Hour != kNoHour) out += format("  %s %s", stage70Text(x.kind), stage70(x).c_str());
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        out += "\n";
+    }
+    return out;
+}
+
+std::string tsvHeader() {
+    std::string h = "date\tport\ttide\tmoon_age\tphase\tlevel_now\trate_now";
+    for (int s = 1; s <= kExtremeSlots; ++s)
+        h += format("\tt%d\tlevel%d\tkind%d\tstage30_%d\tstage70_%d", s, s, s, s, s);
+    return h + "\n";
+}
+
+std::string tsvRow(const TideDay& t) {
+    std::string row = format("%s\t%s\t%s\t%.2f\t%d\t%.1f\t%.3f", isoDate(t.date).c_str(), t.portName, t.tideName,
+                             t.moonAge, t.phaseNumber, t.levelNow, t.rateNow);
+    for (const TideExtreme& x : t.extremes) {
+        if (x.empty()) {
+            row += format("\t\t\t%d\t\t", x.kind);
+            continue;
+        }
+        row += format("\t%s\t%.1f\t%d\t%s\t%s", slotTime(x).c_str(), x.level, x.kind, stage30(x).c_str(),
+                      stage70(x).c_str());
+    }
+    return row + "\n";
+}
+
+std::string portList() {
+    std::string out = "row\tgroup\tindex\tid\tname\n";
+    for (int row = 0; row < kPortCount; ++row) {
+        int g = 0, i = 0;
+        addressOfRow(row, g, i);
+        out += format("%d\t%d\t%d\t%d\t%s\n", row, g, i, portCommandId(g, i), PortTable[row].name);
+    }
+    return out;
+}
+
+}  // namespace marilo::cli

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "cli/options.h"
+#include "cli/report.h"
+#include "cli/text.h"
+
+namespace marilo::cli {
+namespace {
+
+ParseResult parse(std::vector<std::string> args) { return parseOptions(args); }
+
+TEST(CliOptions, PortsByIdNameAndLabel) {
+    ParseResult r = parse({});
+    EXPECT_EQ(r.options.group, 22);
+    EXPECT_EQ(r.options.index, 13);
+
+    r = parse({"--port", "50101"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.options.group, 1);
+    EXPECT_EQ(r.options.index, 0);
+
+    // Arguments come from the terminal in UTF-8, spelled as the table or the
+    // chooser spells them.
+    r = parse({"--port", "\xe7\xa8\x9a\xe5\x86\x85"});  // 稚内
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.options.group, 1);
+    r = parse({"--port", "\xe7\x94\xb0\xe5\xad\x90\xe6\xb5\xa6"});  // 田子浦, the chooser's label
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.options.group, 22);
+    EXPECT_EQ(r.options.index, 13);
+}
+
+TEST(CliOptions, BadArgumentsNameThemselves) {
+    EXPECT_EQ(parse({"--port", "52299"}).error, "--port: no port has the command ID 52299");
+    EXPECT_NE(parse({"--port", "Atlantis"}).error.find("unknown port 'Atlantis'"), std::string::npos);
+    // 白浜 is a label in three prefectures: the error lists them to choose from.
+    const std::string shirahama = parse({"--port", "\xe7\x99\xbd\xe6\xb5\x9c"}).error;
+    EXPECT_NE(shirahama.find("names several ports"), std::string::npos);
+    EXPECT_NE(shirahama.find("51206"), std::string::npos);
+    EXPECT_NE(shirahama.find("52216"), std::string::npos);
+    EXPECT_NE(shirahama.find("54731"), std::string::npos);
+
+    EXPECT_NE(parse({"--date", "2023-02-29"}).error.find("--date: '2023-02-29'"), std::string::npos);
+    EXPECT_NE(parse({"--date", "2024-1-5"}).error.find("--date"), std::string::npos);
+    EXPECT_EQ(parse({"--date", "2024-02-29"}).error, "");
+    EXPECT_NE(parse({"--time", "24:00"}).error.find("--time"), std::string::npos);
+    EXPECT_NE(parse({"--days", "0"}).error.find("--days: '0'"), std::string::npos);
+    EXPECT_NE(parse({"--days", "-3"}).error.find("--days"), std::string::npos);
+    EXPECT_NE(parse({"--days", "99999999999"}).error.find("--days"), std::string::npos);
+    EXPECT_EQ(parse({"--days"}).error, "--days: missing value");
+    EXPECT_EQ(parse({"--frobnicate"}).error, "'--frobnicate': unknown argument (see --help)");
+}
+
+TEST(CliReport, WorkedExampleAsTextAndTsv) {
+    TideDay t(22, 13, DateTime(2024, 1, 11, 12, 0));
+    t.computeStages();
+    const std::string text = formatDay(t);  // cp932, like the literals here
+    EXPECT_NE(text.find("田子の浦  2024-01-11(木)  大潮  月齢29.1   朔"), std::string::npos) << text;
+    EXPECT_NE(text.find("12:00    90.6 cm  +0.077 cm/分"), std::string::npos) << text;
+    EXPECT_NE(text.find("06:12   154.5 cm  上げ止まり  下げ３分 08:08  下げ７分 09:33"), std::string::npos) << text;
+    EXPECT_NE(text.find("23:41   -16.7 cm  下げ止まり  上げ３分 26:"), std::string::npos) << text;
+
+    const std::string row = tsvRow(t);
+    EXPECT_EQ(row.substr(0, row.find("\t06:12")), "2024-01-11\t田子の浦\t大潮\t29.14\t5\t90.6\t0.077");
+    // Five slots of five columns after the seven of the day; the empty fifth
+    // slot has empty times.
+    int tabs = 0;
+    for (char c : row) tabs += c == '\t';
+    EXPECT_EQ(tabs, 7 + 5 * 5 - 1);
+    int headerTabs = 0;
+    for (char c : tsvHeader()) headerTabs += c == '\t';
+    EXPECT_EQ(headerTabs, tabs);
+    EXPECT_NE(row.find("\t\t\t2\t\t\n"), std::string::npos);
+}
+
+TEST(CliText, RoundTripThroughUtf8) {
+    const std::string cp932 = "田子の浦 ソ表";  // trail bytes 0x5C inside ソ and 表
+    const std::optional<std::string> utf8 = cp932ToUtf8(cp932);
+    ASSERT_TRUE(utf8);
+    EXPECT_EQ(*utf8, "\xe7\x94\xb0\xe5\xad\x90\xe3\x81\xae\xe6\xb5\xa6 \xe3\x82\xbd\xe8\xa1\xa8");
+    EXPECT_EQ(utf8ToCp932(*utf8), cp932);
+    EXPECT_FALSE(utf8ToCp932("\xff\xfe"));  // not UTF-8
+}
+
+TEST(CliReport, PortListHasEveryPort) {
+    const std::string list = portList();
+    int lines = 0;
+    for (char c : list) lines += c == '\n';
+    EXPECT_EQ(lines, 1 + 358);
+    EXPECT_NE(list.find("\n149\t22\t13\t52214\t田子の浦\n"), std::string::npos);
+    EXPECT_NE(list.find("\n357\t80\t2\t58003\tポナペ\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace marilo::cli
