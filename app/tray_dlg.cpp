@@ -32,6 +32,7 @@ CTrayDlg::CTrayDlg(SettingsStore& store)
 void CTrayDlg::onInitDialog() {
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall_.get()));
+    SetWindowTextW(hwnd(), L"Marilo");  // never shown; lets tools find the window
     shell_.setOwner(hwnd());
     tickTimer_.attach(hwnd());
     controller_.start();
