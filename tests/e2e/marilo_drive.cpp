@@ -9,8 +9,10 @@
 //   marilo_drive taskbar-created         post the "TaskbarCreated" message
 //   marilo_drive close-dialog            press OK on its About box
 //   marilo_drive close-menu              press Escape on an open popup menu
+//   marilo_drive memory                  its working set and private bytes, in KiB
 #include <windows.h>
 #include <shellapi.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -90,6 +92,21 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(menu, WM_KEYUP, VK_ESCAPE, 0xC0010001);
         for (int i = 0; i < 30 && IsWindowVisible(menu); ++i) Sleep(100);
         return IsWindowVisible(menu) ? 1 : 0;
+    }
+    if (cmd == L"memory") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+        PROCESS_MEMORY_COUNTERS pmc{};
+        pmc.cb = sizeof pmc;
+        const bool ok = process && GetProcessMemoryInfo(process, &pmc, sizeof pmc);
+        if (process) CloseHandle(process);
+        if (!ok) return 1;
+        std::printf("pid %lu working_set_kib %llu peak_working_set_kib %llu private_kib %llu\n", pid,
+                    static_cast<unsigned long long>(pmc.WorkingSetSize / 1024),
+                    static_cast<unsigned long long>(pmc.PeakWorkingSetSize / 1024),
+                    static_cast<unsigned long long>(pmc.PagefileUsage / 1024));
+        return 0;
     }
     if (cmd == L"close-dialog") {
         HWND dialog = nullptr;
