@@ -19,11 +19,13 @@ std::wstring widen(std::string_view cp932) {
 
 std::string narrow(std::wstring_view utf16) {
     if (utf16.empty()) return {};
-    const int n = WideCharToMultiByte(kCp932, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
+    // No best-fit guesses: a character cp932 lacks becomes the default '?'.
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const int n = WideCharToMultiByte(kCp932, flags, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
                                       nullptr, nullptr);
     if (n <= 0) return {};
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(kCp932, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr,
+    WideCharToMultiByte(kCp932, flags, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr,
                         nullptr);
     return out;
 }
