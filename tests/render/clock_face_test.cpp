@@ -2,6 +2,7 @@
 // Wine in the Windows tree).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <utility>
@@ -276,6 +277,95 @@ TEST(DateIcons, LightColoursGetGreyShadows) {
     EXPECT_GT(count(*light.img, kGreyIdx), 0);
     EXPECT_EQ(count(*dark.img, kGreyIdx), 0);
     EXPECT_GT(count(*dark.img, kWhiteIdx), 0);
+}
+
+// Where the figures sit: only their colours and where they fall are fixed.
+struct Spread {
+    int count = 0;
+    double cx = 0, cy = 0;
+    int minX = 16, minY = 16, maxX = -1, maxY = -1;
+};
+Spread spreadOf(const IconImage& img, int index, int width = 16, int height = 16) {
+    Spread s;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (!img.transparentAt(x, y) && img.indexAt(x, y) == index) {
+                ++s.count;
+                s.cx += x;
+                s.cy += y;
+                s.minX = std::min(s.minX, x);
+                s.minY = std::min(s.minY, y);
+                s.maxX = std::max(s.maxX, x);
+                s.maxY = std::max(s.maxY, y);
+            }
+    if (s.count) {
+        s.cx /= s.count;
+        s.cy /= s.count;
+    }
+    return s;
+}
+
+TEST(DateIcons, FiguresSitWhereEachModePutsThem) {
+    // 月／日: month in black at the upper left, day in the date colour at the lower right.
+    DateIconImage md = spec(2, 0, 0xFF0000);
+    md.figures = {"12", "31"};
+    const DateIcon monthDay(md);
+    const Spread month = spreadOf(*monthDay.img, kBlackIdx), day = spreadOf(*monthDay.img, kBlueIdx);
+    ASSERT_GT(month.count, 0);
+    ASSERT_GT(day.count, 0);
+    EXPECT_LT(month.cx, 8);
+    EXPECT_LT(month.cy, 8);
+    EXPECT_GT(day.cx, 8);
+    EXPECT_GT(day.cy, 8);
+
+    // 日／曜 and the week: day at the upper left, weekday at the lower right, both in the date colour.
+    for (int32_t mode : {3, 7}) {
+        SCOPED_TRACE(mode);
+        const DateIcon d(spec(mode, 2, 0xFF0000));
+        const Spread blue = spreadOf(*d.img, kBlueIdx);
+        ASSERT_GT(blue.count, 0);
+        EXPECT_LE(blue.minX, 3);
+        EXPECT_LE(blue.minY, 3);
+        EXPECT_GE(blue.maxX, 12);
+        EXPECT_GE(blue.maxY, 12);
+    }
+
+    // The page modes centre their figure on the page: the date colour only
+    // on the last icon, black on the others.
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        DateIconImage four = spec(6, k, 0x0000FF);
+        four.figures = {"20", ""};
+        const DateIcon d(four);
+        const Spread red = spreadOf(*d.img, kRedIdx);
+        // Inside the page, without its black edges.
+        const Spread figure = k == 3 ? red : spreadOf(*d.img, kBlackIdx, 14, 15);
+        if (k != 3) {
+            EXPECT_EQ(red.count, 0);
+        }
+        ASSERT_GT(figure.count, 0);
+        EXPECT_GE(figure.minY, 1);
+        EXPECT_LE(figure.maxX, 14);
+        EXPECT_NEAR(figure.cx, 7, 2.5);
+    }
+}
+
+TEST(DateIcons, ResourceImagesLoadAtTrayIconSize) {
+    TrayPainter painter;
+    for (int id : {128, 202, 173, 180, 188}) {
+        DateIconImage img;
+        img.resourceId = id;
+        HICON icon = static_cast<HICON>(painter.dateIcon(img));
+        ASSERT_NE(icon, nullptr) << id;
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP bm{};
+        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+        EXPECT_EQ(bm.bmWidth, 16) << id;
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+        if (info.hbmMask) DeleteObject(info.hbmMask);
+        painter.release(icon);
+    }
 }
 
 }  // namespace
