@@ -176,6 +176,14 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND: onCommand(LOWORD(wp)); return TRUE;
         case WM_CLOSE: return TRUE;  // Alt+F4 on the splash does not end the program either
         case WM_DESTROY: onDestroy(); return TRUE;
+        case WM_ENDSESSION:
+            // Logging off ends the process without destroying the window:
+            // keep what Exit would have kept (a port chosen from the menu).
+            if (wp) {
+                settings_.settings.IsVirgin = false;
+                SaveSettings(store_, settings_);
+            }
+            return TRUE;
         default: return std::nullopt;
     }
 }
