@@ -59,6 +59,14 @@ n=$(tray_colours "$work/dropped.png"); [ "$n" -le 4 ]; check "icons gone from th
 "${bench[@]}" shot "$work/readded.png"
 n=$(tray_colours "$work/readded.png"); [ "$n" -gt 8 ]; check "TaskbarCreated brings the icons back ($n colours)" $?
 
+"${bench[@]}" drive command 50102   # group 1, second port: the menu reopens
+sleep 1
+"${bench[@]}" drive close-menu
+"${bench[@]}" drive end-session
+"${bench[@]}" reg > "$work/session.txt"
+[ "$(value Ken "$work/session.txt")" = 0x1 ] && [ "$(value Port "$work/session.txt")" = 0x1 ]
+check "the end of the session saves the chosen port" $?
+
 "${bench[@]}" drive command 50101   # group 1, first port: the menu reopens
 sleep 1
 "${bench[@]}" drive close-menu; check "the menu reopens after a port is chosen, and closes" $?

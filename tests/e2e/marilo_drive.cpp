@@ -9,6 +9,7 @@
 //   marilo_drive taskbar-created         post the "TaskbarCreated" message
 //   marilo_drive close-dialog            press OK on its About box
 //   marilo_drive close-menu              press Escape on an open popup menu
+//   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
 #include <windows.h>
 #include <shellapi.h>
@@ -92,6 +93,10 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(menu, WM_KEYUP, VK_ESCAPE, 0xC0010001);
         for (int i = 0; i < 30 && IsWindowVisible(menu); ++i) Sleep(100);
         return IsWindowVisible(menu) ? 1 : 0;
+    }
+    if (cmd == L"end-session") {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(hwnd, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &result) ? 0 : 1;
     }
     if (cmd == L"memory") {
         DWORD pid = 0;
