@@ -58,10 +58,17 @@ void civilFromDays(int64_t z, int64_t& y, int64_t& m, int64_t& d) {
 
 bool leap(int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
+// The year of the local clock. The reentrant conversion also spares the
+// time-zone lookup that plain localtime() repeats on every call.
 int32_t currentLocalYear() {
     const std::time_t now = std::time(nullptr);
-    const std::tm* t = std::localtime(&now);
-    return t != nullptr ? t->tm_year + 1900 : 1970;
+    std::tm t{};
+#ifdef _WIN32
+    if (localtime_s(&t, &now) != 0) return 1970;
+#else
+    if (localtime_r(&now, &t) == nullptr) return 1970;
+#endif
+    return t.tm_year + 1900;
 }
 
 }  // namespace
@@ -128,7 +135,17 @@ bool ruleMatches(const DateColorRule& rule, const DateTime& date, int32_t curren
     }
 }
 
-uint32_t RuleList::colorForDate(DateTime date) const { return colorForDate(date, currentLocalYear()); }
+uint32_t RuleList::colorForDate(DateTime date) const {
+    // The clock is read only for a list that has a period rule.
+    int32_t year = 0;
+    for (const DateColorRule& r : rules_) {
+        if (r.kind == Period) {
+            year = currentLocalYear();
+            break;
+        }
+    }
+    return colorForDate(date, year);
+}
 
 uint32_t RuleList::colorForDate(const DateTime& date, int32_t currentYear) const {
     for (const DateColorRule& r : rules_) {

@@ -1,6 +1,7 @@
 #include "calendar/holidays.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace marilo {
 
@@ -131,10 +132,22 @@ bool isHoliday(DateTime date) {
 
 std::vector<CalendarDate> holidaysOfYear(int year) {
     std::vector<CalendarDate> out;
+    if (year < kFirstHolidayYear || year > kLastListedYear) return out;
     DateTime d(year, 1, 1);
     while (d.year == year) {
         if (isHoliday(d)) out.push_back({d.year, d.month, d.day});
         d.nextDay();
+    }
+    return out;
+}
+
+std::string holidayLines(int year) {
+    std::string out;
+    for (const CalendarDate& d : holidaysOfYear(year)) {
+        char line[32];
+        std::snprintf(line, sizeof line, "%04d-%02d-%02d\n", static_cast<int>(d.year), static_cast<int>(d.month),
+                      static_cast<int>(d.day));
+        out += line;
     }
     return out;
 }

@@ -4,6 +4,7 @@
 // one-off days), the substitute holiday and the day between two holidays.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "calendar/date_time.h"
@@ -26,12 +27,18 @@ bool isListedHoliday(int year, int month, int day, int weekday);
 // fields current; it is not changed.
 bool isHoliday(DateTime date);
 
-// Every holiday of the year in date order.
+// Every holiday of the year in date order. The law took effect on 20 July
+// 1948, so earlier years have none; years past kLastListedYear are not
+// listed (empty result) rather than run into the limits of the date type.
 struct CalendarDate {
     int32_t year;
     int32_t month;
     int32_t day;
 };
+constexpr int kFirstHolidayYear = 1948;
+constexpr int kLastListedYear = 9999;
 std::vector<CalendarDate> holidaysOfYear(int year);
+// The same as text, one "YYYY-MM-DD" line per holiday.
+std::string holidayLines(int year);
 
 }  // namespace marilo

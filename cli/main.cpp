@@ -6,6 +6,7 @@
 
 #include "cli/options.h"
 #include "cli/report.h"
+#include "calendar/holidays.h"
 #include "cli/text.h"
 #include "engine/tide_day.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (o.listPorts) return emit(cli::portList()) ? 0 : 1;
+    if (o.holidaysYear != 0) return emit(holidayLines(o.holidaysYear)) ? 0 : 1;
 
     DateTime when;  // now
     if (o.dateGiven) when.setDate(o.year, o.month, o.day);

@@ -147,6 +147,7 @@ void TideDay::scanExtremes() {
         x.kind = kUnclassified;
     }
     int n = 0;
+    int32_t firstKind = kUnclassified;
     // Samples every 20 minutes from -1:40 to 30:40.
     for (int m = -100; m < 1860; m += 20) {
         double t = m;
@@ -158,14 +159,21 @@ void TideDay::scanExtremes() {
         x.hour = whole / 60;
         x.minute = whole % 60;
         x.level = level;
-        if (n == 1) {
-            // The first pair is classified by comparing levels, whatever the hour.
-            const bool rising = extremes[1].level > extremes[0].level;
-            extremes[1].kind = rising ? kHighWater : kLowWater;
-            extremes[0].kind = rising ? kLowWater : kHighWater;
-        } else if (n >= 2) {
-            // From the third on, turning points after midnight stay unclassified.
-            x.kind = x.hour >= 24 ? kUnclassified : (extremes[n - 1].kind == kHighWater ? kLowWater : kHighWater);
+        // Each turning point is a high or a low water by the way the level
+        // ran into it. (Telling them apart by comparing the first two levels
+        // and alternating from there mislabels a whole day when it opens
+        // with a stand of a few millimetres, or when two turning points
+        // fall between two samples.) A lone first turning point stays
+        // unclassified until a second one is found; from the third on,
+        // turning points after midnight stay unclassified.
+        const int32_t kind = detector.wasRising() ? kHighWater : kLowWater;
+        if (n == 0) {
+            firstKind = kind;
+        } else if (n == 1) {
+            extremes[0].kind = firstKind;
+            x.kind = kind;
+        } else {
+            x.kind = x.hour >= 24 ? kUnclassified : kind;
         }
         ++n;
     }

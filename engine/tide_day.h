@@ -43,6 +43,9 @@ public:
     // Returns 1 and overwrites t (minutes) and level with the turning point
     // when one is found, 0 otherwise. A time of exactly -60 restarts the count.
     int refineExtreme(double& t, double& level);
+    // Whether the level was rising into the turning point just reported
+    // (a high water) rather than falling (a low water).
+    bool wasRising() const { return S_[0] > 0 || (S_[0] == 0 && S_[1] < 0); }
 
 private:
     int calls_ = 0;

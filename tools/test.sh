@@ -10,6 +10,9 @@ cmake --build --preset native
 ctest --preset native
 # The benchmarks once, briefly, so their figures (and allocation counts) show.
 build/native/bench/engine_bench --benchmark_min_time=0.05
+build/native/bench/calendar_bench --benchmark_min_time=0.05
+# A short fuzzing run of the settings loader and the rule walk.
+tools/fuzz.sh 20
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows

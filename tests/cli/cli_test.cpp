@@ -48,6 +48,8 @@ TEST(CliOptions, BadArgumentsNameThemselves) {
     EXPECT_NE(parse({"--days", "-3"}).error.find("--days"), std::string::npos);
     EXPECT_NE(parse({"--days", "99999999999"}).error.find("--days"), std::string::npos);
     EXPECT_EQ(parse({"--days"}).error, "--days: missing value");
+    EXPECT_EQ(parse({"--holidays", "2026"}).options.holidaysYear, 2026);
+    EXPECT_NE(parse({"--holidays", "26"}).error.find("--holidays: '26'"), std::string::npos);
     EXPECT_EQ(parse({"--frobnicate"}).error, "'--frobnicate': unknown argument (see --help)");
 }
 

@@ -103,6 +103,40 @@ TEST(TideDay, TurningPointsAreOrderedAndTheRateTurnsWithThem) {
     }
 }
 
+TEST(TideDay, KindsFollowTheLevelNotTheFirstPair) {
+    // Kobe opens 26 June 2026 with a stand: a high and a low water two
+    // minutes apart and a millimetre apart in level, then the double high
+    // of Osaka Bay. Every turning point keeps the kind of its own shape.
+    const TideDay t = solve(28, 8, 2026, 6, 26);
+    ASSERT_STREQ(t.portName, "神戸");
+    const int kinds[] = {kHighWater, kLowWater, kHighWater, kLowWater, kHighWater};
+    for (int s = 0; s < kExtremeSlots; ++s) {
+        ASSERT_FALSE(t.extremes[s].empty()) << s;
+        EXPECT_EQ(t.extremes[s].kind, kinds[s]) << s;
+    }
+    EXPECT_EQ(t.extremes[3].hour, 11);
+    EXPECT_LT(t.extremes[3].level, 50);
+
+    // Across every seventh port for a month: a classified high water stands
+    // above its classified neighbours and a low water below them (within
+    // the millimetre that the interpolated levels of a stand can cross by).
+    DateTime d(2026, 6, 1);
+    for (int day = 0; day < 30; ++day, d.nextDay()) {
+        for (int row = 0; row < kPortCount; row += 7) {
+            int g = 0, i = 0;
+            addressOfRow(row, g, i);
+            const TideDay u(g, i, d);
+            for (int s = 1; s < kExtremeSlots; ++s) {
+                const TideExtreme &a = u.extremes[s - 1], &b = u.extremes[s];
+                if (a.kind == kUnclassified || b.kind == kUnclassified) continue;
+                ASSERT_NE(a.kind, b.kind) << row << " " << d.month << "/" << d.day << " slot " << s;
+                const double rise = b.level - a.level;
+                ASSERT_TRUE(a.kind == kHighWater ? rise < 0.1 : rise > -0.1) << row << " slot " << s;
+            }
+        }
+    }
+}
+
 TEST(TideDay, ZoneTimeOfJapanIsJstEverywhere) {
     // Hokkaido's east, the Sakishima islands and the Senkaku all keep JST;
     // the ports abroad use the meridian nearest their longitude.
