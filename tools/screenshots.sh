@@ -37,6 +37,9 @@ for mode in 1 7; do
   "${bench[@]}" drive command 32772
   "${bench[@]}" drive wait-gone 20
   "${bench[@]}" set TrayIcon "$mode"
+  # Wine's taskbar puts each new icon left of the earlier ones, as XP did:
+  # the week reads Sunday to Saturday from the left in reverse order.
+  [ "$mode" = 7 ] && "${bench[@]}" set IsXP 1
   "${bench[@]}" start
   "${bench[@]}" drive wait-window 60
   sleep 4.5
