@@ -1,0 +1,240 @@
+#include "app/tray_controller.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/date_format.h"
+
+namespace marilo {
+
+namespace {
+
+const char* const kFullDate = "yyyy'/'M'/'d'('ddd')'";
+
+const char* splitModePattern(int32_t mode, int k) {
+    static const char* const two[] = {"M'月'", "d'日'"};
+    static const char* const three[] = {"yyyy'年'", "M'月'", "d'日'"};
+    static const char* const four[] = {"yyyy'年'", "yyyy'年'", "M'月'", "d'日('ddd')'"};
+    if (mode == kModeTwoIcons && k >= 0 && k < 2) return two[k];
+    if (mode == kModeThreeIcons && k >= 0 && k < 3) return three[k];
+    if (mode == kModeFourIcons && k >= 0 && k < 4) return four[k];
+    return "";
+}
+
+}  // namespace
+
+bool sameDay(const DateTime& a, const DateTime& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+bool sameMinute(const DateTime& a, const DateTime& b) {
+    return sameDay(a, b) && a.hour == b.hour && a.minute == b.minute;
+}
+
+TrayController::TrayController(ControllerSettings& settings, NotifyArea& shell, TrayImages& images,
+                               TickTimer& timer, const Clock& clock, TideFacts& tide)
+    : settings_(settings), shell_(shell), images_(images), timer_(timer), clock_(clock), tide_(tide),
+      lastTick_(clock.now()) {}
+
+void TrayController::start() {
+    dayOffset = 0;
+    popupsEnabled = true;
+    lastTick_ = clock_.now();
+}
+
+void TrayController::finishSplash() {
+    AddDateIcons();
+    if (settings_.settings.TrayClock) AddClockIcon();
+    scheduleTick();
+}
+
+std::string TrayController::dateTip(int k, const DateTime& now) {
+    const int32_t m = mode();
+    const int32_t ken = settings_.Ken, port = settings_.Port;
+    char buf[128];
+    switch (m) {
+        case kModeAppIcon: return "Marilo";
+        case kModeDay:
+        case kModeMonthDay:
+        case kModeDayWeekday: {
+            const DayFacts f = tide_.day(ken, port, iconDay(m, 0, now));
+            std::snprintf(buf, sizeof buf, "%s %s", formatDatePattern(kFullDate, now).c_str(), f.tideName.c_str());
+            return buf;
+        }
+        case kModeTwoIcons:
+        case kModeThreeIcons:
+        case kModeFourIcons: return formatDatePattern(splitModePattern(m, k), now);
+        case kModeWeek: {
+            const DateTime day = iconDay(m, k, now);
+            const DayFacts f = tide_.day(ken, port, day);
+            std::snprintf(buf, sizeof buf, "%s %s 月齢%.1f",
+                          formatDatePattern(k == 0 ? "yyyy'/'M'/'d" : "M'/'d", day).c_str(), f.tideName.c_str(),
+                          f.moonAge);
+            return buf;
+        }
+        case kModeMoon: {
+            const DayFacts f = tide_.day(ken, port, iconDay(m, 0, now));
+            std::snprintf(buf, sizeof buf, "%s %s 月齢%.1f", formatDatePattern(kFullDate, now).c_str(),
+                          f.tideName.c_str(), f.moonAge);
+            return buf;
+        }
+        default: return {};
+    }
+}
+
+std::string TrayController::clockTipText(const DateTime& now) {
+    const double level = tide_.levelAt(settings_.Ken, settings_.Port, now);
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "%s 潮位%d", formatDatePattern("tt h' 時 'mm' 分'", now).c_str(),
+                  static_cast<int>(level));
+    return buf;
+}
+
+DateIconImage TrayController::imageFor(int32_t m, int slot, int k, const DateTime& today, bool alert) {
+    DateIconImage img;
+    img.mode = m;
+    img.slot = slot;
+    img.k = k;
+    img.day = iconDay(m, k, today);
+    img.color = settings_.rules.colorForDate(img.day, today.year);
+    img.todayFrame = m == kModeWeek && k == today.weekday;
+    img.figures = iconFigures(m, k, img.day);
+    if ((m == kModeAppIcon || m == kModeMoon) && alert) {
+        img.resourceId = kAlertIconId;
+    } else if (m == kModeAppIcon) {
+        img.resourceId = kAppIconId;
+    } else if (m == kModeMoon) {
+        const DayFacts f = tide_.day(settings_.Ken, settings_.Port, img.day);
+        img.resourceId = kFirstMoonIconId + moonImageIndex(f.moonAge);
+    }
+    return img;
+}
+
+void TrayController::sendDateIcons(bool add, bool alert) {
+    const int32_t m = mode();
+    const int n = dateIconCount(m);
+    const bool reverse = settings_.settings.IsXP;
+    const DateTime now = clock_.now();
+    for (int i = 1; i <= n; ++i) {
+        const int k = imageIndexOf(i, n, reverse);
+        iconTips[i - 1] = dateTip(k, now);
+        const IconRef icon = images_.dateIcon(imageFor(m, i - 1, k, now, alert));
+        if (add) shell_.add(i, icon, iconTips[i - 1]);
+        else shell_.modify(i, icon, iconTips[i - 1]);
+        images_.release(icon);
+    }
+}
+
+void TrayController::AddDateIcons() { sendDateIcons(true, false); }
+void TrayController::UpdateDateIcons(bool alert) { sendDateIcons(false, alert); }
+
+void TrayController::DeleteDateIcons() {
+    const int n = dateIconCount(mode());
+    for (int i = 1; i <= n; ++i) shell_.remove(i);
+}
+
+void TrayController::sendClockIcon(bool add) {
+    const DateTime now = clock_.now();
+    clockTip = clockTipText(now);
+    const IconRef icon = images_.clockIcon(settings_.settings, now.hour, now.minute);
+    if (add) shell_.add(kClockIconId, icon, clockTip);
+    else shell_.modify(kClockIconId, icon, clockTip);
+    images_.release(icon);
+}
+
+void TrayController::AddClockIcon() { sendClockIcon(true); }
+void TrayController::UpdateClockIcon() { sendClockIcon(false); }
+void TrayController::DeleteClockIcon() { shell_.remove(kClockIconId); }
+
+void TrayController::readdAllIcons() {
+    AddDateIcons();
+    if (settings_.settings.TrayClock) AddClockIcon();
+}
+
+void TrayController::refreshIcons() {
+    if (settings_.settings.TrayClock) DeleteClockIcon();
+    DeleteDateIcons();
+    AddDateIcons();
+    if (settings_.settings.TrayClock) AddClockIcon();
+}
+
+void TrayController::scheduleTick() {
+    const DateTime now = clock_.now();
+    timer_.start(tickPeriodMs(settings_.settings.TrayClock, settings_.settings.Alert != 0, now.hour, now.minute));
+}
+
+bool TrayController::tick() {
+    const DateTime now = clock_.now();
+    if (!sameDay(now, lastTick_)) {
+        UpdateDateIcons(false);
+        if (settings_.settings.TrayClock) UpdateClockIcon();
+    } else if (settings_.settings.TrayClock) {
+        if (!sameMinute(now, lastTick_)) UpdateClockIcon();
+    } else {
+        scheduleTick();
+    }
+    bool alertDue = false;
+    if (!sameMinute(now, lastTick_)) {
+        alertDue = settings_.settings.Alert != 0;
+        lastTick_ = now;
+    }
+    return alertDue;
+}
+
+void TrayController::timeChanged() {
+    scheduleTick();
+    const DateTime now = clock_.now();
+    if (!sameDay(now, lastTick_)) UpdateDateIcons(false);
+    if (settings_.settings.TrayClock) UpdateClockIcon();
+    lastTick_ = now;
+}
+
+TrayClick TrayController::trayMouse(int iconNumber, int mouseMessage) {
+    if (mouseMessage == kMouseLeftDoubleClick) return TrayClick::OpenDateTimeSettings;
+    if (!clickOpensMenu(settings_.settings.MousePop, mouseMessage, popupsEnabled)) return TrayClick::None;
+    const DateTime now = clock_.now();
+    dayOffset = dayOffsetForClick(dayOffset, settings_.settings.PopCalMode, mode(), settings_.settings.IsXP,
+                                  iconNumber, now.weekday);
+    return TrayClick::OpenMenu;
+}
+
+bool TrayController::calendarStrip(int x, int itemWidth) {
+    const int button = calendarStripButton(x, itemWidth);
+    if (button < 0) return false;
+    dayOffset = dayOffsetAfterStripButton(clock_.now(), dayOffset, button);
+    return true;
+}
+
+void TrayController::toggleGraphSize() {
+    settings_.IsBig = !settings_.IsBig;
+    settings_.GraphScale = graphScaleOf(settings_.IsBig, settings_.settings.GraphSizeSet);
+}
+
+bool TrayController::selectPort(int commandId) {
+    return portForCommand(commandId, settings_.Ken, settings_.Port);
+}
+
+void TrayController::applySettings(const AppSettings& edited, const RuleList& rules) {
+    const bool clockDirty = edited.ClockDirty, iconsDirty = edited.IconsDirty;
+    if (clockDirty || iconsDirty) DeleteClockIcon();
+    if (iconsDirty) DeleteDateIcons();
+    settings_.settings = edited;
+    settings_.rules.assign(rules);
+    settings_.settings.RuleN = settings_.rules.count();
+    if (iconsDirty) AddDateIcons();
+    if (settings_.settings.TrayClock && (clockDirty || iconsDirty)) AddClockIcon();
+    scheduleTick();
+    settings_.settings.ClockDirty = false;
+    settings_.settings.IconsDirty = false;
+    settings_.GraphScale = graphScaleOf(settings_.IsBig, settings_.settings.GraphSizeSet);
+    settings_.soundOn = settings_.settings.Snd != 0;
+}
+
+void TrayController::shutdown() {
+    settings_.settings.IsVirgin = false;
+    timer_.stop();
+    DeleteDateIcons();
+    if (settings_.settings.TrayClock) DeleteClockIcon();
+}
+
+}  // namespace marilo

@@ -1,0 +1,139 @@
+#pragma once
+// The tray controller without its window: the tray icons and their tooltips,
+// the tick timer with its midnight schedule, the day and minute changes, the
+// tray clicks and the commands that change what the controller holds. The
+// window (CTrayDlg) feeds it messages and acts on what it answers; the shell,
+// the clock, the timer, the icon images and the tide come in through
+// interfaces so that all of this runs and is tested anywhere.
+
+#include <cstdint>
+#include <string>
+
+#include "app/settings.h"
+#include "app/tray_logic.h"
+#include "calendar/date_time.h"
+#include "platform/clock.h"
+#include "platform/notify_area.h"
+#include "platform/tick_timer.h"
+
+namespace marilo {
+
+// What the tooltips tell of a day and a moment at the selected port.
+struct DayFacts {
+    std::string tideName;  // cp932
+    double moonAge = 0;
+};
+class TideFacts {
+public:
+    virtual ~TideFacts() = default;
+    virtual DayFacts day(int32_t ken, int32_t port, const DateTime& date) = 0;
+    // The level in cm at the given minute.
+    virtual double levelAt(int32_t ken, int32_t port, const DateTime& when) = 0;
+};
+
+// Everything the painter needs for one date icon.
+struct DateIconImage {
+    int32_t mode = 0;
+    int slot = 0;          // image slot, icon number - 1
+    int k = 0;             // image index within the mode
+    DateTime day;          // the day the image shows
+    uint32_t color = 0;    // date colour from the rules, 0x00BBGGRR
+    bool todayFrame = false;
+    int resourceId = 0;    // an icon resource instead of a drawn image, or 0
+    IconFigures figures;
+};
+
+// Makes the icon images the shell is handed. A returned image stays valid
+// until it is released.
+class TrayImages {
+public:
+    virtual ~TrayImages() = default;
+    virtual IconRef dateIcon(const DateIconImage& image) = 0;
+    virtual IconRef clockIcon(const AppSettings& settings, int hour, int minute) = 0;
+    virtual void release(IconRef icon) = 0;
+};
+
+constexpr int kAppIconId = 128;
+constexpr int kAlertIconId = 202;
+constexpr int kFirstMoonIconId = 173;
+
+// What a tray mouse message asks of the window.
+enum class TrayClick { None, OpenMenu, OpenDateTimeSettings };
+
+class TrayController {
+public:
+    TrayController(ControllerSettings& settings, NotifyArea& shell, TrayImages& images, TickTimer& timer,
+                   const Clock& clock, TideFacts& tide);
+
+    // Start-up: remembers the present as the last tick, shown day today.
+    void start();
+    // End of the splash: adds the icons and starts the tick timer.
+    void finishSplash();
+
+    // Icons of the current mode; deleting removes those of the mode in force.
+    void AddDateIcons();
+    void UpdateDateIcons(bool alert);
+    void DeleteDateIcons();
+    void AddClockIcon();
+    void UpdateClockIcon();
+    void DeleteClockIcon();
+    // The shell was restarted: everything is added again.
+    void readdAllIcons();
+    // "Iconリフレッシュ": delete and add again.
+    void refreshIcons();
+
+    void scheduleTick();
+    // One tick. True when a new minute began and alerts are on: the caller
+    // then runs the alert scheduler.
+    bool tick();
+    // The system clock was set.
+    void timeChanged();
+
+    // A tray mouse message; for OpenMenu the shown day has been chosen.
+    TrayClick trayMouse(int iconNumber, int mouseMessage);
+
+    // Calendar strip click; true when the menu is to be reopened.
+    bool calendarStrip(int x, int itemWidth);
+    // Command 1125: the other graph size.
+    void toggleGraphSize();
+    // A port command; true when it named a port of the table.
+    bool selectPort(int commandId);
+
+    // Settings dialog confirmed with these values and rules.
+    void applySettings(const AppSettings& edited, const RuleList& rules);
+
+    // The window is going away: icons removed, timer stopped, IsVirgin
+    // cleared; the caller saves afterwards.
+    void shutdown();
+
+    // Tooltip of a date image k of the current mode, and of the clock.
+    std::string dateTip(int k, const DateTime& now);
+    std::string clockTipText(const DateTime& now);
+
+    int32_t dayOffset = 0;
+    bool popupsEnabled = true;
+    std::string clockTip;
+    std::string iconTips[kMaxDateIcons];
+
+    int32_t mode() const { return effectiveTrayMode(settings_.settings.TrayIcon); }
+    DateTime lastTick() const { return lastTick_; }
+
+private:
+    void sendDateIcons(bool add, bool alert);
+    void sendClockIcon(bool add);
+    DateIconImage imageFor(int32_t mode, int slot, int k, const DateTime& today, bool alert);
+
+    ControllerSettings& settings_;
+    NotifyArea& shell_;
+    TrayImages& images_;
+    TickTimer& timer_;
+    const Clock& clock_;
+    TideFacts& tide_;
+    DateTime lastTick_;
+};
+
+// Same calendar day / same minute of the same day.
+bool sameDay(const DateTime& a, const DateTime& b);
+bool sameMinute(const DateTime& a, const DateTime& b);
+
+}  // namespace marilo

@@ -1,0 +1,103 @@
+#pragma once
+// The program's main window: a dialog (template 102) that shows itself for
+// two seconds as the splash panel and then stays hidden, owning the tray
+// icons, the timers, the settings and every command of the popup menu.
+// What it decides is TrayController's; this class wires it to Windows.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/engine_tide_facts.h"
+#include "app/settings.h"
+#include "app/tray_controller.h"
+#include "platform/clock.h"
+#include "platform/handle.h"
+#include "platform/registry_store.h"
+#include "platform/shell_notify_area.h"
+#include "platform/win_util.h"
+#include "platform/window.h"
+#include "render/tray_painter.h"
+
+namespace marilo {
+
+constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
+constexpr UINT_PTR kSplashTimerId = 1;
+constexpr UINT_PTR kTickTimerId = 2;
+constexpr UINT kSplashMs = 2000;
+
+class CTrayDlg final : public Dialog {
+public:
+    explicit CTrayDlg(SettingsStore& store);
+
+    // The popup menu at menuPoint for the shown day.
+    void ShowPopupMenu();
+
+    ControllerSettings& settings() { return settings_; }
+    TrayController& controller() { return controller_; }
+
+    POINT menuPoint{};
+    RECT lastItemRect{};
+    std::string selectedPortName;
+    std::string hlText;
+
+protected:
+    std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void onInitDialog();
+    void onCommand(int id);
+    void onDestroy();
+    void runAbout();
+
+    SettingsStore& store_;
+    ControllerSettings settings_;
+    Icon appIcon_;
+    Icon appIconSmall_;
+    ShellNotifyArea shell_{nullptr, kTrayCallbackMessage};
+    WindowTimer tickTimer_{nullptr, kTickTimerId};
+    SystemClock clock_;
+    EngineTideFacts tide_;
+    std::unique_ptr<TrayPainter> painter_;  // surfaces made at initialisation
+    // Forwards to the painter once it exists.
+    struct Images final : TrayImages {
+        CTrayDlg& owner;
+        explicit Images(CTrayDlg& o) : owner(o) {}
+        IconRef dateIcon(const DateIconImage& i) override {
+            return owner.painter_ ? owner.painter_->dateIcon(i) : nullptr;
+        }
+        IconRef clockIcon(const AppSettings& s, int h, int m) override {
+            return owner.painter_ ? owner.painter_->clockIcon(s, h, m) : nullptr;
+        }
+        void release(IconRef icon) override {
+            if (owner.painter_) owner.painter_->release(icon);
+        }
+    } images_{*this};
+    TrayController controller_;
+    UINT taskbarCreated_;
+    bool splashTimer_ = false;
+};
+
+// The About box (template 100).
+class CAboutDlg final : public Dialog {
+public:
+    CAboutDlg();
+
+protected:
+    std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+};
+
+// The application: refuses a second instance through the named mutex
+// "Marilo", runs the hidden main window and releases the mutex at the end.
+class CTrayApp {
+public:
+    // False in every case, as there is no message pump of its own to run.
+    bool InitInstance();
+    int ExitInstance();
+
+private:
+    NamedMutex mutex_;
+};
+
+}  // namespace marilo

@@ -1,0 +1,165 @@
+#include "app/tray_logic.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "engine/port_table.h"
+
+namespace marilo {
+
+int32_t effectiveTrayMode(int32_t trayIcon) {
+    return trayIcon >= kModeAppIcon && trayIcon <= kModeMoon ? trayIcon : kModeMoon;
+}
+
+int dateIconCount(int32_t mode) {
+    switch (mode) {
+        case kModeAppIcon:
+        case kModeDay:
+        case kModeMonthDay:
+        case kModeDayWeekday:
+        case kModeMoon: return 1;
+        case kModeTwoIcons: return 2;
+        case kModeThreeIcons: return 3;
+        case kModeFourIcons: return 4;
+        case kModeWeek: return 7;
+        default: return 0;
+    }
+}
+
+int imageIndexOf(int iconNumber, int n, bool reverse) { return reverse ? n - iconNumber : iconNumber - 1; }
+
+int tickPeriodMs(bool trayClock, bool alert, int hour, int minute) {
+    if (trayClock || alert) return 5000;
+    if (hour != 23) return 3600000;
+    if (minute < 50) return 600000;
+    if (minute <= 58) return 60000;
+    return 5000;
+}
+
+bool clickOpensMenu(int32_t mousePop, int mouseMessage, bool popupsEnabled) {
+    if (!popupsEnabled) return false;
+    if (mousePop < 0 || mousePop > 2) mousePop = 0;
+    if (mouseMessage == kMouseLeftUp) return mousePop == 1 || mousePop == 2;
+    if (mouseMessage == kMouseRightUp) return mousePop == 0 || mousePop == 2;
+    return false;
+}
+
+int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, bool reverse, int iconNumber,
+                          int todayWeekday) {
+    int32_t offset = popCalMode ? 0 : currentOffset;
+    if (mode == kModeWeek) {
+        if (iconNumber == kClockIconId) {
+            offset = 0;
+        } else if (iconNumber >= 1 && iconNumber <= 7) {
+            const int k = reverse ? 7 - iconNumber : iconNumber - 1;
+            offset = k - todayWeekday;
+        }
+    }
+    return offset;
+}
+
+int calendarStripButton(int x, int itemWidth) {
+    if (x < 0) x += itemWidth;
+    const int rel = x - (itemWidth - 100) / 2;
+    if (rel < 0) return -1;  // left of the strip: no button
+    const int button = rel / 20;
+    return button <= 4 ? button : -1;
+}
+
+DateTime shownDay(const DateTime& today, int32_t offset) {
+    DateTime d(today.year, today.month, today.day);
+    d.addDays(offset);
+    return d;
+}
+
+int32_t dayOffsetAfterStripButton(const DateTime& today, int32_t offset, int button) {
+    const DateTime d = shownDay(today, offset);
+    switch (button) {
+        case 0: {
+            const int prevMonth = d.month == 1 ? 12 : d.month - 1;
+            const int prevYear = d.month == 1 ? d.year - 1 : d.year;
+            const int prevDays = DateTime(prevYear, prevMonth, 1).daysInMonth;
+            return d.day <= prevDays ? offset - prevDays : offset - d.day;
+        }
+        case 1: return offset - 1;
+        case 2: return 0;
+        case 3: return offset + 1;
+        case 4: {
+            const int nextMonth = d.month == 12 ? 1 : d.month + 1;
+            const int nextYear = d.month == 12 ? d.year + 1 : d.year;
+            const int nextDays = DateTime(nextYear, nextMonth, 1).daysInMonth;
+            return d.day <= nextDays ? offset + d.daysInMonth : offset + (d.daysInMonth - d.day + nextDays);
+        }
+        default: return offset;
+    }
+}
+
+bool portForCommand(int id, int32_t& ken, int32_t& port) {
+    int group = 0, index = 0;
+    if (!portFromCommandId(id, group, index)) return false;
+    if (tableIndexOf(group, index) < 0) return false;
+    ken = group;
+    port = index;
+    return true;
+}
+
+std::string highLowLine(const HighLowEntry& e) {
+    if (e.kind != 0 && e.kind != 1) return {};
+    char buf[64];
+    std::snprintf(buf, sizeof buf, e.kind == 0 ? "H %2d:%02d %3.0f" : "L %2d:%02d %3.0f", e.hour, e.minute,
+                  e.level);
+    return buf;
+}
+
+std::string highLowText(const std::vector<HighLowEntry>& extremes) {
+    std::string text;
+    for (size_t i = 0; i < 4; ++i) {
+        if (i < extremes.size()) text += highLowLine(extremes[i]);
+        text += '\n';
+    }
+    return text;
+}
+
+IconFigures iconFigures(int32_t mode, int k, const DateTime& shown) {
+    char a[16] = "", b[16] = "";
+    switch (mode) {
+        case kModeDay: std::snprintf(a, sizeof a, "%d", shown.day); break;
+        case kModeMonthDay:
+            std::snprintf(a, sizeof a, "%d", shown.month);
+            std::snprintf(b, sizeof b, "%d", shown.day);
+            break;
+        case kModeDayWeekday:
+        case kModeWeek:
+            std::snprintf(a, sizeof a, "%d", shown.day);
+            std::snprintf(b, sizeof b, "%s", shown.weekdayName);
+            break;
+        case kModeTwoIcons: std::snprintf(a, sizeof a, "%d", k == 0 ? shown.month : shown.day); break;
+        case kModeThreeIcons:
+            if (k == 0) std::snprintf(a, sizeof a, "%02d", shown.year % 100);
+            else std::snprintf(a, sizeof a, "%d", k == 1 ? shown.month : shown.day);
+            break;
+        case kModeFourIcons:
+            if (k == 0) std::snprintf(a, sizeof a, "%02d", shown.year / 100);
+            else if (k == 1) std::snprintf(a, sizeof a, "%02d", shown.year % 100);
+            else std::snprintf(a, sizeof a, "%d", k == 2 ? shown.month : shown.day);
+            break;
+        default: break;
+    }
+    return {a, b};
+}
+
+DateTime iconDay(int32_t mode, int k, const DateTime& today) {
+    DateTime d(today.year, today.month, today.day);
+    if (mode == kModeWeek) d.addDays(k - today.weekday);
+    return d;
+}
+
+int moonImageIndex(double moonAge) {
+    const int j = static_cast<int>(std::floor(moonAge / 29.5305 * 16 + 0.5));
+    if (j < 0 || j >= 16) return 0;
+    return j;
+}
+
+bool isLightDateColor(uint32_t color) { return color == 0xC0C000 || color == 0x00C0C0; }
+
+}  // namespace marilo

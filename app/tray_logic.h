@@ -1,0 +1,114 @@
+#pragma once
+// The tray controller's decisions as plain functions: how many date icons a
+// display mode has and what each one shows, the tick period, which click
+// opens the menu and for which day, the calendar strip's buttons, the port
+// commands and the high/low text.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calendar/date_time.h"
+
+namespace marilo {
+
+// Mouse messages of the tray callback.
+constexpr int kMouseLeftUp = 0x0202;
+constexpr int kMouseLeftDoubleClick = 0x0203;
+constexpr int kMouseRightUp = 0x0205;
+
+constexpr int kClockIconId = 0;
+constexpr int kMaxDateIcons = 10;
+
+// Display modes of TrayIcon.
+enum TrayMode : int32_t {
+    kModeAppIcon = 0,
+    kModeDay = 1,
+    kModeMonthDay = 2,
+    kModeDayWeekday = 3,
+    kModeTwoIcons = 4,
+    kModeThreeIcons = 5,
+    kModeFourIcons = 6,
+    kModeWeek = 7,
+    kModeClockOnly = 8,
+    kModeMoon = 9,
+};
+
+// The mode actually shown for a stored TrayIcon. A value outside 0..9 would
+// leave the program without any icon to click (and so without a way to its
+// settings or to Exit); it shows as the default moon mode instead.
+int32_t effectiveTrayMode(int32_t trayIcon);
+
+// Number of date icons of a mode (0 for the clock-only mode).
+int dateIconCount(int32_t mode);
+
+// Image index k shown by date icon number `iconNumber` (1..n).
+int imageIndexOf(int iconNumber, int n, bool reverse);
+
+// Period of the tick timer in milliseconds: 5 s while the clock icon or the
+// alerts need every minute, otherwise hourly, closing in on midnight so the
+// date icons change within seconds after 0:00.
+int tickPeriodMs(bool trayClock, bool alert, int hour, int minute);
+
+// Whether a tray mouse message opens the popup menu under MousePop
+// (0 right button, 1 left, 2 both). A stored value outside 0..2 acts as 0.
+bool clickOpensMenu(int32_t mousePop, int mouseMessage, bool popupsEnabled);
+
+// The shown day chosen by a click that opens the menu: returns the new
+// dayOffset. PopCalMode returns to today; in week mode a date icon selects
+// the day it shows and the clock icon selects today.
+int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, bool reverse, int iconNumber,
+                          int todayWeekday);
+
+// The button (0..4) of the calendar strip under the cursor, or -1. x is the
+// cursor's x minus the click point's x; itemWidth the width of the last
+// drawn menu item.
+int calendarStripButton(int x, int itemWidth);
+
+// dayOffset after pressing a strip button on the day today + offset:
+// 0 a month back, 1 a day back, 2 today, 3 a day forward, 4 a month forward.
+// A month step keeps the day of the month, or lands on the month's last day
+// when the month is shorter.
+int32_t dayOffsetAfterStripButton(const DateTime& today, int32_t offset, int button);
+
+// The date today + offset, at 0:00.
+DateTime shownDay(const DateTime& today, int32_t offset);
+
+// The selected port named by a menu command 50000..60000, when it is a port
+// of the table; false otherwise (group and index untouched).
+bool portForCommand(int id, int32_t& ken, int32_t& port);
+
+// One turning point as the high/low lines show it.
+struct HighLowEntry {
+    int32_t kind;  // 0 high water, 1 low water, anything else none
+    int32_t hour;
+    int32_t minute;
+    double level;  // cm
+};
+
+// "H %2d:%02d %3.0f" or "L %2d:%02d %3.0f"; empty when there is no extreme.
+std::string highLowLine(const HighLowEntry& e);
+// The first four lines, each ended by a line feed (empty lines included).
+std::string highLowText(const std::vector<HighLowEntry>& extremes);
+
+// What a date icon of a numeric mode writes: the first and, for the split
+// modes, the second text (cp932). Week and day-weekday modes give day and
+// weekday name; the moon, application icon and clock modes give nothing.
+struct IconFigures {
+    std::string first;
+    std::string second;
+};
+IconFigures iconFigures(int32_t mode, int k, const DateTime& shown);
+
+// The day date icon k shows: today, or for the week mode the k-th day of
+// the current week, Sunday first.
+DateTime iconDay(int32_t mode, int k, const DateTime& today);
+
+// Index 0..15 of the moon image (resource 173 + index) for a moon age in
+// days; an age that rounds to a whole cycle is the new moon again.
+int moonImageIndex(double moonAge);
+
+// Date colours that are drawn with grey rather than white shadows.
+bool isLightDateColor(uint32_t color);
+
+}  // namespace marilo

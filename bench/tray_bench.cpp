@@ -1,0 +1,69 @@
+// What the resident program spends on its own ticks, without the drawing:
+// the clock icon's minute (its tooltip solves the tide of the minute) and
+// the date icons' day change (a daily solution per tooltip; seven in the
+// week mode).
+
+#include <benchmark/benchmark.h>
+
+#include "app/engine_tide_facts.h"
+#include "app/tray_controller.h"
+
+namespace {
+
+using namespace marilo;
+
+struct NullShell final : NotifyArea {
+    void add(int, IconRef, const std::string&) override {}
+    void modify(int, IconRef, const std::string&) override {}
+    void remove(int) override {}
+};
+struct NullImages final : TrayImages {
+    IconRef dateIcon(const DateIconImage&) override { return nullptr; }
+    IconRef clockIcon(const AppSettings&, int, int) override { return nullptr; }
+    void release(IconRef) override {}
+};
+struct NullTimer final : TickTimer {
+    void start(int) override {}
+    void stop() override {}
+    bool running() const override { return true; }
+};
+struct FixedClock final : Clock {
+    DateTime t{2024, 1, 11, 12, 0};
+    DateTime now() const override { return t; }
+};
+
+struct Rig {
+    ControllerSettings cs;
+    NullShell shell;
+    NullImages images;
+    NullTimer timer;
+    FixedClock clock;
+    EngineTideFacts tide;
+    TrayController tray{cs, shell, images, timer, clock, tide};
+    explicit Rig(int32_t mode) {
+        cs.settings.TrayIcon = mode;
+        cs.rules = DefaultRules();
+    }
+};
+
+void BM_ClockMinute(benchmark::State& state) {
+    Rig rig(kModeMoon);
+    for (auto _ : state) {
+        rig.tray.UpdateClockIcon();
+        benchmark::DoNotOptimize(rig.tray.clockTip.data());
+    }
+}
+BENCHMARK(BM_ClockMinute);
+
+void BM_DayChange(benchmark::State& state) {
+    Rig rig(static_cast<int32_t>(state.range(0)));
+    for (auto _ : state) {
+        rig.tray.UpdateDateIcons(false);
+        benchmark::DoNotOptimize(rig.tray.iconTips[0].data());
+    }
+}
+BENCHMARK(BM_DayChange)->Arg(kModeDay)->Arg(kModeWeek)->Arg(kModeMoon);
+
+}  // namespace
+
+BENCHMARK_MAIN();

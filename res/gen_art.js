@@ -1,0 +1,133 @@
+#!/usr/bin/env node
+// Draws the program's icons from geometry and writes them as .ico files:
+//   app.ico          the application (resource 128): a wave under a moon
+//   moon00..15.ico   the moon's phase in the tray (173..188), new moon first
+//   alert.ico        the alert mark (202)
+// Each file holds 16 x 16 and 32 x 32 images at 32 bits per pixel with an
+// AND mask. Pixels are supersampled 4 x 4 for smooth edges.
+//   node gen_art.js OUTDIR
+'use strict';
+const fs = require('fs');
+const path = require('path');
+
+const SS = 4;
+
+// shade(x, y) on the unit square [0,1)^2 gives [r, g, b, a] (0..255, a 0..1)
+function render(size, shade) {
+  const px = new Float64Array(size * size * 4);
+  for (let y = 0; y < size; y++) {
+    for (let x = 0; x < size; x++) {
+      let r = 0, g = 0, b = 0, a = 0;
+      for (let sy = 0; sy < SS; sy++) {
+        for (let sx = 0; sx < SS; sx++) {
+          const c = shade((x + (sx + 0.5) / SS) / size, (y + (sy + 0.5) / SS) / size);
+          if (!c) continue;
+          r += c[0] * c[3]; g += c[1] * c[3]; b += c[2] * c[3]; a += c[3];
+        }
+      }
+      const i = (y * size + x) * 4;
+      if (a > 0) { px[i] = r / a; px[i + 1] = g / a; px[i + 2] = b / a; }
+      px[i + 3] = a / (SS * SS);
+    }
+  }
+  return px;
+}
+
+function icoImage(size, px) {
+  const header = Buffer.alloc(40);
+  header.writeUInt32LE(40, 0);
+  header.writeInt32LE(size, 4);
+  header.writeInt32LE(size * 2, 8);
+  header.writeUInt16LE(1, 12);
+  header.writeUInt16LE(32, 14);
+  const colour = Buffer.alloc(size * size * 4);
+  const maskStride = Math.ceil(size / 32) * 4;
+  const mask = Buffer.alloc(maskStride * size);
+  for (let y = 0; y < size; y++) {
+    const row = size - 1 - y;  // bottom-up
+    for (let x = 0; x < size; x++) {
+      const i = (y * size + x) * 4;
+      const alpha = Math.round(px[i + 3] * 255);
+      const o = (row * size + x) * 4;
+      colour[o] = Math.round(px[i + 2]);
+      colour[o + 1] = Math.round(px[i + 1]);
+      colour[o + 2] = Math.round(px[i]);
+      colour[o + 3] = alpha;
+      if (alpha < 128) mask[row * maskStride + (x >> 3)] |= 0x80 >> (x & 7);
+    }
+  }
+  return Buffer.concat([header, colour, mask]);
+}
+
+function ico(shade) {
+  const sizes = [16, 32];
+  const images = sizes.map((s) => icoImage(s, render(s, shade)));
+  const dir = Buffer.alloc(6 + 16 * sizes.length);
+  dir.writeUInt16LE(0, 0);
+  dir.writeUInt16LE(1, 2);
+  dir.writeUInt16LE(sizes.length, 4);
+  let offset = dir.length;
+  sizes.forEach((s, k) => {
+    const e = 6 + 16 * k;
+    dir.writeUInt8(s, e);
+    dir.writeUInt8(s, e + 1);
+    dir.writeUInt16LE(1, e + 4);
+    dir.writeUInt16LE(32, e + 6);
+    dir.writeUInt32LE(images[k].length, e + 8);
+    dir.writeUInt32LE(offset, e + 12);
+    offset += images[k].length;
+  });
+  return Buffer.concat([dir, ...images]);
+}
+
+// The moon: a disc whose lit part is bounded by the limb and the terminator,
+// the ellipse of half-width r*cos(phase angle). Waxing phases are lit on the
+// right (as seen from Japan), waning ones on the left.
+const LIT = [255, 236, 150];
+const DARK = [52, 58, 82];
+function moonShade(j) {
+  const phase = (2 * Math.PI * j) / 16;  // 0 new, pi full
+  return (u, v) => {
+    const x = u - 0.5, y = v - 0.5, r = 0.45;
+    const d2 = x * x + y * y;
+    if (d2 > r * r) return null;
+    const half = Math.sqrt(r * r - y * y);
+    const lit = phase <= Math.PI ? x > half * Math.cos(phase) : x < -half * Math.cos(phase);
+    return [...(lit ? LIT : DARK), 1];
+  };
+}
+
+// The application: a pale moon above two waves on a deep-blue disc.
+function appShade(u, v) {
+  const x = u - 0.5, y = v - 0.5;
+  if (x * x + y * y > 0.48 * 0.48) return null;
+  const wave1 = 0.62 + 0.06 * Math.sin(u * 2 * Math.PI * 1.5);
+  const wave2 = 0.76 + 0.05 * Math.sin(u * 2 * Math.PI * 1.5 + 1.5);
+  if (v > wave2) return [20, 80, 170, 1];
+  if (v > wave1) return [60, 150, 220, 1];
+  const mx = u - 0.62, my = v - 0.32;
+  if (mx * mx + my * my < 0.15 * 0.15) {
+    const sx = u - 0.69, sy = v - 0.28;
+    if (sx * sx + sy * sy < 0.13 * 0.13) return [16, 32, 72, 1];  // crescent
+    return [255, 236, 150, 1];
+  }
+  return [16, 32, 72, 1];
+}
+
+// The alert: a red disc with a white exclamation mark.
+function alertShade(u, v) {
+  const x = u - 0.5, y = v - 0.5;
+  if (x * x + y * y > 0.47 * 0.47) return null;
+  const bar = Math.abs(x) < 0.075 && v > 0.18 && v < 0.62;
+  const dx = u - 0.5, dy = v - 0.77;
+  const dot = dx * dx + dy * dy < 0.085 * 0.085;
+  return bar || dot ? [255, 255, 255, 1] : [210, 30, 30, 1];
+}
+
+const out = process.argv[2] || '.';
+fs.mkdirSync(out, { recursive: true });
+fs.writeFileSync(path.join(out, 'app.ico'), ico(appShade));
+fs.writeFileSync(path.join(out, 'alert.ico'), ico(alertShade));
+for (let j = 0; j < 16; j++) {
+  fs.writeFileSync(path.join(out, `moon${String(j).padStart(2, '0')}.ico`), ico(moonShade(j)));
+}

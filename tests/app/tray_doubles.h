@@ -1,0 +1,93 @@
+#pragma once
+// Recording stand-ins for the shell, the timer, the clock, the icon images
+// and the tide, for driving the tray controller in tests.
+
+#include <string>
+#include <vector>
+
+#include "app/tray_controller.h"
+
+namespace marilo::testing {
+
+struct ShellCall {
+    char action;  // 'A' add, 'M' modify, 'D' delete
+    int id;
+    std::string tip;
+    int image;    // index into RecordingImages::made, -1 for deletes
+    bool operator==(const ShellCall&) const = default;
+};
+
+class RecordingShell : public NotifyArea {
+public:
+    void add(int id, IconRef icon, const std::string& tip) override { calls.push_back({'A', id, tip, index(icon)}); }
+    void modify(int id, IconRef icon, const std::string& tip) override {
+        calls.push_back({'M', id, tip, index(icon)});
+    }
+    void remove(int id) override { calls.push_back({'D', id, {}, -1}); }
+    std::vector<int> ids(char action) const {
+        std::vector<int> out;
+        for (const ShellCall& c : calls)
+            if (c.action == action) out.push_back(c.id);
+        return out;
+    }
+    std::vector<ShellCall> calls;
+
+private:
+    static int index(IconRef icon) { return static_cast<int>(reinterpret_cast<intptr_t>(icon)) - 1; }
+};
+
+class RecordingImages : public TrayImages {
+public:
+    IconRef dateIcon(const DateIconImage& image) override {
+        made.push_back(image);
+        clockMade.push_back(false);
+        return handle();
+    }
+    IconRef clockIcon(const AppSettings&, int hour, int minute) override {
+        DateIconImage img;
+        img.mode = -1;
+        img.k = hour * 100 + minute;
+        made.push_back(img);
+        clockMade.push_back(true);
+        return handle();
+    }
+    void release(IconRef) override { ++released; }
+    std::vector<DateIconImage> made;
+    std::vector<bool> clockMade;
+    int released = 0;
+
+private:
+    IconRef handle() { return reinterpret_cast<IconRef>(static_cast<intptr_t>(made.size())); }
+};
+
+class RecordingTimer : public TickTimer {
+public:
+    void start(int periodMs) override {
+        periods.push_back(periodMs);
+        on = true;
+    }
+    void stop() override { on = false; }
+    bool running() const override { return on; }
+    std::vector<int> periods;
+    bool on = false;
+};
+
+class SettableClock : public Clock {
+public:
+    DateTime now() const override { return t; }
+    void set(int y, int mo, int d, int h, int mi) { t = DateTime(y, mo, d, h, mi); }
+    DateTime t{2007, 3, 7, 12, 0};  // a Wednesday
+};
+
+// Tide names and moon ages that tell the day they were asked for.
+class FakeTide : public TideFacts {
+public:
+    DayFacts day(int32_t, int32_t, const DateTime& date) override {
+        return {"潮" + std::to_string(date.day), moonAge >= 0 ? moonAge : date.day + 0.25};
+    }
+    double levelAt(int32_t, int32_t, const DateTime&) override { return level; }
+    double moonAge = -1;
+    double level = 123.9;
+};
+
+}  // namespace marilo::testing

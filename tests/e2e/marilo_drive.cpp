@@ -1,0 +1,123 @@
+// Drives a running Marilo.exe from outside, for the end-to-end tests and the
+// Wine bench: waits for its window, sends it commands and tray messages,
+// takes its icons away as a restarted taskbar would have lost them.
+//   marilo_drive wait-window SECONDS     exit 0 once the main window exists
+//   marilo_drive wait-gone SECONDS       exit 0 once it no longer exists
+//   marilo_drive command ID              post a menu command (32772 = Exit)
+//   marilo_drive tray ICON MESSAGE       post the tray callback 1124
+//   marilo_drive drop-icons              delete icons 0..10 of its window
+//   marilo_drive taskbar-created         post the "TaskbarCreated" message
+//   marilo_drive close-dialog            press OK on its About box
+//   marilo_drive close-menu              press Escape on an open popup menu
+//   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
+//   marilo_drive memory                  its working set and private bytes, in KiB
+#include <windows.h>
+#include <shellapi.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string_view>
+
+namespace {
+
+constexpr UINT kTrayCallback = WM_USER + 100;
+
+HWND mainWindow() { return FindWindowW(L"#32770", L"Marilo"); }
+
+bool waitFor(bool present, double seconds) {
+    for (int i = 0; i < static_cast<int>(seconds * 10); ++i) {
+        if ((mainWindow() != nullptr) == present) return true;
+        Sleep(100);
+    }
+    return (mainWindow() != nullptr) == present;
+}
+
+BOOL CALLBACK findAbout(HWND hwnd, LPARAM out) {
+    wchar_t cls[32] = {};
+    GetClassNameW(hwnd, cls, 32);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    DWORD mainPid = 0;
+    GetWindowThreadProcessId(mainWindow(), &mainPid);
+    if (pid == mainPid && wcscmp(cls, L"#32770") == 0 && hwnd != mainWindow() && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: marilo_drive COMMAND [ARGS]\n");
+        return 2;
+    }
+    const std::wstring_view cmd = argv[1];
+    const double seconds = argc > 2 ? std::wcstod(argv[2], nullptr) : 10.0;
+    if (cmd == L"wait-window") return waitFor(true, seconds) ? 0 : 1;
+    if (cmd == L"wait-gone") return waitFor(false, seconds) ? 0 : 1;
+    HWND hwnd = mainWindow();
+    if (!hwnd) {
+        std::fprintf(stderr, "marilo_drive: Marilo is not running\n");
+        return 1;
+    }
+    if (cmd == L"command" && argc > 2) {
+        return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0) ? 0 : 1;
+    }
+    if (cmd == L"tray" && argc > 3) {
+        return PostMessageW(hwnd, kTrayCallback, std::wcstol(argv[2], nullptr, 10),
+                            std::wcstol(argv[3], nullptr, 0))
+                   ? 0
+                   : 1;
+    }
+    if (cmd == L"drop-icons") {
+        for (UINT id = 0; id <= 10; ++id) {
+            NOTIFYICONDATAW nid{};
+            nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+            nid.hWnd = hwnd;
+            nid.uID = id;
+            Shell_NotifyIconW(NIM_DELETE, &nid);
+        }
+        return 0;
+    }
+    if (cmd == L"taskbar-created") {
+        return PostMessageW(hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) ? 0 : 1;
+    }
+    if (cmd == L"close-menu") {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) return 1;  // no menu open
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PostMessageW(menu, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+        for (int i = 0; i < 30 && IsWindowVisible(menu); ++i) Sleep(100);
+        return IsWindowVisible(menu) ? 1 : 0;
+    }
+    if (cmd == L"end-session") {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(hwnd, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &result) ? 0 : 1;
+    }
+    if (cmd == L"memory") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+        PROCESS_MEMORY_COUNTERS pmc{};
+        pmc.cb = sizeof pmc;
+        const bool ok = process && GetProcessMemoryInfo(process, &pmc, sizeof pmc);
+        if (process) CloseHandle(process);
+        if (!ok) return 1;
+        std::printf("pid %lu working_set_kib %llu peak_working_set_kib %llu private_kib %llu\n", pid,
+                    static_cast<unsigned long long>(pmc.WorkingSetSize / 1024),
+                    static_cast<unsigned long long>(pmc.PeakWorkingSetSize / 1024),
+                    static_cast<unsigned long long>(pmc.PagefileUsage / 1024));
+        return 0;
+    }
+    if (cmd == L"close-dialog") {
+        HWND dialog = nullptr;
+        EnumWindows(findAbout, reinterpret_cast<LPARAM>(&dialog));
+        return dialog && PostMessageW(dialog, WM_COMMAND, IDOK, 0) ? 0 : 1;
+    }
+    std::fprintf(stderr, "marilo_drive: unknown command\n");
+    return 2;
+}

@@ -1,0 +1,151 @@
+// The Windows layer under Wine: text conversion at the API boundary, the
+// drawing-state guard, the hidden modal run and the clipboard.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/gdi.h"
+#include "platform/text.h"
+#include "platform/win_util.h"
+#include "platform/window.h"
+#include "res/resource.h"
+
+namespace marilo {
+namespace {
+
+TEST(Text, Cp932RoundTripsThroughUtf16) {
+    const std::string cp932 = "田子の浦 大潮 月齢7.2 ｶﾅ";  // cp932 bytes in this build
+    const std::wstring wide = widen(cp932);
+    EXPECT_EQ(wide, L"田子の浦 大潮 月齢7.2 ｶﾅ");
+    EXPECT_EQ(narrow(wide), cp932);
+    EXPECT_EQ(widen(""), L"");
+    EXPECT_EQ(narrow(L"\u00e9"), "?");  // not in cp932
+}
+
+TEST(Gdi, DcStateGuardPutsEverythingBack) {
+    DibSurface surface(16, 16, 24);
+    ASSERT_TRUE(surface);
+    HDC dc = surface.dc();
+    SetBkMode(dc, OPAQUE);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+    const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+    const Pen red = solidPen(RGB(255, 0, 0));
+    const Font gothic = pointFont(dc, 8, "ＭＳ ゴシック");
+    ASSERT_TRUE(red);
+    ASSERT_TRUE(gothic);
+    {
+        DcStateGuard guard(dc);
+        SelectObject(dc, red.get());
+        SelectObject(dc, gothic.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(9, 9, 9));
+        SetBkColor(dc, RGB(8, 8, 8));
+    }
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+    EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
+}
+
+TEST(Gdi, PointFontHeightFollowsTheDevice) {
+    DibSurface surface(16, 16, 4);
+    const Font font = pointFont(surface.dc(), 8, "ＭＳ ゴシック");
+    LOGFONTW lf{};
+    GetObjectW(font.get(), sizeof lf, &lf);
+    EXPECT_EQ(lf.lfHeight, -MulDiv(8, GetDeviceCaps(surface.dc(), LOGPIXELSY), 72));
+    EXPECT_STREQ(lf.lfFaceName, L"ＭＳ ゴシック");
+}
+
+TEST(Handles, OwnersMoveAndRelease) {
+    Brush a = solidBrush(RGB(1, 1, 1));
+    const HBRUSH raw = a.get();
+    Brush b = std::move(a);
+    EXPECT_FALSE(a);
+    EXPECT_EQ(b.get(), raw);
+    b.reset();
+    EXPECT_EQ(GetObjectType(raw), 0u);  // deleted
+    static_assert(!std::is_copy_constructible_v<Brush>);
+    static_assert(!std::is_copy_assignable_v<Menu>);
+}
+
+// A dialog of the splash template that records whether it became visible.
+class Probe final : public Dialog {
+public:
+    Probe() : Dialog(IDD_SPLASH) {}
+    bool everVisible = false;
+    int ticks = 0;
+    bool quitInstead = false;
+
+protected:
+    std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_INITDIALOG) {
+            SetTimer(hwnd(), 7, 20, nullptr);
+            return TRUE;
+        }
+        if (msg == WM_TIMER) {
+            everVisible = everVisible || IsWindowVisible(hwnd());
+            if (++ticks == 5) {
+                if (quitInstead) PostQuitMessage(3);
+                else end(42);
+            }
+            return TRUE;
+        }
+        return Dialog::handleMessage(msg, wp, lp);
+    }
+};
+
+TEST(Dialog, HiddenModalRunNeverShowsTheWindowByItself) {
+    Probe probe;
+    EXPECT_EQ(probe.runHiddenModal(nullptr), 42);
+    EXPECT_FALSE(probe.everVisible);
+    EXPECT_EQ(probe.ticks, 5);
+    EXPECT_EQ(probe.hwnd(), nullptr);  // destroyed at the end of the run
+}
+
+TEST(Dialog, QuitRequestEndsTheHiddenRunAndStaysQueued) {
+    Probe probe;
+    probe.quitInstead = true;
+    EXPECT_EQ(probe.runHiddenModal(nullptr), 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST(Dialog, MissingTemplateGivesMinusOne) {
+    class Missing final : public Dialog {
+    public:
+        Missing() : Dialog(4321) {}
+    } missing;
+    EXPECT_EQ(missing.runHiddenModal(nullptr), -1);
+}
+
+TEST(Clipboard, TextArrivesAsCp932AndUnicode) {
+    const std::string text = "H  5:07 151\nL 11:30  -3\n\n\n";
+    ASSERT_TRUE(copyTextToClipboard(nullptr, text));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE ansi = GetClipboardData(CF_TEXT);
+    HANDLE wide = GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(ansi, nullptr);
+    ASSERT_NE(wide, nullptr);
+    EXPECT_STREQ(static_cast<const char*>(GlobalLock(ansi)), text.c_str());
+    GlobalUnlock(ansi);
+    EXPECT_STREQ(static_cast<const wchar_t*>(GlobalLock(wide)), L"H  5:07 151\nL 11:30  -3\n\n\n");
+    GlobalUnlock(wide);
+    CloseClipboard();
+}
+
+TEST(Mutex, SecondLookSeesTheFirst) {
+    const wchar_t* name = L"MariloPlatformTestMutex";
+    EXPECT_FALSE(NamedMutex::exists(name));
+    NamedMutex m = NamedMutex::create(name);
+    ASSERT_TRUE(m);
+    EXPECT_TRUE(NamedMutex::exists(name));
+    m.release();
+    EXPECT_FALSE(NamedMutex::exists(name));
+}
+
+}  // namespace
+}  // namespace marilo

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The Wine bench: Marilo.exe on a desktop with a taskbar, in a Wine prefix of
+# its own, on the current X display or on a private virtual one.
+#
+#   wine-bench.sh [--dir DIR] prepare [--fresh]   the prefix, with Japanese fonts
+#   wine-bench.sh [--dir DIR] start [EXE]         display, desktop with taskbar, Marilo.exe
+#   wine-bench.sh [--dir DIR] launch [EXE]        one more start of Marilo.exe; waits for it to end
+#   wine-bench.sh [--dir DIR] drive ARGS...       marilo_drive.exe (see tests/e2e/marilo_drive.cpp)
+#   wine-bench.sh [--dir DIR] shot FILE           screenshot of the whole display
+#   wine-bench.sh [--dir DIR] reg                 the settings key, as reg.exe prints it
+#   wine-bench.sh [--dir DIR] set NAME VALUE      one REG_DWORD setting
+#   wine-bench.sh [--dir DIR] stop                Exit Marilo, end the desktop and the display
+#
+# DIR (default build/windows/bench) holds the prefix and the bench's state.
+# The executables are taken from MARILO_BIN (default build/windows/bin).
+# Wine's virtual desktop shows a taskbar whose right end holds the
+# notification icons; it has no separate notification-area window.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+dir="$root/build/windows/bench"
+if [ "${1:-}" = "--dir" ]; then dir="$2"; shift 2; fi
+bin="${MARILO_BIN:-$root/build/windows/bin}"
+cmd="${1:-}"; shift || true
+
+mkdir -p "$dir"
+dir="$(cd "$dir" && pwd)"
+export WINEPREFIX="$dir/prefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+wine=$(command -v wine64 || command -v wine) || { echo "wine-bench: wine is not installed" >&2; exit 2; }
+server=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+key='HKCU\Software\Harbrook Works\Marilo\Setting'
+size=1024x768
+
+say() { echo "wine-bench: $*" >&2; }
+
+prepare() {
+  if [ "${1:-}" = "--fresh" ] && [ -d "$WINEPREFIX" ]; then
+    "$server" -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
+  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$dir/prefix.done" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  "$wine" wineboot --init >/dev/null 2>&1 || true
+  "$server" -w 2>/dev/null || true
+  # The program's faces, mapped to the IPA fonts of fonts-ipafont-gothic; and
+  # one virtual desktop for every program of the prefix, so that the tools
+  # that drive Marilo see its windows.
+  local reg="$dir/fonts.reg"
+  {
+    printf '\xff\xfe'
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+      '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
+      '"ＭＳ ゴシック"="IPAGothic"' \
+      '"ＭＳ Ｐゴシック"="IPAPGothic"' \
+      '"MS UI Gothic"="IPAPGothic"' \
+      '"MS Gothic"="IPAGothic"' \
+      '"MS PGothic"="IPAPGothic"' '' \
+      '[HKEY_CURRENT_USER\Software\Wine\Explorer]' \
+      '"Desktop"="Default"' '' \
+      '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' \
+      "\"Default\"=\"$size\"" '' | iconv -f UTF-8 -t UTF-16LE
+  } > "$reg"
+  "$wine" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
+  "$server" -w 2>/dev/null || true
+  touch "$dir/prefix.done"
+}
+
+winepath_of() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+
+display_alive() { xwininfo -root -display "$1" >/dev/null 2>&1; }
+
+ensure_display() {
+  if [ -f "$dir/display" ] && display_alive "$(cat "$dir/display")"; then
+    export DISPLAY="$(cat "$dir/display")"; return 0
+  fi
+  if [ -n "${DISPLAY:-}" ] && display_alive "$DISPLAY"; then
+    echo "$DISPLAY" > "$dir/display"; rm -f "$dir/xvfb.pid"; return 0
+  fi
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+  done
+  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  echo $! > "$dir/xvfb.pid"
+  for _ in $(seq 50); do display_alive ":$n" && break; sleep 0.1; done
+  display_alive ":$n" || { say "the virtual display did not start"; exit 1; }
+  echo ":$n" > "$dir/display"
+  export DISPLAY=":$n"
+}
+
+exe_arg() { echo "${1:-$bin/Marilo.exe}"; }
+
+start() {
+  local exe; exe="$(exe_arg "${1:-}")"
+  [ -f "$exe" ] || { say "no $exe: build it first (cmake --build --preset windows)"; exit 1; }
+  prepare
+  ensure_display
+  # The desktop window with its taskbar; Marilo.exe runs inside it.
+  setsid "$wine" explorer "/desktop=Default,$size" "$exe" >/dev/null 2>&1 < /dev/null &
+  echo $! > "$dir/desktop.pid"
+}
+
+launch() {
+  local exe; exe="$(exe_arg "${1:-}")"
+  ensure_display
+  "$wine" "$exe" >/dev/null 2>&1 < /dev/null
+}
+
+drive() {
+  ensure_display
+  "$wine" "$bin/marilo_drive.exe" "$@" 2>/dev/null
+}
+
+stop() {
+  if [ -f "$dir/display" ]; then
+    export DISPLAY="$(cat "$dir/display")"
+    drive command 32772 >/dev/null 2>&1 && drive wait-gone 20 >/dev/null 2>&1 || true
+  fi
+  # Ends what runs in this bench's own prefix, and nothing else.
+  "$server" -k 2>/dev/null || true
+  if [ -f "$dir/desktop.pid" ]; then
+    kill "$(cat "$dir/desktop.pid")" 2>/dev/null || true
+    rm -f "$dir/desktop.pid"
+  fi
+  if [ -f "$dir/xvfb.pid" ]; then
+    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    rm -f "$dir/xvfb.pid"
+  fi
+  rm -f "$dir/display"
+}
+
+case "$cmd" in
+  prepare) prepare "$@" ;;
+  start) start "$@" ;;
+  launch) launch "$@" ;;
+  drive) drive "$@" ;;
+  shot) ensure_display; import -display "$DISPLAY" -window root "$1" ;;
+  reg) "$wine" reg query "$key" 2>/dev/null | tr -d '\r' ;;
+  set) "$wine" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ;;
+  stop) stop ;;
+  *) sed -n '2,20p' "$0" >&2; exit 2 ;;
+esac
