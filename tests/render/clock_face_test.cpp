@@ -166,15 +166,15 @@ TEST(ClockFace, ShadowWithoutDialIsAGreyRingTransparentInside) {
 struct DateIcon {
     TrayPainter painter;
     const IconImage* img = nullptr;
-    explicit DateIcon(const DateIconImage& spec) {
-        HICON icon = static_cast<HICON>(painter.dateIcon(spec));
+    explicit DateIcon(const DateIconImage& want) {
+        HICON icon = static_cast<HICON>(painter.dateIcon(want));
         EXPECT_NE(icon, nullptr);
         if (icon) DestroyIcon(icon);
-        img = &painter.dateImage(spec.slot);
+        img = &painter.dateImage(want.slot);
     }
 };
 
-DateIconImage spec(int32_t mode, int k, uint32_t color, bool frame = false) {
+DateIconImage iconOf(int32_t mode, int k, uint32_t color, bool frame = false) {
     DateIconImage s;
     s.mode = mode;
     s.k = k;
@@ -190,7 +190,7 @@ constexpr int kWhiteIdx = 15, kBlackIdx = 0, kGreyIdx = 8, kGreenIdx = 10, kRedI
 TEST(DateIcons, CalendarPageBackgroundAndMask) {
     for (int32_t mode : {1, 4, 5, 6}) {
         SCOPED_TRACE(mode);
-        const DateIcon d(spec(mode, 0, 0x0000FF));
+        const DateIcon d(iconOf(mode, 0, 0x0000FF));
         const IconImage& img = *d.img;
         for (int y = 0; y < 16; ++y) {
             EXPECT_TRUE(img.transparentAt(15, y)) << y;  // column 15 stays clear
@@ -221,7 +221,7 @@ TEST(DateIcons, CalendarPageBackgroundAndMask) {
 TEST(DateIcons, DiagonalStrokeAndWeekFrame) {
     for (int32_t mode : {2, 3, 7}) {
         SCOPED_TRACE(mode);
-        const DateIcon d(spec(mode, 3, 0xFF0000, mode == 7));
+        const DateIcon d(iconOf(mode, 3, 0xFF0000, mode == 7));
         const IconImage& img = *d.img;
         // Away from the text the stroke is white with a grey edge below.
         EXPECT_EQ(img.indexAt(8, 7), kWhiteIdx);
@@ -263,8 +263,8 @@ TEST(DateIcons, DiagonalStrokeAndWeekFrame) {
 }
 
 TEST(DateIcons, LightColoursGetGreyShadows) {
-    const DateIcon light(spec(3, 0, 0xC0C000));
-    const DateIcon dark(spec(3, 0, 0x0000FF));
+    const DateIcon light(iconOf(3, 0, 0xC0C000));
+    const DateIcon dark(iconOf(3, 0, 0x0000FF));
     auto count = [](const IconImage& img, int index) {
         int n = 0;
         for (int y = 0; y < 16; ++y)
@@ -307,7 +307,7 @@ Spread spreadOf(const IconImage& img, int index, int width = 16, int height = 16
 
 TEST(DateIcons, FiguresSitWhereEachModePutsThem) {
     // 月／日: month in black at the upper left, day in the date colour at the lower right.
-    DateIconImage md = spec(2, 0, 0xFF0000);
+    DateIconImage md = iconOf(2, 0, 0xFF0000);
     md.figures = {"12", "31"};
     const DateIcon monthDay(md);
     const Spread month = spreadOf(*monthDay.img, kBlackIdx), day = spreadOf(*monthDay.img, kBlueIdx);
@@ -321,7 +321,7 @@ TEST(DateIcons, FiguresSitWhereEachModePutsThem) {
     // 日／曜 and the week: day at the upper left, weekday at the lower right, both in the date colour.
     for (int32_t mode : {3, 7}) {
         SCOPED_TRACE(mode);
-        const DateIcon d(spec(mode, 2, 0xFF0000));
+        const DateIcon d(iconOf(mode, 2, 0xFF0000));
         const Spread blue = spreadOf(*d.img, kBlueIdx);
         ASSERT_GT(blue.count, 0);
         EXPECT_LE(blue.minX, 3);
@@ -334,7 +334,7 @@ TEST(DateIcons, FiguresSitWhereEachModePutsThem) {
     // on the last icon, black on the others.
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(k);
-        DateIconImage four = spec(6, k, 0x0000FF);
+        DateIconImage four = iconOf(6, k, 0x0000FF);
         four.figures = {"20", ""};
         const DateIcon d(four);
         const Spread red = spreadOf(*d.img, kRedIdx);
