@@ -5,46 +5,25 @@
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <climits>
-#include <cstdlib>
-#include <new>
 
+#include "bench/alloc_counter.h"
 #include "calendar/color_rules.h"
 #include "calendar/holidays.h"
 
 namespace {
 
-std::atomic<long> gAllocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t n) {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
-
 using namespace marilo;
-
-void reportAllocations(benchmark::State& state, long before) {
-    state.counters["allocs/iter"] =
-        benchmark::Counter(static_cast<double>(gAllocations.load() - before) / static_cast<double>(state.iterations()));
-}
 
 // A week of dates, as the seven-icon mode colours them.
 void colourWeek(benchmark::State& state, const RuleList& rules) {
     DateTime week[7];
     for (int i = 0; i < 7; ++i) week[i] = DateTime(2026, 12, 20 + i);
-    const long before = gAllocations.load();
+    const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
         for (const DateTime& d : week) benchmark::DoNotOptimize(rules.colorForDate(d));
     }
-    reportAllocations(state, before);
+    marilo::bench::reportAllocations(state, before);
 }
 
 void BM_DefaultRulesWeek(benchmark::State& state) { colourWeek(state, DefaultRules()); }
@@ -59,9 +38,9 @@ BENCHMARK(BM_PeriodWeek)->Arg(3)->Arg(365)->Arg(INT_MAX);
 
 void BM_IsHoliday(benchmark::State& state) {
     const DateTime d(2026, 9, 22);
-    const long before = gAllocations.load();
+    const long before = marilo::bench::allocationCount();
     for (auto _ : state) benchmark::DoNotOptimize(isHoliday(d));
-    reportAllocations(state, before);
+    marilo::bench::reportAllocations(state, before);
 }
 BENCHMARK(BM_IsHoliday);
 

@@ -4,55 +4,33 @@
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "bench/alloc_counter.h"
 #include "engine/tide_day.h"
-
-namespace {
-
-std::atomic<long> gAllocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t n) {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
 using marilo::DateTime;
 using marilo::TideDay;
 
-void reportAllocations(benchmark::State& state, long before) {
-    state.counters["allocs/iter"] =
-        benchmark::Counter(static_cast<double>(gAllocations.load() - before) / static_cast<double>(state.iterations()));
-}
-
 void BM_Compute(benchmark::State& state) {
     TideDay day(22, 13, DateTime(2024, 1, 11, 12, 0));
-    const long before = gAllocations.load();
+    const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
         day.compute();
         benchmark::DoNotOptimize(day.extremes);
     }
-    reportAllocations(state, before);
+    marilo::bench::reportAllocations(state, before);
 }
 BENCHMARK(BM_Compute);
 
 void BM_ComputeStages(benchmark::State& state) {
     TideDay day(22, 13, DateTime(2024, 1, 11, 12, 0));
-    const long before = gAllocations.load();
+    const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
         day.computeStages();
         benchmark::DoNotOptimize(day.extremes);
     }
-    reportAllocations(state, before);
+    marilo::bench::reportAllocations(state, before);
 }
 BENCHMARK(BM_ComputeStages);
 
@@ -60,7 +38,7 @@ BENCHMARK(BM_ComputeStages);
 // setDate with the column's time of day.
 void BM_FullGraph(benchmark::State& state) {
     TideDay day(22, 13, DateTime(2024, 1, 11, 0, 0));
-    const long before = gAllocations.load();
+    const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
         for (int column = 0; column < 289; ++column) {
             DateTime when(2024, 1, 11, 0, 0);
@@ -71,7 +49,7 @@ void BM_FullGraph(benchmark::State& state) {
             benchmark::DoNotOptimize(day.levelNow);
         }
     }
-    reportAllocations(state, before);
+    marilo::bench::reportAllocations(state, before);
 }
 BENCHMARK(BM_FullGraph)->Unit(benchmark::kMillisecond);
 
