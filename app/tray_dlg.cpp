@@ -228,6 +228,10 @@ bool CTrayApp::InitInstance() {
     InitCommonControlsEx(&icc);
     if (NamedMutex::exists(L"Marilo")) return false;  // another copy runs: end silently
     mutex_ = NamedMutex::create(L"Marilo");
+    if (mutex_.existedBefore()) {  // two copies started together: the later one ends
+        mutex_.release();
+        return false;
+    }
     RegistryStore store = RegistryStore::forThisProgram();
     CTrayDlg dlg(store);
     dlg.runHiddenModal(nullptr);

@@ -76,6 +76,7 @@ bool NamedMutex::exists(const wchar_t* name) {
 NamedMutex NamedMutex::create(const wchar_t* name) {
     NamedMutex m;
     m.handle_ = KernelHandle(CreateMutexW(nullptr, FALSE, name));
+    m.existedBefore_ = m.handle_ && GetLastError() == ERROR_ALREADY_EXISTS;
     return m;
 }
 

@@ -46,10 +46,14 @@ public:
     // Creates the mutex, not initially owned; empty on failure.
     static NamedMutex create(const wchar_t* name);
     explicit operator bool() const { return static_cast<bool>(handle_); }
+    // True when the name was taken between exists() and create(): another
+    // copy started at the same moment and holds the marker.
+    bool existedBefore() const { return existedBefore_; }
     void release() { handle_.reset(); }
 
 private:
     KernelHandle handle_;
+    bool existedBefore_ = false;
 };
 
 }  // namespace marilo

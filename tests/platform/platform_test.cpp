@@ -143,6 +143,12 @@ TEST(Mutex, SecondLookSeesTheFirst) {
     NamedMutex m = NamedMutex::create(name);
     ASSERT_TRUE(m);
     EXPECT_TRUE(NamedMutex::exists(name));
+    EXPECT_FALSE(m.existedBefore());
+    {
+        // A start that raced past exists() learns at creation that it came second.
+        NamedMutex late = NamedMutex::create(name);
+        EXPECT_TRUE(late.existedBefore());
+    }
     m.release();
     EXPECT_FALSE(NamedMutex::exists(name));
 }
