@@ -30,40 +30,37 @@ IconImage::IconImage(int bitsPerPixel) : bpp_(bitsPerPixel) {
     put32(h + 16, 0);  // no compression
 }
 
-void IconImage::setFrom4Bit(const uint8_t* pixels, const uint8_t* paletteQuads) {
-    std::memcpy(palette(), paletteQuads, 16 * 4);
-    const int stride = colorStride(4);
+template <typename KeyOut>
+void IconImage::copyColorAndMask(const uint8_t* pixels, KeyOut keyOut) {
+    const int stride = colorStride(bpp_);
     std::memcpy(colorBits(), pixels, static_cast<std::size_t>(stride) * kIconSize);
     std::memset(maskBits(), 0, kMaskStride * kIconSize);
     for (int row = 0; row < kIconSize; ++row) {
         uint8_t* line = colorBits() + row * stride;
         uint8_t* mask = maskBits() + row * kMaskStride;
-        for (int x = 0; x < kIconSize; ++x) {
-            uint8_t& byte = line[x / 2];
-            const int shift = x % 2 == 0 ? 4 : 0;
-            if (((byte >> shift) & 0x0F) == kKeyIndex) {
-                byte = static_cast<uint8_t>(byte & ~(0x0F << shift));
-                mask[x / 8] = static_cast<uint8_t>(mask[x / 8] | (0x80 >> (x % 8)));
-            }
-        }
+        for (int x = 0; x < kIconSize; ++x)
+            if (keyOut(line, x)) mask[x / 8] = static_cast<uint8_t>(mask[x / 8] | (0x80 >> (x % 8)));
     }
 }
 
+void IconImage::setFrom4Bit(const uint8_t* pixels, const uint8_t* paletteQuads) {
+    std::memcpy(palette(), paletteQuads, 16 * 4);
+    copyColorAndMask(pixels, [](uint8_t* line, int x) {
+        uint8_t& byte = line[x / 2];
+        const int shift = x % 2 == 0 ? 4 : 0;
+        if (((byte >> shift) & 0x0F) != kKeyIndex) return false;
+        byte = static_cast<uint8_t>(byte & ~(0x0F << shift));
+        return true;
+    });
+}
+
 void IconImage::setFrom24Bit(const uint8_t* pixels) {
-    const int stride = colorStride(24);
-    std::memcpy(colorBits(), pixels, static_cast<std::size_t>(stride) * kIconSize);
-    std::memset(maskBits(), 0, kMaskStride * kIconSize);
-    for (int row = 0; row < kIconSize; ++row) {
-        uint8_t* line = colorBits() + row * stride;
-        uint8_t* mask = maskBits() + row * kMaskStride;
-        for (int x = 0; x < kIconSize; ++x) {
-            uint8_t* px = line + 3 * x;
-            if (px[0] == kKeyByte24 && px[1] == kKeyByte24 && px[2] == kKeyByte24) {
-                px[0] = px[1] = px[2] = 0;
-                mask[x / 8] = static_cast<uint8_t>(mask[x / 8] | (0x80 >> (x % 8)));
-            }
-        }
-    }
+    copyColorAndMask(pixels, [](uint8_t* line, int x) {
+        uint8_t* px = line + 3 * x;
+        if (px[0] != kKeyByte24 || px[1] != kKeyByte24 || px[2] != kKeyByte24) return false;
+        px[0] = px[1] = px[2] = 0;
+        return true;
+    });
 }
 
 bool IconImage::transparentAt(int x, int y) const {

@@ -50,6 +50,11 @@ public:
     uint32_t rgbAt(int x, int y) const;   // 24-bit images, 0x00BBGGRR
 
 private:
+    // Copies the colour plane in, then lets `keyOut(line, x)` test each
+    // pixel: a key pixel is cleared by it and gets its mask bit set.
+    template <typename KeyOut>
+    void copyColorAndMask(const uint8_t* pixels, KeyOut keyOut);
+
     std::vector<uint8_t> buffer_;
     int bpp_ = 0;
     std::size_t colorOffset_ = 0;
