@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/moon.h"
 #include "engine/port_table.h"
 
 namespace marilo {
@@ -51,8 +52,7 @@ int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, 
         if (iconNumber == kClockIconId) {
             offset = 0;
         } else if (iconNumber >= 1 && iconNumber <= 7) {
-            const int k = reverse ? 7 - iconNumber : iconNumber - 1;
-            offset = k - todayWeekday;
+            offset = imageIndexOf(iconNumber, 7, reverse) - todayWeekday;
         }
     }
     return offset;
@@ -149,13 +149,11 @@ IconFigures iconFigures(int32_t mode, int k, const DateTime& shown) {
 }
 
 DateTime iconDay(int32_t mode, int k, const DateTime& today) {
-    DateTime d(today.year, today.month, today.day);
-    if (mode == kModeWeek) d.addDays(k - today.weekday);
-    return d;
+    return shownDay(today, mode == kModeWeek ? k - today.weekday : 0);
 }
 
 int moonImageIndex(double moonAge) {
-    const int j = static_cast<int>(std::floor(moonAge / 29.5305 * 16 + 0.5));
+    const int j = static_cast<int>(std::floor(moonAge / kSynodicMonth * 16 + 0.5));
     if (j < 0 || j >= 16) return 0;
     return j;
 }
