@@ -4,13 +4,13 @@
 
 namespace marilo {
 
-DayFacts EngineTideFacts::day(int32_t ken, int32_t port, const DateTime& date) {
-    const TideDay t(ken, port, date);
+DayFacts EngineTideFacts::day(PortAddress port, const DateTime& date) {
+    const TideDay t(port, date);
     return {t.tideName, t.moonAge};
 }
 
-double EngineTideFacts::levelAt(int32_t ken, int32_t port, const DateTime& when) {
-    return TideDay(ken, port, when).levelNow;
+double EngineTideFacts::levelAt(PortAddress port, const DateTime& when) {
+    return TideDay(port, when).levelNow;
 }
 
 }  // namespace marilo

@@ -8,8 +8,8 @@ namespace marilo {
 
 class EngineTideFacts final : public TideFacts {
 public:
-    DayFacts day(int32_t ken, int32_t port, const DateTime& date) override;
-    double levelAt(int32_t ken, int32_t port, const DateTime& when) override;
+    DayFacts day(PortAddress port, const DateTime& date) override;
+    double levelAt(PortAddress port, const DateTime& when) override;
 };
 
 }  // namespace marilo

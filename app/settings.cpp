@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/port_table.h"
-
 namespace marilo {
 
 namespace {
@@ -156,18 +154,13 @@ void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsX
     s.YH = store.getInt(kSettingsSection, "YH", defaults.YH);
     s.YL = store.getInt(kSettingsSection, "YL", defaults.YL);
     s.YT = store.getInt(kSettingsSection, "YT", defaults.YT);
-    out.Ken = store.getInt(kSettingsSection, "Ken", controllerDefaults.Ken);
-    out.Port = store.getInt(kSettingsSection, "Port", controllerDefaults.Port);
+    // A port that is not in the table falls back to the default port.
+    out.port = PortAddress::at(store.getInt(kSettingsSection, "Ken", controllerDefaults.port.group()),
+                               store.getInt(kSettingsSection, "Port", controllerDefaults.port.index()))
+                   .value_or(PortAddress());
     out.IsBig = flagFromStored(store.getInt(kSettingsSection, "IsBig", controllerDefaults.IsBig ? 1 : 0));
     s.ClockDirty = false;
     s.IconsDirty = false;
-
-    // A port that is not in the table would have every consumer read outside
-    // it: take the default port instead.
-    if (tableIndexOf(out.Ken, out.Port) < 0) {
-        out.Ken = kDefaultGroup;
-        out.Port = kDefaultIndex;
-    }
 
     out.GraphScale = graphScaleOf(out.IsBig, s.GraphSizeSet);
     if (s.IsVirgin) s.IsXP = isWindowsXp;
@@ -200,8 +193,8 @@ void SaveSettings(SettingsStore& store, const ControllerSettings& in) {
     store.putInt(kSettingsSection, "YH", s.YH);
     store.putInt(kSettingsSection, "YL", s.YL);
     store.putInt(kSettingsSection, "YT", s.YT);
-    store.putInt(kSettingsSection, "Ken", in.Ken);
-    store.putInt(kSettingsSection, "Port", in.Port);
+    store.putInt(kSettingsSection, "Ken", in.port.group());
+    store.putInt(kSettingsSection, "Port", in.port.index());
     store.putInt(kSettingsSection, "IsBig", in.IsBig ? 1 : 0);
     const std::vector<uint8_t> bin = packRules(in.rules);
     store.putBinary(kSettingsSection, kRulesValueName, bin.data(), bin.size());

@@ -13,6 +13,7 @@
 
 #include "app/settings_store.h"
 #include "calendar/color_rules.h"
+#include "engine/port_address.h"
 
 namespace marilo {
 
@@ -58,8 +59,7 @@ struct AppSettings {
 // settings.RuleN) and the alert window's copy of Snd.
 struct ControllerSettings {
     AppSettings settings;
-    int32_t Ken = 22;        // group of the selected port
-    int32_t Port = 13;       // index within the group
+    PortAddress port;        // the selected port, stored as Ken (group) and Port (index)
     bool IsBig = true;       // graph at its larger magnification
     int32_t GraphScale = 2;  // not stored: derived from IsBig and GraphSizeSet
     RuleList rules;

@@ -50,14 +50,14 @@ void TrayController::finishSplash() {
 
 std::string TrayController::dateTip(int k, const DateTime& now) {
     const int32_t m = mode();
-    const int32_t ken = settings_.Ken, port = settings_.Port;
+    const PortAddress port = settings_.port;
     char buf[128];
     switch (m) {
         case kModeAppIcon: return "Marilo";
         case kModeDay:
         case kModeMonthDay:
         case kModeDayWeekday: {
-            const DayFacts f = tide_.day(ken, port, iconDay(m, 0, now));
+            const DayFacts f = tide_.day(port, iconDay(m, 0, now));
             std::snprintf(buf, sizeof buf, "%s %s", formatDatePattern(kFullDate, now).c_str(), f.tideName.c_str());
             return buf;
         }
@@ -66,14 +66,14 @@ std::string TrayController::dateTip(int k, const DateTime& now) {
         case kModeFourIcons: return formatDatePattern(splitModePattern(m, k), now);
         case kModeWeek: {
             const DateTime day = iconDay(m, k, now);
-            const DayFacts f = tide_.day(ken, port, day);
+            const DayFacts f = tide_.day(port, day);
             std::snprintf(buf, sizeof buf, "%s %s 月齢%.1f",
                           formatDatePattern(k == 0 ? "yyyy'/'M'/'d" : "M'/'d", day).c_str(), f.tideName.c_str(),
                           f.moonAge);
             return buf;
         }
         case kModeMoon: {
-            const DayFacts f = tide_.day(ken, port, iconDay(m, 0, now));
+            const DayFacts f = tide_.day(port, iconDay(m, 0, now));
             std::snprintf(buf, sizeof buf, "%s %s 月齢%.1f", formatDatePattern(kFullDate, now).c_str(),
                           f.tideName.c_str(), f.moonAge);
             return buf;
@@ -83,7 +83,7 @@ std::string TrayController::dateTip(int k, const DateTime& now) {
 }
 
 std::string TrayController::clockTipText(const DateTime& now) {
-    const double level = tide_.levelAt(settings_.Ken, settings_.Port, now);
+    const double level = tide_.levelAt(settings_.port, now);
     char buf[128];
     std::snprintf(buf, sizeof buf, "%s 潮位%d", formatDatePattern("tt h' 時 'mm' 分'", now).c_str(),
                   static_cast<int>(level));
@@ -104,7 +104,7 @@ DateIconImage TrayController::imageFor(int32_t m, int slot, int k, const DateTim
     } else if (m == kModeAppIcon) {
         img.resourceId = kAppIconId;
     } else if (m == kModeMoon) {
-        const DayFacts f = tide_.day(settings_.Ken, settings_.Port, img.day);
+        const DayFacts f = tide_.day(settings_.port, img.day);
         img.resourceId = kFirstMoonIconId + moonImageIndex(f.moonAge);
     }
     return img;
@@ -211,7 +211,9 @@ void TrayController::toggleGraphSize() {
 }
 
 bool TrayController::selectPort(int commandId) {
-    return portForCommand(commandId, settings_.Ken, settings_.Port);
+    const std::optional<PortAddress> picked = PortAddress::fromCommandId(commandId);
+    if (picked) settings_.port = *picked;
+    return picked.has_value();
 }
 
 void TrayController::applySettings(const AppSettings& edited, const RuleList& rules) {

@@ -12,6 +12,7 @@
 #include "app/settings.h"
 #include "app/tray_logic.h"
 #include "calendar/date_time.h"
+#include "engine/port_address.h"
 #include "platform/clock.h"
 #include "platform/notify_area.h"
 #include "platform/tick_timer.h"
@@ -26,9 +27,9 @@ struct DayFacts {
 class TideFacts {
 public:
     virtual ~TideFacts() = default;
-    virtual DayFacts day(int32_t ken, int32_t port, const DateTime& date) = 0;
+    virtual DayFacts day(PortAddress port, const DateTime& date) = 0;
     // The level in cm at the given minute.
-    virtual double levelAt(int32_t ken, int32_t port, const DateTime& when) = 0;
+    virtual double levelAt(PortAddress port, const DateTime& when) = 0;
 };
 
 // Everything the painter needs for one date icon.

@@ -61,7 +61,7 @@ void CTrayDlg::ShowPopupMenu() {
     if (!popup) return;
 
     const DateTime shown = shownDay(clock_.now(), controller_.dayOffset);
-    const TideDay day(settings_.Ken, settings_.Port, shown);
+    const TideDay day(settings_.port, shown);
     Menu highLow(CreatePopupMenu());
     std::vector<HighLowEntry> entries;
     for (int i = 0; i < 4; ++i) {
@@ -96,7 +96,7 @@ void CTrayDlg::ShowPopupMenu() {
         info.dwTypeData = title;
         SetMenuItemInfoW(settingsMenu, 0, TRUE, &info);
     }
-    CheckMenuItem(popup, static_cast<UINT>(portCommandId(settings_.Ken, settings_.Port)), MF_BYCOMMAND | MF_CHECKED);
+    CheckMenuItem(popup, static_cast<UINT>(settings_.port.commandId()), MF_BYCOMMAND | MF_CHECKED);
 
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, menuPoint.x, menuPoint.y, 0, hwnd(),
                    nullptr);

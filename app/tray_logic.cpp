@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "engine/moon.h"
-#include "engine/port_table.h"
 
 namespace marilo {
 
@@ -92,15 +91,6 @@ int32_t dayOffsetAfterStripButton(const DateTime& today, int32_t offset, int but
         }
         default: return offset;
     }
-}
-
-bool portForCommand(int id, int32_t& ken, int32_t& port) {
-    int group = 0, index = 0;
-    if (!portFromCommandId(id, group, index)) return false;
-    if (tableIndexOf(group, index) < 0) return false;
-    ken = group;
-    port = index;
-    return true;
 }
 
 std::string highLowLine(const HighLowEntry& e) {

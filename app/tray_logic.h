@@ -74,10 +74,6 @@ int32_t dayOffsetAfterStripButton(const DateTime& today, int32_t offset, int but
 // The date today + offset, at 0:00.
 DateTime shownDay(const DateTime& today, int32_t offset);
 
-// The selected port named by a menu command 50000..60000, when it is a port
-// of the table; false otherwise (group and index untouched).
-bool portForCommand(int id, int32_t& ken, int32_t& port);
-
 // One turning point as the high/low lines show it.
 struct HighLowEntry {
     int32_t kind;  // 0 high water, 1 low water, anything else none

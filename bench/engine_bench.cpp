@@ -13,7 +13,7 @@ using marilo::DateTime;
 using marilo::TideDay;
 
 void BM_Compute(benchmark::State& state) {
-    TideDay day(22, 13, DateTime(2024, 1, 11, 12, 0));
+    TideDay day(marilo::PortAddress(), DateTime(2024, 1, 11, 12, 0));
     const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
         day.compute();
@@ -24,7 +24,7 @@ void BM_Compute(benchmark::State& state) {
 BENCHMARK(BM_Compute);
 
 void BM_ComputeStages(benchmark::State& state) {
-    TideDay day(22, 13, DateTime(2024, 1, 11, 12, 0));
+    TideDay day(marilo::PortAddress(), DateTime(2024, 1, 11, 12, 0));
     const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
         day.computeStages();
@@ -37,7 +37,7 @@ BENCHMARK(BM_ComputeStages);
 // The graph solves the day once per pixel column: 289 columns, each a
 // setDate with the column's time of day.
 void BM_FullGraph(benchmark::State& state) {
-    TideDay day(22, 13, DateTime(2024, 1, 11, 0, 0));
+    TideDay day(marilo::PortAddress(), DateTime(2024, 1, 11, 0, 0));
     const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
         for (int column = 0; column < 289; ++column) {

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         when.normalize(0);
     }
     if (o.tsv && !emit(cli::tsvHeader())) return 1;
-    TideDay day(o.group, o.index, when);
+    TideDay day(o.port, when);
     for (int k = 0; k < o.days; ++k) {
         if (k > 0) day.setDate(when.nextDay());
         day.computeStages();

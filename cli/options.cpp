@@ -6,7 +6,6 @@
 
 #include "cli/text.h"
 #include "engine/port_labels.h"
-#include "engine/port_table.h"
 
 namespace marilo::cli {
 
@@ -40,16 +39,13 @@ std::string quoted(const std::string& s) { return "'" + s + "'"; }
 
 }  // namespace
 
-std::string findPort(const std::string& utf8, int& group, int& index) {
+std::string findPort(const std::string& utf8, PortAddress& port) {
     int id = 0;
     if (parseInt(utf8, 0, 99999, id)) {
-        int g = 0, i = 0;
-        if (portFromCommandId(id, g, i) && tableIndexOf(g, i) >= 0) {
-            group = g;
-            index = i;
-            return "";
-        }
-        return "--port: no port has the command ID " + utf8;
+        const std::optional<PortAddress> named = PortAddress::fromCommandId(id);
+        if (!named) return "--port: no port has the command ID " + utf8;
+        port = *named;
+        return "";
     }
     const std::optional<std::string> name = utf8ToCp932(utf8);
     if (!name || name->empty()) return "--port: " + quoted(utf8) + " is not a port name";
@@ -61,16 +57,15 @@ std::string findPort(const std::string& utf8, int& group, int& index) {
     for (int row = 0; row < kPortCount; ++row)
         if (*name == PortTable[row].name || *name == PortMenuLabels[row]) rows.push_back(row);
     if (rows.size() == 1) {
-        addressOfRow(rows[0], group, index);
+        port = *PortAddress::ofRow(rows[0]);
         return "";
     }
     if (rows.size() > 1) {
         std::string list;
         for (int row : rows) {
-            int g = 0, i = 0;
-            addressOfRow(row, g, i);
             if (!list.empty()) list += ", ";
-            list += std::to_string(portCommandId(g, i)) + " " + cp932ToUtf8(PortTable[row].name).value_or("?");
+            list += std::to_string(PortAddress::ofRow(row)->commandId()) + " " +
+                    cp932ToUtf8(PortTable[row].name).value_or("?");
         }
         return "--port: " + quoted(utf8) + " names several ports; give one of: " + list;
     }
@@ -102,7 +97,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             o.listPorts = true;
         } else if (a == "--port") {
             if (!value(v)) return r;
-            r.error = findPort(v, o.group, o.index);
+            r.error = findPort(v, o.port);
             if (!r.error.empty()) return r;
         } else if (a == "--date") {
             if (!value(v)) return r;

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "calendar/date_time.h"
+#include "engine/port_address.h"
 
 namespace marilo::cli {
 
 struct Options {
-    int group = 22;   // the default port, 田子の浦
-    int index = 13;
+    PortAddress port;  // the default port, 田子の浦
     bool dateGiven = false;
     int year = 0, month = 0, day = 0;
     bool timeGiven = false;
@@ -32,7 +32,7 @@ ParseResult parseOptions(const std::vector<std::string>& args);
 
 // A port by command ID ("52214"), table name or chooser label; names and labels
 // are compared in cp932. Empty error on success.
-std::string findPort(const std::string& utf8, int& group, int& index);
+std::string findPort(const std::string& utf8, PortAddress& port);
 
 extern const char kUsage[];
 

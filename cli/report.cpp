@@ -81,9 +81,8 @@ std::string tsvRow(const TideDay& t) {
 std::string portList() {
     std::string out = "row\tgroup\tindex\tid\tname\n";
     for (int row = 0; row < kPortCount; ++row) {
-        int g = 0, i = 0;
-        addressOfRow(row, g, i);
-        out += format("%d\t%d\t%d\t%d\t%s\n", row, g, i, portCommandId(g, i), PortTable[row].name);
+        const PortAddress at = *PortAddress::ofRow(row);
+        out += format("%d\t%d\t%d\t%d\t%s\n", row, at.group(), at.index(), at.commandId(), at.record().name);
     }
     return out;
 }

@@ -38,32 +38,6 @@ const PortGroup* findGroup(int group) {
     return nullptr;
 }
 
-int tableIndexOf(int group, int index) {
-    const PortGroup* g = findGroup(group);
-    if (g == nullptr || index < 0 || index >= g->count) return -1;
-    return g->firstIndex + index;
-}
-
-bool addressOfRow(int row, int& group, int& index) {
-    for (const PortGroup& g : PortGroups)
-        if (row >= g.firstIndex && row < g.firstIndex + g.count) {
-            group = g.group;
-            index = row - g.firstIndex;
-            return true;
-        }
-    return false;
-}
-
-int portCommandId(int group, int index) { return 50001 + 100 * group + index; }
-
-bool portFromCommandId(int id, int& group, int& index) {
-    if (id < 50000 || id > 60000) return false;
-    const int k = id - 50000;
-    group = static_cast<int>(k * 0.01);
-    index = k - 100 * group - 1;
-    return true;
-}
-
 double degMinToDegrees(double x) {
     const double whole = std::trunc(x);
     return whole + (x - whole) * 1.6666666666666665;

@@ -45,27 +45,8 @@ struct PortGroup {
 constexpr int kGroupCount = 41;
 extern const PortGroup PortGroups[kGroupCount];
 
-// The default port: group 22, index 13, "田子の浦".
-constexpr int kDefaultGroup = 22;
-constexpr int kDefaultIndex = 13;
-
 // The group record of a group number, or nullptr for a number with no group.
 const PortGroup* findGroup(int group);
-
-// Table index of (group, index), or -1 when the group does not exist or the
-// index lies outside it.
-int tableIndexOf(int group, int index);
-
-// The (group, index) address of a table row; false for a row outside the table.
-bool addressOfRow(int row, int& group, int& index);
-
-// Menu command of a port: 50001 + 100 * group + index.
-int portCommandId(int group, int index);
-
-// The reverse mapping for a picked menu command. IDs outside 50000..60000 are
-// not port commands: the result is false and group/index are left alone.
-// The pair is not validated against the table: see tableIndexOf().
-bool portFromCommandId(int id, int& group, int& index);
 
 // "dd.mm" read as a decimal to decimal degrees: 35.08 -> 35 + 8/60.
 double degMinToDegrees(double x);

@@ -49,19 +49,12 @@ int ExtremeDetector::refineExtreme(double& t, double& level) {
 }
 
 TideDay::TideDay() {
-    portGroup = kDefaultGroup;
-    portIndex = kDefaultIndex;
-    compute();
+    setPort(PortAddress());
 }
 
-TideDay::TideDay(int group, int index, const DateTime& when) {
+TideDay::TideDay(PortAddress at, const DateTime& when) {
     date = when;
-    portGroup = kDefaultGroup;
-    portIndex = kDefaultIndex;
-    loadPort();  // a port to fall back on when (group, index) names none
-    portGroup = group;
-    portIndex = index;
-    compute();
+    setPort(at);
 }
 
 void TideDay::setDate(const DateTime& d) {
@@ -69,16 +62,20 @@ void TideDay::setDate(const DateTime& d) {
     compute();
 }
 
-void TideDay::setPort(int group, int index) {
-    portGroup = group;
-    portIndex = index;
+void TideDay::setPort(PortAddress at) {
+    portGroup = at.group();
+    portIndex = at.index();
     compute();
 }
 
+PortAddress TideDay::address() const {
+    // Only setPort() writes the pair, from a valid address.
+    return PortAddress::at(portGroup, portIndex).value_or(PortAddress());
+}
+
 void TideDay::loadPort() {
-    // An address outside the table keeps the record copied before.
-    const int row = tableIndexOf(portGroup, portIndex);
-    if (row >= 0) port = PortTable[row];
+    const PortAddress at = address();
+    port = at.record();
     std::memcpy(portName, port.name, sizeof portName);
     portName[sizeof portName - 1] = '\0';
     latitudeRaw = std::atof(port.latitudeText);
@@ -88,7 +85,7 @@ void TideDay::loadPort() {
     lowerLevel = meanLevel - port.amplitude[kM2];
     latitude = degMinToDegrees(latitudeRaw);
     longitude = degMinToDegrees(longitudeRaw);
-    zoneMeridian = zoneMeridianOf(portGroup, longitude);
+    zoneMeridian = zoneMeridianOf(at.group(), longitude);
 }
 
 double TideDay::levelAt(double hours) const {

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "calendar/date_time.h"
+#include "engine/port_address.h"
 #include "engine/port_table.h"
 
 namespace marilo {
@@ -64,8 +65,8 @@ struct TideDay {
     double rateNow = 0;          // cm per minute, positive while rising
     char phaseName[8]{};       // " 朔 ", "上弦", " 望 ", "下弦" or "　　"
     int32_t phaseNumber = 0;     // 0 none; 1 new, 2 first quarter, 3 full, 4 last quarter, 5 next new
-    int32_t portGroup = 0;
-    int32_t portIndex = 0;
+    int32_t portGroup = 0;       // the selected port's group and index, as
+    int32_t portIndex = 0;       // setPort() took them from its address
     char portName[20]{};
     DateTime date{};
     TideExtreme extremes[kExtremeSlots]{};
@@ -89,10 +90,12 @@ struct TideDay {
     // The present local time at the default port.
     TideDay();
     // A given port and moment.
-    TideDay(int group, int index, const DateTime& when);
+    TideDay(PortAddress port, const DateTime& when);
 
     void setDate(const DateTime& d);
-    void setPort(int group, int index);
+    void setPort(PortAddress port);
+    // The selected port.
+    PortAddress address() const;
     void compute();
     // 30% and 70% stage times of each turning point; call after compute().
     void computeStages();

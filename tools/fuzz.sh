@@ -30,11 +30,12 @@ sources=(
   calendar/holidays.cpp
   calendar/color_rules.cpp
   engine/port_table.cpp
+  engine/port_address.cpp
   app/settings.cpp
   app/memory_store.cpp
 )
 target="$out/settings_fuzz"
-newest=$(ls -t "${sources[@]}" calendar/*.h app/*.h engine/port_table.h tools/fuzz.sh | head -1)
+newest=$(ls -t "${sources[@]}" calendar/*.h app/*.h engine/port_table.h engine/port_address.h tools/fuzz.sh | head -1)
 if [ ! -x "$target" ] || [ "$newest" -nt "$target" ]; then
   echo "Building $target"
   clang++ -std=c++20 -g -O1 -Wall -Wextra -Wshadow -Wno-invalid-source-encoding \

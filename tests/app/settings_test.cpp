@@ -80,8 +80,7 @@ TEST(Settings, FirstStartWritesEveryValueWithTheDefaults) {
     EXPECT_EQ(s.YH, 180);
     EXPECT_EQ(s.YL, -20);
     EXPECT_EQ(s.YT, 50);
-    EXPECT_EQ(c.Ken, 22);
-    EXPECT_EQ(c.Port, 13);
+    EXPECT_EQ(c.port, PortAddress());
     EXPECT_TRUE(c.IsBig);
     EXPECT_EQ(c.GraphScale, 2);
     EXPECT_TRUE(c.soundOn);
@@ -220,26 +219,23 @@ TEST(Settings, APortOutsideTheTableFallsBackToTheDefault) {
     store.putInt(S, "Ken", 47);
     store.putInt(S, "Port", 35);
     ControllerSettings c = load(store);
-    EXPECT_EQ(c.Ken, 47);  // the last port of 沖縄 is valid
-    EXPECT_EQ(c.Port, 35);
+    EXPECT_EQ(c.port, PortAddress::at(47, 35));  // the last port of 沖縄 is valid
     for (auto [ken, port] : {std::pair{47, 36}, {9, 0}, {-1, 0}, {22, -1}, {81, 0}, {INT_MAX, INT_MIN}}) {
         store.putInt(S, "Ken", ken);
         store.putInt(S, "Port", port);
         c = load(store);
-        EXPECT_EQ(c.Ken, 22) << ken << "," << port;
-        EXPECT_EQ(c.Port, 13) << ken << "," << port;
+        EXPECT_EQ(c.port, PortAddress()) << ken << "," << port;
     }
 }
 
 TEST(Settings, ChosenPortIsStoredOnSave) {
     MemoryStore store = savedStore();
     ControllerSettings c = load(store);
-    c.Ken = 13;
-    c.Port = 2;
+    c.port = *PortAddress::at(13, 2);
     SaveSettings(store, c);
-    ControllerSettings again = load(store);
-    EXPECT_EQ(again.Ken, 13);
-    EXPECT_EQ(again.Port, 2);
+    EXPECT_EQ(store.find(S, "Ken")->integer, 13);
+    EXPECT_EQ(store.find(S, "Port")->integer, 2);
+    EXPECT_EQ(load(store).port, PortAddress::at(13, 2));
 }
 
 TEST(SettingsRules, NoRules) {

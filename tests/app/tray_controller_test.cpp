@@ -361,13 +361,11 @@ TEST(CalendarStrip, ButtonsAndMonthSteps) {
 TEST(Commands, PortCommandsSelectOnlyPortsOfTheTable) {
     Bench b(kModeDay, false);
     EXPECT_TRUE(b.tray.selectPort(58003));
-    EXPECT_EQ(b.cs.Ken, 80);
-    EXPECT_EQ(b.cs.Port, 2);
+    EXPECT_EQ(b.cs.port, PortAddress::at(80, 2));
     EXPECT_FALSE(b.tray.selectPort(50000));  // no port 0-1
     EXPECT_FALSE(b.tray.selectPort(58004));  // group 80 has three ports
     EXPECT_FALSE(b.tray.selectPort(1134));
-    EXPECT_EQ(b.cs.Ken, 80);
-    EXPECT_EQ(b.cs.Port, 2);
+    EXPECT_EQ(b.cs.port, PortAddress::at(80, 2));
 }
 
 TEST(Commands, GraphSizeToggle) {

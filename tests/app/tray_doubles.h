@@ -82,10 +82,10 @@ public:
 // Tide names and moon ages that tell the day they were asked for.
 class FakeTide : public TideFacts {
 public:
-    DayFacts day(int32_t, int32_t, const DateTime& date) override {
+    DayFacts day(PortAddress, const DateTime& date) override {
         return {"潮" + std::to_string(date.day), moonAge >= 0 ? moonAge : date.day + 0.25};
     }
-    double levelAt(int32_t, int32_t, const DateTime&) override { return level; }
+    double levelAt(PortAddress, const DateTime&) override { return level; }
     double moonAge = -1;
     double level = 123.9;
 };

@@ -3,6 +3,7 @@
 #include "cli/options.h"
 #include "cli/report.h"
 #include "cli/text.h"
+#include "tests/port_at.h"
 
 namespace marilo::cli {
 namespace {
@@ -11,23 +12,20 @@ ParseResult parse(std::vector<std::string> args) { return parseOptions(args); }
 
 TEST(CliOptions, PortsByIdNameAndLabel) {
     ParseResult r = parse({});
-    EXPECT_EQ(r.options.group, 22);
-    EXPECT_EQ(r.options.index, 13);
+    EXPECT_EQ(r.options.port, PortAddress());
 
     r = parse({"--port", "50101"});
     ASSERT_EQ(r.error, "");
-    EXPECT_EQ(r.options.group, 1);
-    EXPECT_EQ(r.options.index, 0);
+    EXPECT_EQ(r.options.port, portAt(1, 0));
 
     // Arguments come from the terminal in UTF-8, spelled as the table or the
     // chooser spells them.
     r = parse({"--port", "\xe7\xa8\x9a\xe5\x86\x85"});  // 稚内
     ASSERT_EQ(r.error, "");
-    EXPECT_EQ(r.options.group, 1);
+    EXPECT_EQ(r.options.port, portAt(1, 0));
     r = parse({"--port", "\xe7\x94\xb0\xe5\xad\x90\xe6\xb5\xa6"});  // 田子浦, the chooser's label
     ASSERT_EQ(r.error, "");
-    EXPECT_EQ(r.options.group, 22);
-    EXPECT_EQ(r.options.index, 13);
+    EXPECT_EQ(r.options.port, PortAddress());
 }
 
 TEST(CliOptions, BadArgumentsNameThemselves) {
@@ -54,7 +52,7 @@ TEST(CliOptions, BadArgumentsNameThemselves) {
 }
 
 TEST(CliReport, WorkedExampleAsTextAndTsv) {
-    TideDay t(22, 13, DateTime(2024, 1, 11, 12, 0));
+    TideDay t(portAt(22, 13), DateTime(2024, 1, 11, 12, 0));
     t.computeStages();
     const std::string text = formatDay(t);  // cp932, like the literals here
     EXPECT_NE(text.find("田子の浦  2024-01-11(木)  大潮  月齢29.1   朔"), std::string::npos) << text;

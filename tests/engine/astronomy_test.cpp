@@ -5,8 +5,9 @@
 #include <cmath>
 
 #include "engine/moon.h"
-#include "engine/port_table.h"
+#include "engine/port_address.h"
 #include "engine/tide_day.h"
+#include "tests/port_at.h"
 
 namespace marilo {
 namespace {
@@ -73,32 +74,36 @@ TEST(Moon, TideNamesAndPhases) {
         {2000, 1, 1, "　　", 0, 24.18},
     };
     for (const Case& c : cases) {
-        const TideDay t(22, 13, DateTime(c.y, c.m, c.d, 12, 0));
+        const TideDay t(portAt(22, 13), DateTime(c.y, c.m, c.d, 12, 0));
         EXPECT_STREQ(t.phaseName, c.phase) << c.y << "-" << c.m << "-" << c.d;
         EXPECT_EQ(t.phaseNumber, c.number) << c.y << "-" << c.m << "-" << c.d;
         if (c.age >= 0) {
             EXPECT_NEAR(t.moonAge, c.age, 0.005) << c.y << "-" << c.m << "-" << c.d;
         }
     }
-    EXPECT_STREQ(TideDay(22, 13, DateTime(2000, 1, 1)).tideName, "長潮");
+    EXPECT_STREQ(TideDay(portAt(22, 13), DateTime(2000, 1, 1)).tideName, "長潮");
 }
 
 TEST(PortTable, AddressingAndConversions) {
-    int g = -1, i = -1;
-    ASSERT_TRUE(portFromCommandId(50001, g, i));
-    EXPECT_EQ(tableIndexOf(g, i), 0);
-    ASSERT_TRUE(portFromCommandId(52214, g, i));
-    EXPECT_EQ(g, 22);
-    EXPECT_EQ(i, 13);
-    EXPECT_EQ(tableIndexOf(g, i), 149);
-    ASSERT_TRUE(portFromCommandId(58003, g, i));
-    EXPECT_EQ(tableIndexOf(g, i), kPortCount - 1);
-    EXPECT_FALSE(portFromCommandId(49999, g, i));
-    EXPECT_FALSE(portFromCommandId(60001, g, i));
-    EXPECT_EQ(portCommandId(22, 13), 52214);
-    EXPECT_EQ(tableIndexOf(9, 0), -1);
-    EXPECT_EQ(tableIndexOf(80, 3), -1);
-    EXPECT_EQ(tableIndexOf(1, -1), -1);
+    EXPECT_EQ(PortAddress::fromCommandId(50001)->row(), 0);
+    const PortAddress tago = *PortAddress::fromCommandId(52214);
+    EXPECT_EQ(tago.group(), 22);
+    EXPECT_EQ(tago.index(), 13);
+    EXPECT_EQ(tago.row(), 149);
+    EXPECT_EQ(tago, PortAddress());  // the default port
+    EXPECT_EQ(tago.commandId(), 52214);
+    EXPECT_STREQ(tago.record().name, "田子の浦");
+    EXPECT_EQ(PortAddress::fromCommandId(58003)->row(), kPortCount - 1);
+    EXPECT_EQ(PortAddress::ofRow(kPortCount - 1), PortAddress::at(80, 2));
+    // IDs outside the port commands, and pairs outside the table: a group
+    // that does not exist, an index past a group's end or before its start.
+    for (int id : {49999, 50000, 60001, 50914, 58004, 52219, 1134}) EXPECT_FALSE(PortAddress::fromCommandId(id)) << id;
+    EXPECT_FALSE(PortAddress::at(9, 0));
+    EXPECT_FALSE(PortAddress::at(22, 99));
+    EXPECT_FALSE(PortAddress::at(80, 3));
+    EXPECT_FALSE(PortAddress::at(1, -1));
+    EXPECT_FALSE(PortAddress::ofRow(-1));
+    EXPECT_FALSE(PortAddress::ofRow(kPortCount));
 
     EXPECT_NEAR(degMinToDegrees(50.43), 50.716666666666667, 1e-12);
     EXPECT_NEAR(degMinToDegrees(6.59), 6.983333333333333, 1e-12);

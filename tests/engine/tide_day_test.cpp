@@ -1,4 +1,5 @@
 #include "engine/tide_day.h"
+#include "tests/port_at.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@ namespace marilo {
 namespace {
 
 TideDay solve(int group, int index, int y, int mo, int d, int h = 0, int mi = 0) {
-    return TideDay(group, index, DateTime(y, mo, d, h, mi));
+    return TideDay(portAt(group, index), DateTime(y, mo, d, h, mi));
 }
 
 void expectSlot(const TideExtreme& x, int hour, int minute, double level, int kind) {
@@ -80,7 +81,7 @@ TEST(TideDay, TurningPointsAreOrderedAndTheRateTurnsWithThem) {
         const int group = row == 1 ? 1 : 22, index = row == 1 ? 0 : 13;
         DateTime d(2025, 1, 1);
         for (int day = 0; day < 365; ++day, d.nextDay()) {
-            const TideDay t(group, index, d);
+            const TideDay t(portAt(group, index), d);
             int previous = 0;
             for (int s = 0; s < kExtremeSlots && !t.extremes[s].empty(); ++s) {
                 const TideExtreme& x = t.extremes[s];
@@ -123,9 +124,7 @@ TEST(TideDay, KindsFollowTheLevelNotTheFirstPair) {
     DateTime d(2026, 6, 1);
     for (int day = 0; day < 30; ++day, d.nextDay()) {
         for (int row = 0; row < kPortCount; row += 7) {
-            int g = 0, i = 0;
-            addressOfRow(row, g, i);
-            const TideDay u(g, i, d);
+            const TideDay u(*PortAddress::ofRow(row), d);
             for (int s = 1; s < kExtremeSlots; ++s) {
                 const TideExtreme &a = u.extremes[s - 1], &b = u.extremes[s];
                 if (a.kind == kUnclassified || b.kind == kUnclassified) continue;
@@ -148,15 +147,20 @@ TEST(TideDay, ZoneTimeOfJapanIsJstEverywhere) {
     EXPECT_STREQ(solve(80, 2, 2024, 1, 1).portName, "ポナペ");
 }
 
-TEST(TideDay, AddressesOutsideTheTableKeepThePreviousPort) {
-    TideDay t = solve(22, 13, 2024, 1, 11);
-    t.setPort(9, 0);  // no group 9
-    EXPECT_STREQ(t.portName, "田子の浦");
-    t.setPort(22, 18);  // one past the group's last port
-    EXPECT_STREQ(t.portName, "田子の浦");
-    t.setPort(1, 0);
+TEST(TideDay, APortIsAlwaysWholeAfterSetPort) {
+    // Switching ports takes the record, the group and the zone together: from
+    // ポナペ (UTC+11) back to a Japanese port and again to ポナペ gives the
+    // same first turning point as solving ポナペ afresh.
+    TideDay t = solve(80, 2, 2024, 1, 11);
+    const TideExtreme first = t.extremes[0];
+    EXPECT_DOUBLE_EQ(t.zoneMeridian, 165);
+    t.setPort(portAt(1, 0));
     EXPECT_STREQ(t.portName, "稚内");
     EXPECT_DOUBLE_EQ(t.meanLevel, 18);
+    EXPECT_DOUBLE_EQ(t.zoneMeridian, 135);
+    t.setPort(portAt(80, 2));
+    EXPECT_EQ(t.extremes[0].minutes(), first.minutes());
+    EXPECT_EQ(t.address(), portAt(80, 2));
 }
 
 TEST(Stages, DefaultPortEleventhOfJanuary2024) {
@@ -183,7 +187,7 @@ TEST(Stages, LastTurningPointMeasuresAgainstTheNextDay) {
     TideDay t = solve(22, 13, 2024, 1, 11);
     t.computeStages();
     DateTime next(2024, 1, 12);
-    const TideDay tomorrow(22, 13, next);
+    const TideDay tomorrow(portAt(22, 13), next);
     const TideExtreme& last = t.extremes[3];
     const double target = tomorrow.extremes[0].level;
     const int m70 = last.stage70Hour * 60 + last.stage70Minute;

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "engine/port_table.h"
 
 namespace {
 
@@ -45,7 +44,7 @@ bool sameSettings(const ControllerSettings& a, const ControllerSettings& b) {
            x.IsFrame == y.IsFrame && x.IsShadow == y.IsShadow && x.IsTicks == y.IsTicks && x.IsPlate == y.IsPlate &&
            x.GraphShowMode == y.GraphShowMode && x.GraphSizeSet == y.GraphSizeSet && x.Alert == y.Alert &&
            x.Snd == y.Snd && x.STP == y.STP && x.UP3 == y.UP3 && x.UP7 == y.UP7 && x.DN3 == y.DN3 &&
-           x.DN7 == y.DN7 && x.PreTime == y.PreTime && a.Ken == b.Ken && a.Port == b.Port && a.IsBig == b.IsBig &&
+           x.DN7 == y.DN7 && x.PreTime == y.PreTime && a.port == b.port && a.IsBig == b.IsBig &&
            a.GraphScale == b.GraphScale && a.soundOn == b.soundOn && packRules(a.rules) == packRules(b.rules);
 }
 
@@ -88,7 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(loaded.rules.count() == s.RuleN, "RuleN counts the list");
     check(s.RuleN >= 0, "RuleN not negative");
     check(s.IsVirgin == false, "first start cleared");
-    check(tableIndexOf(loaded.Ken, loaded.Port) >= 0, "port in the table");
     check(loaded.GraphScale >= 1 && loaded.GraphScale <= 3, "graph scale 1..3");
     check(s.TrayIcon != 8 || s.TrayClock, "clock-only mode shows the clock");
     const MemoryStore::Value* stored = store.find(kSettingsSection, kRulesValueName);
