@@ -2,7 +2,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <ctime>
+
+#include "calendar/clock.h"
 
 namespace marilo {
 
@@ -82,13 +83,12 @@ DateTime::DateTime(int y, int mo, int d, int h, int mi) : year(y), month(mo), da
 }
 
 void DateTime::setNow() {
-    const std::time_t now = std::time(nullptr);
-    const std::tm* t = std::localtime(&now);
-    year = t->tm_year + 1900;
-    month = t->tm_mon + 1;
-    day = t->tm_mday;
-    hour = t->tm_hour;
-    minute = t->tm_min;
+    const CivilTime t = localNow();
+    year = t.year;
+    month = t.month;
+    day = t.day;
+    hour = t.hour;
+    minute = t.minute;
     normalize(0);
 }
 

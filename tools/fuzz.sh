@@ -27,6 +27,7 @@ fi
 sources=(
   tests/fuzz/settings_fuzz.cpp
   "$out/src/calendar/date_time.cpp"
+  calendar/clock.cpp
   calendar/holidays.cpp
   calendar/color_rules.cpp
   engine/port_table.cpp
