@@ -1,5 +1,8 @@
 #include "engine/port_address.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace marilo {
 
 std::optional<PortAddress> PortAddress::at(int group, int index) {
@@ -12,6 +15,11 @@ std::optional<PortAddress> PortAddress::ofRow(int row) {
     for (const PortGroup& g : PortGroups)
         if (row >= g.firstIndex && row < g.firstIndex + g.count) return PortAddress(g.group, row - g.firstIndex, row);
     return std::nullopt;
+}
+
+double PortAddress::zoneMeridian() const {
+    if (group_ >= 0 && group_ <= 47) return 135.0;
+    return 15 * std::floor((degMinToDegrees(std::atof(record().longitudeText)) + 7.5) / 15);
 }
 
 std::optional<PortAddress> PortAddress::fromCommandId(int id) {

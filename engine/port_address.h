@@ -32,6 +32,10 @@ public:
     // Menu command of the port: 50001 + 100 * group + index.
     int commandId() const { return 50001 + 100 * group_ + index_; }
     const PortRecord& record() const { return PortTable[row_]; }
+    // Standard meridian of the port's zone time, degrees east: Japan Standard
+    // Time (135) for every port in Japan, however far east or west it lies;
+    // for the ports abroad the meridian nearest their longitude.
+    double zoneMeridian() const;
 
     friend bool operator==(const PortAddress&, const PortAddress&) = default;
 

@@ -13,13 +13,6 @@ namespace {
 
 int signOf(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
-// Ports in Japan keep Japan Standard Time whatever their longitude; the ports
-// abroad (group 80) use the standard meridian nearest their longitude.
-double zoneMeridianOf(int group, double longitude) {
-    if (group >= 0 && group <= 47) return 135.0;
-    return 15 * std::floor((longitude + 7.5) / 15);
-}
-
 }  // namespace
 
 int ExtremeDetector::refineExtreme(double& t, double& level) {
@@ -85,7 +78,7 @@ void TideDay::loadPort() {
     lowerLevel = meanLevel - port.amplitude[kM2];
     latitude = degMinToDegrees(latitudeRaw);
     longitude = degMinToDegrees(longitudeRaw);
-    zoneMeridian = zoneMeridianOf(at.group(), longitude);
+    zoneMeridian = at.zoneMeridian();
 }
 
 double TideDay::levelAt(double hours) const {
