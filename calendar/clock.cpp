@@ -13,12 +13,6 @@ int64_t& offsetSeconds() {
     return offset;
 }
 
-// Day count of 1970-01-01 on the scale of dayNumberOf(), which counts
-// from 2000-01-01 12:00.
-constexpr double kEpochDayNumber = -10957.5;
-
-int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 bool digitsAt(std::string_view s, size_t pos, size_t n, int32_t& out) {
     out = 0;
     for (size_t i = pos; i < pos + n; ++i) {
@@ -47,13 +41,14 @@ CivilTime localNow() {
 }
 
 CivilTime civilFromEpoch(int64_t seconds) {
-    const int64_t days = floorDiv(seconds, 86400);
+    const int64_t days = seconds / 86400 - (seconds % 86400 < 0);
     const int64_t rest = seconds - days * 86400;
-    const DateTime date(1970, 1, 1 + static_cast<int32_t>(days));
+    int64_t y, m, d;
+    civilFromDays(days, y, m, d);
     CivilTime c;
-    c.year = date.year;
-    c.month = date.month;
-    c.day = date.day;
+    c.year = static_cast<int32_t>(y);
+    c.month = static_cast<int32_t>(m);
+    c.day = static_cast<int32_t>(d);
     c.hour = static_cast<int32_t>(rest / 3600);
     c.minute = static_cast<int32_t>(rest / 60 % 60);
     c.second = static_cast<int32_t>(rest % 60);
@@ -61,8 +56,7 @@ CivilTime civilFromEpoch(int64_t seconds) {
 }
 
 int64_t epochFromCivil(const CivilTime& utc) {
-    const auto days = static_cast<int64_t>(dayNumberOf(utc.year, utc.month, utc.day) - kEpochDayNumber);
-    return days * 86400 + utc.hour * 3600 + utc.minute * 60 + utc.second;
+    return daysFromCivil(utc.year, utc.month, utc.day) * 86400 + utc.hour * 3600 + utc.minute * 60 + utc.second;
 }
 
 CivilTime zoneNow(double meridianDegrees) {
@@ -92,7 +86,7 @@ std::optional<CivilTime> parseClockStart(std::string_view s) {
         return std::nullopt;
     if (c.year < 1970 || c.month < 1 || c.month > 12 || c.day < 1 || c.hour > 23 || c.minute > 59)
         return std::nullopt;
-    if (c.day > DateTime(c.year, c.month, 1).daysInMonth) return std::nullopt;
+    if (c.day > daysInMonthOf(c.year, c.month)) return std::nullopt;
     return c;
 }
 

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <utility>
 
+#include "calendar/clock.h"
 #include "calendar/holidays.h"
 
 namespace marilo {
@@ -31,46 +31,6 @@ const char* const kWeekdayNames[7] = {"日", "月", "火", "水", "木", "金", 
 const char* colorName(int32_t i) { return i >= 0 && i < kRuleColorCount ? RuleColorNames[i] : "?"; }
 const char* weekdayName(int32_t i) { return i >= 0 && i < 7 ? kWeekdayNames[i] : "?"; }
 
-// Days since 1970-01-01 of a proleptic Gregorian date, and back; exact for
-// any year a 64-bit count can reach.
-int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
-int64_t daysFromCivil(int64_t y, int64_t m, int64_t d) {
-    y -= m <= 2;
-    const int64_t era = floorDiv(y, 400);
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void civilFromDays(int64_t z, int64_t& y, int64_t& m, int64_t& d) {
-    z += 719468;
-    const int64_t era = floorDiv(z, 146097);
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = yoe + era * 400 + (m <= 2);
-}
-
-bool leap(int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-// The year of the local clock. The reentrant conversion also spares the
-// time-zone lookup that plain localtime() repeats on every call.
-int32_t currentLocalYear() {
-    const std::time_t now = std::time(nullptr);
-    std::tm t{};
-#ifdef _WIN32
-    if (localtime_s(&t, &now) != 0) return 1970;
-#else
-    if (localtime_r(&now, &t) == nullptr) return 1970;
-#endif
-    return t.tm_year + 1900;
-}
-
 }  // namespace
 
 DateColorRule makeRule(int32_t kind, int32_t weekday, int32_t dayOfMonth, int32_t nthOrLength, int32_t month,
@@ -95,19 +55,18 @@ DateColorRule makeRule(int32_t kind, int32_t weekday, int32_t dayOfMonth, int32_
 bool periodCovers(int32_t anchorYear, int32_t month, int32_t day, int32_t length, int32_t dateMonth,
                   int32_t dateDay) {
     if (length <= 0) return false;
-    const int64_t y0 = static_cast<int64_t>(anchorYear) + floorDiv(static_cast<int64_t>(month) - 1, 12);
-    const int64_t m0 = static_cast<int64_t>(month) - 1 - floorDiv(static_cast<int64_t>(month) - 1, 12) * 12 + 1;
-    const int64_t start = daysFromCivil(y0, m0, 1) + (static_cast<int64_t>(day) - 1);
+    const int64_t start = daysFromCivil(anchorYear, month, day);
     int64_t sy, sm, sd;
     civilFromDays(start, sy, sm, sd);
 
-    static const int kMonthLength[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (dateMonth < 1 || dateMonth > 12 || dateDay < 1 || dateDay > kMonthLength[dateMonth]) return false;
+    // Whether the date's month and day exist in some year.
+    if (dateMonth < 1 || dateMonth > 12 || dateDay < 1 || dateDay > (dateMonth == 2 ? 29 : daysInMonthOf(2001, dateMonth)))
+        return false;
 
     int64_t first;
     if (dateMonth == 2 && dateDay == 29) {
         int64_t y = sy;
-        while (!leap(y) || daysFromCivil(y, 2, 29) < start) ++y;  // at most eight years on
+        while (!isLeapYearOf(y) || daysFromCivil(y, 2, 29) < start) ++y;  // at most eight years on
         first = daysFromCivil(y, 2, 29);
     } else {
         first = daysFromCivil(sy, dateMonth, dateDay);
@@ -140,7 +99,7 @@ uint32_t RuleList::colorForDate(DateTime date) const {
     int32_t year = 0;
     for (const DateColorRule& r : rules_) {
         if (r.kind == Period) {
-            year = currentLocalYear();
+            year = localNow().year;
             break;
         }
     }

@@ -18,21 +18,50 @@ const char kMonthNames[13][10] = {"",     "January", "February", "March",     "A
                                   "May",  "June",    "July",     "August",    "September",
                                   "October", "November", "December"};
 
-void setFebruary(int32_t table[13], int year) { table[2] = isLeapYearOf(year) ? 29 : 28; }
+void setFebruary(int32_t table[13], int year) { table[2] = daysInMonthOf(year, 2); }
+
+int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 }  // namespace
 
-bool isLeapYearOf(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYearOf(int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-double dayNumberOf(int year, int month, int day) {
-    if (month <= 2) {
-        year -= 1;
-        month += 12;
-    }
-    const int a = year / 100;
-    const int b = static_cast<int>(2 - a + std::trunc(a * 0.25));
-    return std::trunc(365.25 * year) + std::trunc(30.6001 * (month + 1)) + b + day - 730550.5;
+int32_t daysInMonthOf(int64_t year, int32_t month) {
+    static const int32_t kLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    return month == 2 && isLeapYearOf(year) ? 29 : kLengths[month];
 }
+
+int64_t daysFromCivil(int64_t y, int64_t m, int64_t d) {
+    // Carry the month into the year, then count from 1 March so that the leap
+    // day ends the year, in eras of 400 years (146,097 days).
+    y += floorDiv(m - 1, 12);
+    m -= floorDiv(m - 1, 12) * 12;
+    y -= m <= 2;
+    const int64_t era = floorDiv(y, 400);
+    const int64_t yoe = y - era * 400;                                   // 0..399
+    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;  // from 1 March
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void civilFromDays(int64_t z, int64_t& y, int64_t& m, int64_t& d) {
+    z += 719468;
+    const int64_t era = floorDiv(z, 146097);
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    d = doy - (153 * mp + 2) / 5 + 1;
+    m = mp < 10 ? mp + 3 : mp - 9;
+    y = yoe + era * 400 + (m <= 2);
+}
+
+// The Julian date formula with the Gregorian correction in every year
+// (JD = trunc(365.25 y) + trunc(30.6001 (m + 1)) + d + B + 1720994.5 with
+// January and February counted as months 13 and 14 of the year before) is
+// this same count, shifted from 1970-01-01 to 2000-01-01 12:00.
+double dayNumberOf(int year, int month, int day) { return static_cast<double>(daysFromCivil(year, month, day)) - 10957.5; }
 
 int dayOfYear(int month, int day, const int32_t table[13]) {
     int n = day - 1;

@@ -14,7 +14,16 @@ namespace marilo {
 extern int32_t DaysPerMonth[13];
 
 // Gregorian rule: divisible by 4 and not by 100, or divisible by 400.
-bool isLeapYearOf(int year);
+bool isLeapYearOf(int64_t year);
+// Length of month 1..12 of a year.
+int32_t daysInMonthOf(int64_t year, int32_t month);
+
+// Days from 1970-01-01 of a date of the proleptic Gregorian calendar, and
+// back: the calendar's one day count. Month and day may run past their ends
+// (month 13 is January of the next year, day 0 the last day of the month
+// before), and any year a 64-bit count reaches is exact.
+int64_t daysFromCivil(int64_t year, int64_t month, int64_t day);
+void civilFromDays(int64_t days, int64_t& year, int64_t& month, int64_t& day);
 
 // Julian date of 0:00 of the date minus 2451545.0: days from 2000-01-01 12:00,
 // so 1 January 2000 gives -0.5. A day past the month's end simply counts on.

@@ -6,23 +6,23 @@
 # later runs. See docs/fuzzing.md for longer runs.
 #
 # clang has no -fexec-charset=CP932, so the target is built outside the CMake
-# trees, with UTF-8 literals; the one source whose fixed-size kanji tables
-# only fit in code page 932 is converted to it first.
+# trees, with UTF-8 literals; the sources whose fixed-size kanji tables only
+# fit in code page 932 are converted to it first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-25}"
 shift || true
 
 out=build/fuzz
-mkdir -p "$out/src/calendar" "$out/corpus"
+mkdir -p "$out/src/calendar" "$out/src/engine" "$out/corpus"
 
-iconv -f UTF-8 -t CP932 calendar/date_time.cpp > "$out/src/calendar/date_time.cpp"
-# A second byte 0x5C ('\') of a double-byte character would read as an escape
-# or a line splice in the converted source: refuse rather than build wrongly.
-if LC_ALL=C grep -qP '[\x81-\x9F\xE0-\xFC]\x5C' "$out/src/calendar/date_time.cpp"; then
-  echo "fuzz.sh: calendar/date_time.cpp holds a character whose cp932 form ends in 0x5C" >&2
-  exit 2
-fi
+# Every byte of a converted character is written as a hexadecimal escape
+# (closed by an empty literal), so that a trail byte 0x5C cannot read as an
+# escape or a line splice.
+for f in calendar/date_time.cpp engine/port_table_data.cpp; do
+  iconv -f UTF-8 -t CP932 "$f" | LC_ALL=C perl -pe 's/((?:[\x81-\x9f\xe0-\xfc][\x40-\x7e\x80-\xfc]|[\xa1-\xdf])+)/join("", map { sprintf("\\x%02X", ord) } split(\/\/, $1)) . "\"\""/ge' \
+    > "$out/src/$f"
+done
 
 sources=(
   tests/fuzz/settings_fuzz.cpp
@@ -31,6 +31,7 @@ sources=(
   calendar/holidays.cpp
   calendar/color_rules.cpp
   engine/port_table.cpp
+  "$out/src/engine/port_table_data.cpp"
   engine/port_address.cpp
   app/settings.cpp
   app/memory_store.cpp
