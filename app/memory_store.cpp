@@ -1,6 +1,6 @@
-#include <algorithm>
+#include "app/memory_store.h"
 
-#include "app/settings_store.h"
+#include <algorithm>
 
 namespace marilo {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "app/interfaces.h"
 #include "calendar/color_rules.h"
 #include "engine/port_address.h"
 

@@ -118,10 +118,9 @@ void TrayController::sendDateIcons(bool add, bool alert) {
     for (int i = 1; i <= n; ++i) {
         const int k = imageIndexOf(i, n, reverse);
         iconTips[i - 1] = dateTip(k, now);
-        const IconRef icon = images_.dateIcon(imageFor(m, i - 1, k, now, alert));
+        const OwnedIcon icon = images_.dateIcon(imageFor(m, i - 1, k, now, alert));
         if (add) shell_.add(i, icon, iconTips[i - 1]);
         else shell_.modify(i, icon, iconTips[i - 1]);
-        images_.release(icon);
     }
 }
 
@@ -136,10 +135,9 @@ void TrayController::DeleteDateIcons() {
 void TrayController::sendClockIcon(bool add) {
     const DateTime now = clock_.now();
     clockTip = clockTipText(now);
-    const IconRef icon = images_.clockIcon(settings_.settings, now.hour, now.minute);
+    const OwnedIcon icon = images_.clockIcon(settings_.settings, now.hour, now.minute);
     if (add) shell_.add(kClockIconId, icon, clockTip);
     else shell_.modify(kClockIconId, icon, clockTip);
-    images_.release(icon);
 }
 
 void TrayController::AddClockIcon() { sendClockIcon(true); }

@@ -9,13 +9,11 @@
 #include <cstdint>
 #include <string>
 
+#include "app/interfaces.h"
 #include "app/settings.h"
 #include "app/tray_logic.h"
 #include "calendar/date_time.h"
 #include "engine/port_address.h"
-#include "platform/clock.h"
-#include "platform/notify_area.h"
-#include "platform/tick_timer.h"
 
 namespace marilo {
 
@@ -44,14 +42,12 @@ struct DateIconImage {
     IconFigures figures;
 };
 
-// Makes the icon images the shell is handed. A returned image stays valid
-// until it is released.
+// Makes the icon images the shell is handed.
 class TrayImages {
 public:
     virtual ~TrayImages() = default;
-    virtual IconRef dateIcon(const DateIconImage& image) = 0;
-    virtual IconRef clockIcon(const AppSettings& settings, int hour, int minute) = 0;
-    virtual void release(IconRef icon) = 0;
+    virtual OwnedIcon dateIcon(const DateIconImage& image) = 0;
+    virtual OwnedIcon clockIcon(const AppSettings& settings, int hour, int minute) = 0;
 };
 
 constexpr int kAppIconId = 128;

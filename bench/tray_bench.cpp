@@ -13,14 +13,13 @@ namespace {
 using namespace marilo;
 
 struct NullShell final : NotifyArea {
-    void add(int, IconRef, const std::string&) override {}
-    void modify(int, IconRef, const std::string&) override {}
+    void add(int, const OwnedIcon&, const std::string&) override {}
+    void modify(int, const OwnedIcon&, const std::string&) override {}
     void remove(int) override {}
 };
 struct NullImages final : TrayImages {
-    IconRef dateIcon(const DateIconImage&) override { return nullptr; }
-    IconRef clockIcon(const AppSettings&, int, int) override { return nullptr; }
-    void release(IconRef) override {}
+    OwnedIcon dateIcon(const DateIconImage&) override { return {}; }
+    OwnedIcon clockIcon(const AppSettings&, int, int) override { return {}; }
 };
 struct NullTimer final : TickTimer {
     void start(int) override {}

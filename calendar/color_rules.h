@@ -96,9 +96,6 @@ private:
     bool changed_ = false;
 };
 
-// The colour of a date under a rule list, as RuleList::colorForDate().
-inline uint32_t colorForDate(const RuleList& rules, const DateTime& date) { return rules.colorForDate(date); }
-
 // Whether one rule matches a date; `currentYear` anchors Period runs.
 bool ruleMatches(const DateColorRule& rule, const DateTime& date, int32_t currentYear);
 

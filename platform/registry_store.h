@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "app/settings_store.h"
+#include "app/interfaces.h"
 
 namespace marilo {
 

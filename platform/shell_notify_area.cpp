@@ -8,7 +8,7 @@
 
 namespace marilo {
 
-void ShellNotifyArea::send(DWORD action, int id, IconRef icon, const std::string& tip) {
+void ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& tip) {
     // The earliest record layout: icon, message and a 64-character tip, which
     // every shell understands.
     NOTIFYICONDATAW nid{};
@@ -18,7 +18,7 @@ void ShellNotifyArea::send(DWORD action, int id, IconRef icon, const std::string
     if (action != NIM_DELETE) {
         nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         nid.uCallbackMessage = callback_;
-        nid.hIcon = static_cast<HICON>(icon);
+        nid.hIcon = icon;
         const std::wstring text = widen(tip);
         wcsncpy(nid.szTip, text.c_str(), 63);
         nid.szTip[63] = L'\0';
@@ -26,8 +26,12 @@ void ShellNotifyArea::send(DWORD action, int id, IconRef icon, const std::string
     Shell_NotifyIconW(action, &nid);
 }
 
-void ShellNotifyArea::add(int id, IconRef icon, const std::string& tip) { send(NIM_ADD, id, icon, tip); }
-void ShellNotifyArea::modify(int id, IconRef icon, const std::string& tip) { send(NIM_MODIFY, id, icon, tip); }
+void ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::string& tip) {
+    send(NIM_ADD, id, static_cast<HICON>(icon.get()), tip);
+}
+void ShellNotifyArea::modify(int id, const OwnedIcon& icon, const std::string& tip) {
+    send(NIM_MODIFY, id, static_cast<HICON>(icon.get()), tip);
+}
 void ShellNotifyArea::remove(int id) { send(NIM_DELETE, id, nullptr, {}); }
 
 }  // namespace marilo

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platform/notify_area.h"
+#include "app/interfaces.h"
 
 namespace marilo {
 
@@ -11,12 +11,12 @@ class ShellNotifyArea final : public NotifyArea {
 public:
     ShellNotifyArea(HWND owner, UINT callbackMessage) : owner_(owner), callback_(callbackMessage) {}
     void setOwner(HWND owner) { owner_ = owner; }
-    void add(int id, IconRef icon, const std::string& tip) override;
-    void modify(int id, IconRef icon, const std::string& tip) override;
+    void add(int id, const OwnedIcon& icon, const std::string& tip) override;
+    void modify(int id, const OwnedIcon& icon, const std::string& tip) override;
     void remove(int id) override;
 
 private:
-    void send(DWORD action, int id, IconRef icon, const std::string& tip);
+    void send(DWORD action, int id, HICON icon, const std::string& tip);
     HWND owner_;
     UINT callback_;
 };

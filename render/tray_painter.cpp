@@ -146,9 +146,17 @@ HICON iconFromImage(const IconImage& image) {
 TrayPainter::TrayPainter()
     : clockSurface_(kIconSize, kIconSize, 24), dateSurface_(kIconSize, kIconSize, 4, kStandardPalette) {}
 
-IconRef TrayPainter::dateIcon(const DateIconImage& img) {
-    if (img.resourceId != 0) return loadIconResource(img.resourceId, kIconSize).release();
-    if (!dateSurface_ || img.slot < 0 || img.slot >= static_cast<int>(dateImages_.size())) return nullptr;
+namespace {
+
+OwnedIcon owned(HICON icon) {
+    return OwnedIcon(icon, [](void* h, void*) { DestroyIcon(static_cast<HICON>(h)); });
+}
+
+}  // namespace
+
+OwnedIcon TrayPainter::dateIcon(const DateIconImage& img) {
+    if (img.resourceId != 0) return owned(loadIconResource(img.resourceId, kIconSize).release());
+    if (!dateSurface_ || img.slot < 0 || img.slot >= static_cast<int>(dateImages_.size())) return {};
     IconImage& record = dateImages_[static_cast<size_t>(img.slot)];
     if (record.empty()) record = IconImage(4);
     GdiFlush();
@@ -156,22 +164,18 @@ IconRef TrayPainter::dateIcon(const DateIconImage& img) {
     drawDateImage(dateSurface_.dc(), img);
     GdiFlush();
     record.setFrom4Bit(dateSurface_.bits(), reinterpret_cast<const uint8_t*>(kStandardPalette));
-    return iconFromImage(record);
+    return owned(iconFromImage(record));
 }
 
-IconRef TrayPainter::clockIcon(const AppSettings& settings, int hour, int minute) {
-    if (!clockSurface_) return nullptr;
+OwnedIcon TrayPainter::clockIcon(const AppSettings& settings, int hour, int minute) {
+    if (!clockSurface_) return {};
     if (clockImage_.empty()) clockImage_ = IconImage(24);
     GdiFlush();
     std::memset(clockSurface_.bits(), kKeyByte24, static_cast<size_t>(clockSurface_.byteSize()));
     drawClockFace(clockSurface_.dc(), settings, hour, minute, ClockVariant::TrayIcon);
     GdiFlush();
     clockImage_.setFrom24Bit(clockSurface_.bits());
-    return iconFromImage(clockImage_);
-}
-
-void TrayPainter::release(IconRef icon) {
-    if (icon) DestroyIcon(static_cast<HICON>(icon));
+    return owned(iconFromImage(clockImage_));
 }
 
 }  // namespace marilo

@@ -17,9 +17,8 @@ extern const RGBQUAD kStandardPalette[16];
 class TrayPainter final : public TrayImages {
 public:
     TrayPainter();
-    IconRef dateIcon(const DateIconImage& image) override;
-    IconRef clockIcon(const AppSettings& settings, int hour, int minute) override;
-    void release(IconRef icon) override;
+    OwnedIcon dateIcon(const DateIconImage& image) override;
+    OwnedIcon clockIcon(const AppSettings& settings, int hour, int minute) override;
 
     // The image records last built, for inspection.
     const IconImage& dateImage(int slot) const { return dateImages_[static_cast<size_t>(slot)]; }

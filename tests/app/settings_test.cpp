@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/memory_store.h"
+
 namespace marilo {
 namespace {
 

@@ -19,8 +19,10 @@ struct ShellCall {
 
 class RecordingShell : public NotifyArea {
 public:
-    void add(int id, IconRef icon, const std::string& tip) override { calls.push_back({'A', id, tip, index(icon)}); }
-    void modify(int id, IconRef icon, const std::string& tip) override {
+    void add(int id, const OwnedIcon& icon, const std::string& tip) override {
+        calls.push_back({'A', id, tip, index(icon)});
+    }
+    void modify(int id, const OwnedIcon& icon, const std::string& tip) override {
         calls.push_back({'M', id, tip, index(icon)});
     }
     void remove(int id) override { calls.push_back({'D', id, {}, -1}); }
@@ -33,17 +35,17 @@ public:
     std::vector<ShellCall> calls;
 
 private:
-    static int index(IconRef icon) { return static_cast<int>(reinterpret_cast<intptr_t>(icon)) - 1; }
+    static int index(const OwnedIcon& icon) { return static_cast<int>(reinterpret_cast<intptr_t>(icon.get())) - 1; }
 };
 
 class RecordingImages : public TrayImages {
 public:
-    IconRef dateIcon(const DateIconImage& image) override {
+    OwnedIcon dateIcon(const DateIconImage& image) override {
         made.push_back(image);
         clockMade.push_back(false);
         return handle();
     }
-    IconRef clockIcon(const AppSettings&, int hour, int minute) override {
+    OwnedIcon clockIcon(const AppSettings&, int hour, int minute) override {
         DateIconImage img;
         img.mode = -1;
         img.k = hour * 100 + minute;
@@ -51,13 +53,16 @@ public:
         clockMade.push_back(true);
         return handle();
     }
-    void release(IconRef) override { ++released; }
     std::vector<DateIconImage> made;
     std::vector<bool> clockMade;
     int released = 0;
 
 private:
-    IconRef handle() { return reinterpret_cast<IconRef>(static_cast<intptr_t>(made.size())); }
+    // Handles number the images made, from 1; each release is counted.
+    OwnedIcon handle() {
+        return OwnedIcon(reinterpret_cast<void*>(static_cast<intptr_t>(made.size())),
+                         [](void*, void* self) { ++static_cast<RecordingImages*>(self)->released; }, this);
+    }
 };
 
 class RecordingTimer : public TickTimer {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/memory_store.h"
 #include "app/settings.h"
 
 namespace {

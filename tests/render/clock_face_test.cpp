@@ -151,9 +151,7 @@ TEST(ClockFace, TwelveAndMidnightAreTheSame) {
 TEST(ClockFace, ShadowWithoutDialIsAGreyRingTransparentInside) {
     const AppSettings s = clockSettings(true, false, false, false);
     TrayPainter painter;
-    HICON icon = static_cast<HICON>(painter.clockIcon(s, 6, 30));
-    ASSERT_NE(icon, nullptr);
-    DestroyIcon(icon);
+    ASSERT_TRUE(painter.clockIcon(s, 6, 30));
     const IconImage& img = painter.clockImage();
     EXPECT_TRUE(img.transparentAt(10, 4));
     EXPECT_TRUE(img.transparentAt(0, 0));
@@ -167,9 +165,7 @@ struct DateIcon {
     TrayPainter painter;
     const IconImage* img = nullptr;
     explicit DateIcon(const DateIconImage& want) {
-        HICON icon = static_cast<HICON>(painter.dateIcon(want));
-        EXPECT_NE(icon, nullptr);
-        if (icon) DestroyIcon(icon);
+        EXPECT_TRUE(painter.dateIcon(want));
         img = &painter.dateImage(want.slot);
     }
 };
@@ -355,7 +351,8 @@ TEST(DateIcons, ResourceImagesLoadAtTrayIconSize) {
     for (int id : {128, 202, 173, 180, 188}) {
         DateIconImage img;
         img.resourceId = id;
-        HICON icon = static_cast<HICON>(painter.dateIcon(img));
+        const OwnedIcon owned = painter.dateIcon(img);
+        HICON icon = static_cast<HICON>(owned.get());
         ASSERT_NE(icon, nullptr) << id;
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -364,7 +361,6 @@ TEST(DateIcons, ResourceImagesLoadAtTrayIconSize) {
         EXPECT_EQ(bm.bmWidth, 16) << id;
         if (info.hbmColor) DeleteObject(info.hbmColor);
         if (info.hbmMask) DeleteObject(info.hbmMask);
-        painter.release(icon);
     }
 }
 

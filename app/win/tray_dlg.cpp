@@ -1,4 +1,4 @@
-#include "app/tray_dlg.h"
+#include "app/win/tray_dlg.h"
 
 #include <commctrl.h>
 

@@ -12,7 +12,6 @@
 #include "app/engine_tide_facts.h"
 #include "app/settings.h"
 #include "app/tray_controller.h"
-#include "platform/clock.h"
 #include "platform/handle.h"
 #include "platform/registry_store.h"
 #include "platform/shell_notify_area.h"
@@ -33,9 +32,6 @@ public:
 
     // The popup menu at menuPoint for the shown day.
     void ShowPopupMenu();
-
-    ControllerSettings& settings() { return settings_; }
-    TrayController& controller() { return controller_; }
 
     POINT menuPoint{};
     RECT lastItemRect{};
@@ -64,14 +60,11 @@ private:
     struct Images final : TrayImages {
         CTrayDlg& owner;
         explicit Images(CTrayDlg& o) : owner(o) {}
-        IconRef dateIcon(const DateIconImage& i) override {
-            return owner.painter_ ? owner.painter_->dateIcon(i) : nullptr;
+        OwnedIcon dateIcon(const DateIconImage& i) override {
+            return owner.painter_ ? owner.painter_->dateIcon(i) : OwnedIcon();
         }
-        IconRef clockIcon(const AppSettings& s, int h, int m) override {
-            return owner.painter_ ? owner.painter_->clockIcon(s, h, m) : nullptr;
-        }
-        void release(IconRef icon) override {
-            if (owner.painter_) owner.painter_->release(icon);
+        OwnedIcon clockIcon(const AppSettings& s, int h, int m) override {
+            return owner.painter_ ? owner.painter_->clockIcon(s, h, m) : OwnedIcon();
         }
     } images_{*this};
     TrayController controller_;

@@ -1,7 +1,7 @@
 // Entry point of Marilo.exe.
 #include <windows.h>
 
-#include "app/tray_dlg.h"
+#include "app/win/tray_dlg.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     marilo::CTrayApp app;

@@ -1,38 +1,14 @@
 #pragma once
-// Where the settings live between runs: integer, text and binary values by
-// section and name, after the profile-style interface of the platform. The
-// Windows registry implements it (platform/registry_store.h); MemoryStore
-// keeps the values in memory for tests and for systems without a registry.
+// The settings store in memory, typed like the registry's values: for tests
+// and for systems without a registry.
 
-#include <cstddef>
-#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "app/interfaces.h"
+
 namespace marilo {
-
-class SettingsStore {
-public:
-    virtual ~SettingsStore() = default;
-
-    // A value that is absent or of another type reads as the default.
-    virtual int32_t getInt(const char* section, const char* name, int32_t defaultValue) = 0;
-    virtual std::string getText(const char* section, const char* name, const char* defaultValue) = 0;
-    // At most `maxBytes` of the stored bytes, from the front; empty when the
-    // value is absent. Never allocates more than what is stored.
-    virtual std::vector<uint8_t> getBinary(const char* section, const char* name, std::size_t maxBytes) = 0;
-
-    // Writes; a write that fails is lost silently.
-    virtual void putInt(const char* section, const char* name, int32_t value) = 0;
-    virtual void putText(const char* section, const char* name, const char* value) = 0;
-    virtual void putBinary(const char* section, const char* name, const uint8_t* data, std::size_t size) = 0;
-
-protected:
-    SettingsStore() = default;
-    SettingsStore(const SettingsStore&) = default;
-    SettingsStore& operator=(const SettingsStore&) = default;
-};
 
 // Values in memory, typed like the registry's: an integer, a text or bytes.
 class MemoryStore final : public SettingsStore {
