@@ -85,6 +85,9 @@ public:
     bool tick();
     // The system clock was set.
     void timeChanged();
+    // The machine woke from sleep: as for a set clock, the icons are
+    // redrawn at once and the tick rescheduled, whatever the tick's period.
+    void resumedFromSleep() { timeChanged(); }
 
     // A tray mouse message; for OpenMenu the shown day has been chosen.
     TrayClick trayMouse(int iconNumber, int mouseMessage);

@@ -93,6 +93,8 @@ int32_t dayOffsetAfterStripButton(const DateTime& today, int32_t offset, int but
     }
 }
 
+std::string portChooserTitle(const char* portName) { return std::string("場所設定(") + portName + ")"; }
+
 std::string highLowLine(const HighLowEntry& e) {
     if (e.kind != 0 && e.kind != 1) return {};
     char buf[64];

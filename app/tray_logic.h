@@ -82,6 +82,10 @@ struct HighLowEntry {
     double level;  // cm
 };
 
+// Title of the port chooser's popup, "場所設定(%s)" with the port's table
+// name (cp932).
+std::string portChooserTitle(const char* portName);
+
 // "H %2d:%02d %3.0f" or "L %2d:%02d %3.0f"; empty when there is no extreme.
 std::string highLowLine(const HighLowEntry& e);
 // The first four lines, each ended by a line feed (empty lines included).

@@ -80,7 +80,9 @@ void startClockAt(const CivilTime& local) {
 
 std::optional<CivilTime> parseClockStart(std::string_view s) {
     CivilTime c;
-    if (s.size() != 16 || s[4] != '-' || s[7] != '-' || s[10] != 'T' || s[13] != ':') return std::nullopt;
+    if ((s.size() != 16 && s.size() != 19) || s[4] != '-' || s[7] != '-' || s[10] != 'T' || s[13] != ':')
+        return std::nullopt;
+    if (s.size() == 19 && (s[16] != ':' || !digitsAt(s, 17, 2, c.second) || c.second > 59)) return std::nullopt;
     if (!digitsAt(s, 0, 4, c.year) || !digitsAt(s, 5, 2, c.month) || !digitsAt(s, 8, 2, c.day) ||
         !digitsAt(s, 11, 2, c.hour) || !digitsAt(s, 14, 2, c.minute))
         return std::nullopt;
@@ -88,6 +90,12 @@ std::optional<CivilTime> parseClockStart(std::string_view s) {
         return std::nullopt;
     if (c.day > daysInMonthOf(c.year, c.month)) return std::nullopt;
     return c;
+}
+
+bool startClockFrom(std::string_view text) {
+    const std::optional<CivilTime> start = parseClockStart(text);
+    if (start) startClockAt(*start);
+    return start.has_value();
 }
 
 }  // namespace marilo

@@ -43,8 +43,11 @@ void setClockOffset(int64_t seconds);
 // Sets the offset so that the local clock reads `local` now.
 void startClockAt(const CivilTime& local);
 
-// "YYYY-MM-DDTHH:MM", a local date and time that exists in the calendar;
-// none for anything else.
+// "YYYY-MM-DDTHH:MM" (optionally ":SS"), a local date and time that exists
+// in the calendar, from 1970 on; none for anything else.
 std::optional<CivilTime> parseClockStart(std::string_view text);
+// Starts the clock at such a text; false, and the clock left alone, when the
+// text is malformed.
+bool startClockFrom(std::string_view text);
 
 }  // namespace marilo

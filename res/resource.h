@@ -30,6 +30,5 @@
 
 // Texts the code composes or inserts at run time.
 #define IDS_HIGH_LOW_TITLE 2001
-#define IDS_PORT_TITLE 2002
 #define IDS_ICON_REFRESH 2003
 #define IDS_COPY_GRAPH 2004

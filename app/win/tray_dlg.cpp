@@ -81,8 +81,7 @@ void CTrayDlg::ShowPopupMenu() {
         InsertMenuW(popup, ID_APP_EXIT, MF_BYCOMMAND | MF_SEPARATOR, 0, nullptr);
     }
     selectedPortName = day.portName;
-    wchar_t title[128];
-    std::swprintf(title, 128, loadString(IDS_PORT_TITLE).c_str(), widen(selectedPortName).c_str());
+    std::wstring title = widen(portChooserTitle(day.portName));
     // "設定変更" is the popup that holds the settings command.
     HMENU settingsMenu = nullptr;
     for (int i = 0; i < GetMenuItemCount(popup) && !settingsMenu; ++i) {
@@ -93,7 +92,7 @@ void CTrayDlg::ShowPopupMenu() {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_STRING;
-        info.dwTypeData = title;
+        info.dwTypeData = title.data();
         SetMenuItemInfoW(settingsMenu, 0, TRUE, &info);
     }
     CheckMenuItem(popup, static_cast<UINT>(settings_.port.commandId()), MF_BYCOMMAND | MF_CHECKED);
@@ -163,6 +162,10 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             return TRUE;
         case WM_TIMECHANGE: controller_.timeChanged(); return TRUE;
+        case WM_POWERBROADCAST:
+            if (wp != PBT_APMRESUMEAUTOMATIC && wp != PBT_APMRESUMESUSPEND) return std::nullopt;
+            controller_.resumedFromSleep();
+            return TRUE;
         case kTrayCallbackMessage: {
             const TrayClick click = controller_.trayMouse(static_cast<int>(wp), static_cast<int>(lp));
             if (click == TrayClick::OpenMenu) {

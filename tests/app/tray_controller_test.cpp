@@ -255,6 +255,22 @@ TEST(Lifecycle, SettingTheClockRedrawsAtOnce) {
     EXPECT_EQ(b.shell.ids('M'), std::vector<int>{0});
 }
 
+TEST(Lifecycle, WakingFromSleepPastMidnightRedrawsAtOnce) {
+    // Without the clock icon and alerts the tick is hourly; a machine put to
+    // sleep at 22:10 and woken at 3:00 the next day must not wait for it.
+    Bench b(kModeDay, false);
+    b.clock.set(2007, 3, 7, 22, 10);
+    b.tray.start();
+    b.tray.finishSplash();
+    EXPECT_EQ(b.timer.periods.back(), 3600000);
+    b.shell.calls.clear();
+    b.clock.set(2007, 3, 8, 3, 0);
+    b.tray.resumedFromSleep();
+    EXPECT_EQ(b.shell.ids('M'), std::vector<int>{1});
+    EXPECT_EQ(b.tray.lastTick().day, 8);
+    EXPECT_EQ(b.timer.periods.size(), 2u);  // rescheduled from the new time
+}
+
 TEST(Lifecycle, ConfirmedSettingsRebuildOnlyWhatChanged) {
     Bench b(kModeWeek, false, true);
     b.tray.finishSplash();
@@ -383,6 +399,11 @@ TEST(Commands, HighLowTextHasFourLinesEachEndedByALineFeed) {
     EXPECT_EQ(highLowText(three), "H  5:07 151\nL 11:30  -3\nH 17:59  98\n\n");
     const std::vector<HighLowEntry> withNone = {{2, 99, 0, 0}, {1, 0, 0, 1000}};
     EXPECT_EQ(highLowText(withNone), "\nL  0:00 1000\n\n\n");
+}
+
+TEST(Commands, PortChooserTitleNamesTheTablesPort) {
+    EXPECT_EQ(portChooserTitle("田子の浦"), "場所設定(田子の浦)");
+    EXPECT_EQ(portChooserTitle("白浜／伊豆"), "場所設定(白浜／伊豆)");
 }
 
 TEST(DateFormat, PatternsOfTheTooltips) {

@@ -33,8 +33,9 @@ TEST(Clock, StartTextsMustBeRealLocalMinutes) {
     const std::optional<CivilTime> t = parseClockStart("2024-02-29T23:58");
     ASSERT_TRUE(t);
     EXPECT_TRUE(sameCivil(*t, {2024, 2, 29, 23, 58, 0}));
+    EXPECT_TRUE(sameCivil(*parseClockStart("2024-02-29T23:58:50"), {2024, 2, 29, 23, 58, 50}));
     for (const char* bad : {"2023-02-29T10:00", "2024-13-01T00:00", "2024-01-01T24:00", "2024-01-01 10:00",
-                            "2024-1-01T10:00", "2024-01-01T10:00:00", "", "tomorrow"})
+                            "2024-1-01T10:00", "2024-01-01T10:00:60", "1969-12-31T23:59", "", "tomorrow"})
         EXPECT_FALSE(parseClockStart(bad)) << bad;
 }
 
