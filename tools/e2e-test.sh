@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End to end under Wine, on a fresh prefix: the first start writes every
-# setting, the icons appear after the splash, a second start ends at once and
-# changes nothing, "TaskbarCreated" brings lost icons back, and Exit ends the
-# process and saves a port chosen from the menu.
+# setting, the icons appear after the splash, their tooltips follow the
+# program's clock (set by MARILO_NOW) across its midnight, a second start ends
+# at once and changes nothing, "TaskbarCreated" brings lost icons back, the
+# menu opens with the port chooser's title, and Exit ends the process and
+# saves a port chosen from the menu.
 #   e2e-test.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -23,13 +25,22 @@ value() { awk -v n="$1" '$1 == n { print $3 }' "$2"; }
 
 "${bench[@]}" stop >/dev/null 2>&1 || true
 trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
+# Wine's menu messages show the texts the program gives its menu items.
+wine_log="$work/wine.log"
+tips() { "${bench[@]}" drive tips | tr -d '\r'; }
+menu_texts() { LC_ALL=C perl -CO -ne 'while (/Text=L"((?:[^"\\]|\\.)*)"/g) { my $t = $1; $t =~ s/\\([0-9a-f]{4})/chr(hex($1))/ge; print "$t\n" }' "$wine_log"; }
+
 "${bench[@]}" prepare --fresh
-"${bench[@]}" start
+MARILO_NOW=2024-01-11T23:59:35 WINEDEBUG=+menu BENCH_LOG="$wine_log" "${bench[@]}" start
 "${bench[@]}" drive wait-window 60; check "main window appears" $?
 
 sleep 4  # the splash stays two seconds
+tips > "$work/tips-before.txt"
+grep -q '^2024/1/11(木) 大潮 月齢29\.1$' "$work/tips-before.txt"
+check "the moon icon's tooltip tells the day MARILO_NOW set" $?
+grep -q '^午後 11 時 59 分 潮位' "$work/tips-before.txt"; check "the clock icon's tooltip tells its minute" $?
 "${bench[@]}" shot "$work/after-splash.png"
-n=$(tray_colours "$work/after-splash.png"); [ "$n" -gt 8 ]; check "icons in the taskbar after the splash ($n colours)" $?
+n=$(tray_colours "$work/after-splash.png"); [ "$n" -gt 5 ]; check "icons in the taskbar after the splash ($n colours)" $?
 
 "${bench[@]}" reg > "$work/first.txt"
 missing=""
@@ -57,7 +68,18 @@ cmp -s "$work/first.txt" "$work/second.txt"; check "a second start changes nothi
 n=$(tray_colours "$work/dropped.png"); [ "$n" -le 4 ]; check "icons gone from the taskbar ($n colours)" $?
 "${bench[@]}" drive taskbar-created; sleep 1
 "${bench[@]}" shot "$work/readded.png"
-n=$(tray_colours "$work/readded.png"); [ "$n" -gt 8 ]; check "TaskbarCreated brings the icons back ($n colours)" $?
+n=$(tray_colours "$work/readded.png"); [ "$n" -gt 5 ]; check "TaskbarCreated brings the icons back ($n colours)" $?
+
+# The program's midnight: the date icon changes within the 5 s tick.
+for _ in $(seq 40); do tips | grep -q '^2024/1/12(金)' && break; sleep 1; done
+tips > "$work/tips-after.txt"
+grep -q '^2024/1/12(金) 大潮 月齢0\.6$' "$work/tips-after.txt" && grep -q '^午前 12 時 0[0-9] 分' "$work/tips-after.txt"
+check "at the program's midnight the tooltips turn to the next day" $?
+
+"${bench[@]}" drive tray 1 0x205   # right button on the date icon: the menu opens
+sleep 1
+menu_texts | grep -qx '場所設定(田子の浦)'; check "the port chooser is titled 場所設定(田子の浦)" $?
+"${bench[@]}" drive close-menu
 
 "${bench[@]}" drive command 50102   # group 1, second port: the menu reopens
 sleep 1

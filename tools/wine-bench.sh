@@ -4,6 +4,8 @@
 #
 #   wine-bench.sh [--dir DIR] prepare [--fresh]   the prefix, with Japanese fonts
 #   wine-bench.sh [--dir DIR] start [EXE]         display, desktop with taskbar, Marilo.exe
+#                                                 (MARILO_NOW sets its clock; BENCH_LOG keeps
+#                                                 Wine's messages, WINEDEBUG chooses them)
 #   wine-bench.sh [--dir DIR] launch [EXE]        one more start of Marilo.exe; waits for it to end
 #   wine-bench.sh [--dir DIR] drive ARGS...       marilo_drive.exe (see tests/e2e/marilo_drive.cpp)
 #   wine-bench.sh [--dir DIR] shot FILE           screenshot of the whole display
@@ -96,8 +98,9 @@ start() {
   [ -f "$exe" ] || { say "no $exe: build it first (cmake --build --preset windows)"; exit 1; }
   prepare
   ensure_display
-  # The desktop window with its taskbar; Marilo.exe runs inside it.
-  setsid "$wine" explorer "/desktop=Default,$size" "$exe" >/dev/null 2>&1 < /dev/null &
+  # The desktop window with its taskbar; Marilo.exe runs inside it. Wine's
+  # own messages (WINEDEBUG) go to BENCH_LOG when it is set.
+  setsid "$wine" explorer "/desktop=Default,$size" "$exe" >"${BENCH_LOG:-/dev/null}" 2>&1 < /dev/null &
   echo $! > "$dir/desktop.pid"
 }
 

@@ -11,14 +11,19 @@
 //   marilo_drive close-menu              press Escape on an open popup menu
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
+//   marilo_drive menu-items              the texts of the open popup menu and its submenus, UTF-8
+//   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
 #include <windows.h>
-#include <shellapi.h>
+#include <commctrl.h>
 #include <psapi.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -46,6 +51,74 @@ BOOL CALLBACK findAbout(HWND hwnd, LPARAM out) {
         return FALSE;
     }
     return TRUE;
+}
+
+void printUtf8(const wchar_t* text) {
+    char out[1024];
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
+    if (n > 0) std::printf("%s\n", out);
+}
+
+// Every item of a menu, depth first, one line each, indented by level.
+void printMenu(HMENU menu, int depth) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        std::wstring line(static_cast<size_t>(depth) * 2, L' ');
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING | MIIM_SUBMENU | MIIM_FTYPE | MIIM_ID | MIIM_STATE;
+        info.dwTypeData = text;
+        info.cch = 255;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+        if (info.fType & MFT_SEPARATOR) line += L"----";
+        else if (info.fType & MFT_OWNERDRAW) line += L"[owner-drawn " + std::to_wstring(info.wID) + L"]";
+        else line += text;
+        if (info.fState & MFS_CHECKED) line += L" *";
+        printUtf8(line.c_str());
+        if (info.hSubMenu) printMenu(info.hSubMenu, depth + 1);
+    }
+}
+
+// The tooltip controls of the taskbar's process keep one tool per icon; their
+// texts are read through memory of that process.
+BOOL CALLBACK collectTips(HWND hwnd, LPARAM out) {
+    wchar_t cls[64] = {};
+    GetClassNameW(hwnd, cls, 64);
+    if (wcscmp(cls, L"tooltips_class32") == 0) reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
+    return TRUE;
+}
+
+int printTips() {
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!taskbar) return 1;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(taskbar, &pid);
+    std::vector<HWND> tips;
+    EnumWindows(collectTips, reinterpret_cast<LPARAM>(&tips));
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 1;
+    const SIZE_T size = sizeof(TTTOOLINFOW) + 1024 * sizeof(wchar_t);
+    auto* remote = static_cast<unsigned char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    for (HWND tip : tips) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(tip, &owner);
+        if (owner != pid) continue;
+        const LRESULT count = SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            TTTOOLINFOW info{};
+            info.cbSize = sizeof info;
+            info.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof info);
+            WriteProcessMemory(process, remote, &info, sizeof info, nullptr);
+            if (!SendMessageW(tip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote))) continue;
+            wchar_t text[1024] = {};
+            ReadProcessMemory(process, remote + sizeof info, text, sizeof text - sizeof(wchar_t), nullptr);
+            printUtf8(text);
+        }
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return 0;
 }
 
 }  // namespace
@@ -113,6 +186,15 @@ int wmain(int argc, wchar_t** argv) {
                     static_cast<unsigned long long>(pmc.PagefileUsage / 1024));
         return 0;
     }
+    if (cmd == L"menu-items") {
+        HWND menuWindow = FindWindowW(L"#32768", nullptr);
+        if (!menuWindow || !IsWindowVisible(menuWindow)) return 1;  // no menu open
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+        if (!menu) return 1;
+        printMenu(menu, 0);
+        return 0;
+    }
+    if (cmd == L"tips") return printTips();
     if (cmd == L"close-dialog") {
         HWND dialog = nullptr;
         EnumWindows(findAbout, reinterpret_cast<LPARAM>(&dialog));
