@@ -11,7 +11,6 @@
 //   marilo_drive close-menu              press Escape on an open popup menu
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
-//   marilo_drive menu-items              the texts of the open popup menu and its submenus, UTF-8
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
 #include <windows.h>
 #include <commctrl.h>
@@ -57,27 +56,6 @@ void printUtf8(const wchar_t* text) {
     char out[1024];
     const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
     if (n > 0) std::printf("%s\n", out);
-}
-
-// Every item of a menu, depth first, one line each, indented by level.
-void printMenu(HMENU menu, int depth) {
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = {};
-        std::wstring line(static_cast<size_t>(depth) * 2, L' ');
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STRING | MIIM_SUBMENU | MIIM_FTYPE | MIIM_ID | MIIM_STATE;
-        info.dwTypeData = text;
-        info.cch = 255;
-        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-        if (info.fType & MFT_SEPARATOR) line += L"----";
-        else if (info.fType & MFT_OWNERDRAW) line += L"[owner-drawn " + std::to_wstring(info.wID) + L"]";
-        else line += text;
-        if (info.fState & MFS_CHECKED) line += L" *";
-        printUtf8(line.c_str());
-        if (info.hSubMenu) printMenu(info.hSubMenu, depth + 1);
-    }
 }
 
 // The tooltip controls of the taskbar's process keep one tool per icon; their
@@ -184,14 +162,6 @@ int wmain(int argc, wchar_t** argv) {
                     static_cast<unsigned long long>(pmc.WorkingSetSize / 1024),
                     static_cast<unsigned long long>(pmc.PeakWorkingSetSize / 1024),
                     static_cast<unsigned long long>(pmc.PagefileUsage / 1024));
-        return 0;
-    }
-    if (cmd == L"menu-items") {
-        HWND menuWindow = FindWindowW(L"#32768", nullptr);
-        if (!menuWindow || !IsWindowVisible(menuWindow)) return 1;  // no menu open
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-        if (!menu) return 1;
-        printMenu(menu, 0);
         return 0;
     }
     if (cmd == L"tips") return printTips();
