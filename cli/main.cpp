@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/clock.h"
 #include "calendar/holidays.h"
 #include "cli/options.h"
 #include "cli/report.h"
@@ -32,13 +33,8 @@ int main(int argc, char** argv) {
     if (o.listPorts) return emit(cli::portList()) ? 0 : 1;
     if (o.holidaysYear != 0) return emit(holidayLines(o.holidaysYear)) ? 0 : 1;
 
-    DateTime when;  // now
-    if (o.dateGiven) when.setDate(o.year, o.month, o.day);
-    if (o.timeGiven) {
-        when.hour = o.hour;
-        when.minute = o.minute;
-        when.normalize(0);
-    }
+    // The port's own zone time, whatever the machine's time zone.
+    DateTime when = cli::firstMoment(o, zoneNow(o.port.zoneMeridian()));
     if (o.tsv && !emit(cli::tsvHeader())) return 1;
     TideDay day(o.port, when);
     for (int k = 0; k < o.days; ++k) {

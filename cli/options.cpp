@@ -17,8 +17,8 @@ const char kUsage[] =
     "Tide predictions of one port: tide name, moon age and phase, the level and\n"
     "its rate at the given time, high and low waters and their 30%/70% stages.\n"
     "  --port     table name, chooser label or command ID (default 田子の浦)\n"
-    "  --date     first day (default today)\n"
-    "  --time     time of the level and rate (default now)\n"
+    "  --date     first day (default today in the port's zone time)\n"
+    "  --time     time of the level and rate (default now in the port's zone time)\n"
     "  --days     number of days, 1 to 100000 (default 1)\n"
     "  --tsv      tab-separated values, one row per day\n"
     "  --list-ports  all ports with group, index, command ID and name\n"
@@ -144,6 +144,12 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         }
     }
     return r;
+}
+
+DateTime firstMoment(const Options& o, const CivilTime& portNow) {
+    return DateTime(o.dateGiven ? o.year : portNow.year, o.dateGiven ? o.month : portNow.month,
+                    o.dateGiven ? o.day : portNow.day, o.timeGiven ? o.hour : portNow.hour,
+                    o.timeGiven ? o.minute : portNow.minute);
 }
 
 }  // namespace marilo::cli

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Runs the built marilo-cli as a user does.
 #   cli_run_test.sh text CLI  help and errors are UTF-8
+#   cli_run_test.sh now CLI   without --date or --time the moment is the
+#                             present one in the port's zone time, whatever
+#                             the machine's time zone
+# Expectations come from date(1), not from the program.
 set -euo pipefail
 mode=$1
 cli=$2
@@ -26,8 +30,55 @@ text)
   done
   ;;
 
+now)
+  [ "$(TZ=America/New_York date +%z)" != "+0000" ] || { echo "FAIL: no time zone data (tzdata)"; exit 1; }
+  # run TZ PORT HOURS ARGS...: runs the program at that port, in that machine
+  # time zone, and leaves the date and time it prints in $day and $clock and
+  # the moments before and after the run, moved to the port's zone time
+  # (UTC + HOURS), in $from and $to.
+  run() {
+    local tz=$1 port=$2 hours=$3 out
+    shift 3
+    from=$(( $(date -u +%s) + hours * 3600 ))
+    out=$(TZ=$tz "$cli" --port "$port" "$@")
+    to=$(( $(date -u +%s) + hours * 3600 ))
+    day=$(sed -n '1s/.* \([0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\)(.*/\1/p' <<<"$out")
+    clock=$(sed -n '2s/^ *\([0-9][0-9]:[0-9][0-9]\) .*/\1/p' <<<"$out")
+    [ -n "$day" ] && [ -n "$clock" ] || { fail "TZ=$tz --port $port $*: no date and time in"$'\n'"$out"; return 1; }
+  }
+  # near DAY CLOCK: that wall-clock moment lies between $from and $to, within a minute.
+  near() {
+    local shown
+    shown=$(date -u -d "$1 $2" +%s)
+    [ "$shown" -ge $(( from / 60 * 60 - 60 )) ] && [ "$shown" -le $(( to + 60 )) ]
+  }
+  zone_day() { date -u -d "@$1" +%F; }
+
+  for tz in UTC America/New_York; do
+    # 52214 田子の浦 and 50104 花咲 (145.6° E, still Japan Standard Time), UTC+9;
+    # 58003 ポナペ, UTC+11.
+    for case in "52214 9" "50104 9" "58003 11"; do
+      set -- $case
+      if run "$tz" "$1" "$2"; then
+        near "$day" "$clock" || fail "TZ=$tz --port $1: $day $clock is not now at UTC+$2"
+      fi
+    done
+    # Only a time: today in the port's zone. Only a date: now in the port's zone.
+    if run "$tz" 58003 11 --time 00:00; then
+      [ "$clock" = 00:00 ] || fail "TZ=$tz --time 00:00 printed $clock"
+      [ "$day" = "$(zone_day "$from")" ] || [ "$day" = "$(zone_day "$to")" ] ||
+        fail "TZ=$tz --port 58003 --time 00:00: $day is not today at UTC+11"
+    fi
+    if run "$tz" 52214 9 --date 2024-01-11; then
+      [ "$day" = 2024-01-11 ] || fail "TZ=$tz --date 2024-01-11 printed $day"
+      near "$(zone_day "$from")" "$clock" || near "$(zone_day "$to")" "$clock" ||
+        fail "TZ=$tz --port 52214 --date 2024-01-11: $clock is not now at UTC+9"
+    fi
+  done
+  ;;
+
 *)
-  echo "usage: $0 text CLI" >&2
+  echo "usage: $0 text|now CLI" >&2
   exit 2
   ;;
 esac

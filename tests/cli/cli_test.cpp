@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "cli/options.h"
 #include "cli/report.h"
 #include "tests/port_at.h"
@@ -51,6 +53,20 @@ TEST(CliOptions, BadArgumentsNameThemselves) {
     // Errors quote what they were given, so what is not UTF-8 is named, not echoed.
     EXPECT_EQ(parse({"--port", "\x93\x63\x8e\x71"}).error, "--port: the value is not UTF-8 text");  // 田子, cp932
     EXPECT_EQ(parse({"--tsv", "\xff"}).error, "argument 2 is not UTF-8 text");
+}
+
+TEST(CliOptions, MissingDateOrTimeComesFromThePortsPresentMoment) {
+    const CivilTime portNow{2025, 12, 31, 23, 59, 30};
+    const auto moment = [&](std::vector<std::string> args) {
+        const DateTime t = firstMoment(parse(args).options, portNow);
+        char text[20];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+        return std::string(text);
+    };
+    EXPECT_EQ(moment({}), "2025-12-31 23:59");
+    EXPECT_EQ(moment({"--time", "06:05"}), "2025-12-31 06:05");
+    EXPECT_EQ(moment({"--date", "2024-02-29"}), "2024-02-29 23:59");
+    EXPECT_EQ(moment({"--date", "2024-02-29", "--time", "0:00"}), "2024-02-29 00:00");
 }
 
 TEST(CliReport, WorkedExampleAsTextAndTsv) {
