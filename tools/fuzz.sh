@@ -6,15 +6,15 @@
 # later runs. See docs/fuzzing.md for longer runs.
 #
 # clang has no -fexec-charset=CP932, so the target is built outside the CMake
-# trees, with UTF-8 literals; the one source whose fixed-size kanji tables
-# only fit in code page 932 is converted to it first.
+# trees, with UTF-8 literals; the sources whose fixed-size kanji tables only
+# fit in code page 932 (dates, the port table) are converted to it first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-25}"
 shift || true
 
 out=build/fuzz
-mkdir -p "$out/src/calendar" "$out/corpus"
+mkdir -p "$out/src/calendar" "$out/src/engine" "$out/corpus"
 
 iconv -f UTF-8 -t CP932 calendar/date_time.cpp > "$out/src/calendar/date_time.cpp"
 # A second byte 0x5C ('\') of a double-byte character would read as an escape
@@ -23,6 +23,12 @@ if LC_ALL=C grep -qP '[\x81-\x9F\xE0-\xFC]\x5C' "$out/src/calendar/date_time.cpp
   echo "fuzz.sh: calendar/date_time.cpp holds a character whose cp932 form ends in 0x5C" >&2
   exit 2
 fi
+# Port names do hold such characters (ソ, 表): every byte of the table's
+# double-byte characters (and any other byte above 0x7F) is written as an
+# escape, each closing its piece of the literal.
+iconv -f UTF-8 -t CP932 engine/port_table_data.cpp |
+  LC_ALL=C perl -pe 's/([\x81-\x9F\xE0-\xFC][\x40-\x7E\x80-\xFC]|[\x80-\xFF])/join "", map { sprintf("\\x%02X\"\"", ord) } split \/\/, $1/ge' \
+  > "$out/src/engine/port_table_data.cpp"
 
 sources=(
   tests/fuzz/settings_fuzz.cpp
@@ -32,6 +38,7 @@ sources=(
   calendar/color_rules.cpp
   engine/port_table.cpp
   engine/port_address.cpp
+  "$out/src/engine/port_table_data.cpp"
   app/settings.cpp
   app/memory_store.cpp
 )
