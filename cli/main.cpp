@@ -4,22 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "calendar/clock.h"
+#include "calendar/holidays.h"
 #include "cli/options.h"
 #include "cli/report.h"
-#include "calendar/holidays.h"
-#include "cli/text.h"
 #include "engine/tide_day.h"
+#include "platform/cp932.h"
 
 namespace {
 
 // The engine's texts are cp932; the terminal wants UTF-8.
 bool emit(const std::string& cp932) {
-    const std::optional<std::string> utf8 = marilo::cli::cp932ToUtf8(cp932);
-    if (!utf8) {
-        std::fputs("marilo-cli: cannot convert output to UTF-8\n", stderr);
-        return false;
-    }
-    return std::fwrite(utf8->data(), 1, utf8->size(), stdout) == utf8->size();
+    const std::string utf8 = marilo::cp932ToUtf8(cp932);
+    return std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size();
 }
 
 }  // namespace
@@ -32,20 +29,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const cli::Options& o = parsed.options;
-    if (o.help) {
-        std::fputs(cli::kUsage, stdout);
-        return 0;
-    }
+    if (o.help) return emit(cli::kUsage) && std::fflush(stdout) == 0 ? 0 : 1;
     if (o.listPorts) return emit(cli::portList()) ? 0 : 1;
     if (o.holidaysYear != 0) return emit(holidayLines(o.holidaysYear)) ? 0 : 1;
 
-    DateTime when;  // now
-    if (o.dateGiven) when.setDate(o.year, o.month, o.day);
-    if (o.timeGiven) {
-        when.hour = o.hour;
-        when.minute = o.minute;
-        when.normalize(0);
-    }
+    // The port's own zone time, whatever the machine's time zone.
+    DateTime when = cli::firstMoment(o, zoneNow(o.port.zoneMeridian()));
     if (o.tsv && !emit(cli::tsvHeader())) return 1;
     TideDay day(o.port, when);
     for (int k = 0; k < o.days; ++k) {

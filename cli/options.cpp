@@ -4,8 +4,8 @@
 #include <regex>
 #include <vector>
 
-#include "cli/text.h"
 #include "engine/port_labels.h"
+#include "platform/cp932.h"
 
 namespace marilo::cli {
 
@@ -17,8 +17,8 @@ const char kUsage[] =
     "Tide predictions of one port: tide name, moon age and phase, the level and\n"
     "its rate at the given time, high and low waters and their 30%/70% stages.\n"
     "  --port     table name, chooser label or command ID (default 田子の浦)\n"
-    "  --date     first day (default today)\n"
-    "  --time     time of the level and rate (default now)\n"
+    "  --date     first day (default today in the port's zone time)\n"
+    "  --time     time of the level and rate (default now in the port's zone time)\n"
     "  --days     number of days, 1 to 100000 (default 1)\n"
     "  --tsv      tab-separated values, one row per day\n"
     "  --list-ports  all ports with group, index, command ID and name\n"
@@ -48,7 +48,8 @@ std::string findPort(const std::string& utf8, PortAddress& port) {
         return "";
     }
     const std::optional<std::string> name = utf8ToCp932(utf8);
-    if (!name || name->empty()) return "--port: " + quoted(utf8) + " is not a port name";
+    if (!name) return "--port: the name is not UTF-8 text";
+    if (name->empty()) return "--port: " + quoted(utf8) + " is not a port name";
 
     // A name matches a row by the table's name or by the chooser's label; a
     // name that reaches several rows (白浜 is a label in three prefectures)
@@ -65,7 +66,7 @@ std::string findPort(const std::string& utf8, PortAddress& port) {
         for (int row : rows) {
             if (!list.empty()) list += ", ";
             list += std::to_string(PortAddress::ofRow(row)->commandId()) + " " +
-                    cp932ToUtf8(PortTable[row].name).value_or("?");
+                    cp932ToUtf8(PortTable[row].name);
         }
         return "--port: " + quoted(utf8) + " names several ports; give one of: " + list;
     }
@@ -85,6 +86,11 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 return false;
             }
             out = args[++k];
+            // Errors quote values, and what the program prints is UTF-8.
+            if (!utf8ToCp932(out)) {
+                r.error = a + ": the value is not UTF-8 text";
+                return false;
+            }
             return true;
         };
         std::string v;
@@ -129,12 +135,21 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 r.error = "--holidays: " + quoted(v) + " is not a year from 1000 to 9999";
                 return r;
             }
+        } else if (!utf8ToCp932(a)) {
+            r.error = "argument " + std::to_string(k + 1) + " is not UTF-8 text";
+            return r;
         } else {
             r.error = quoted(a) + ": unknown argument (see --help)";
             return r;
         }
     }
     return r;
+}
+
+DateTime firstMoment(const Options& o, const CivilTime& portNow) {
+    return DateTime(o.dateGiven ? o.year : portNow.year, o.dateGiven ? o.month : portNow.month,
+                    o.dateGiven ? o.day : portNow.day, o.timeGiven ? o.hour : portNow.hour,
+                    o.timeGiven ? o.minute : portNow.minute);
 }
 
 }  // namespace marilo::cli

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/clock.h"
 #include "calendar/date_time.h"
 #include "engine/port_address.h"
 
@@ -27,13 +28,19 @@ struct ParseResult {
     std::string error;  // empty on success; otherwise one line naming the bad argument
 };
 
-// Arguments are UTF-8 as the terminal gives them.
+// Arguments are UTF-8 as the terminal gives them; an argument that is not
+// well-formed UTF-8 is an error. Errors are UTF-8.
 ParseResult parseOptions(const std::vector<std::string>& args);
 
-// A port by command ID ("52214"), table name or chooser label; names and labels
-// are compared in cp932. Empty error on success.
+// The first moment asked for: the given date and time, each missing one
+// taken from `portNow`, the present moment in the port's zone time.
+DateTime firstMoment(const Options& o, const CivilTime& portNow);
+
+// A port by command ID ("52214"), table name or chooser label, given in
+// UTF-8; names and labels are compared in cp932. Empty error on success.
 std::string findPort(const std::string& utf8, PortAddress& port);
 
+// The help text, cp932 like the engine's texts.
 extern const char kUsage[];
 
 }  // namespace marilo::cli

@@ -4,30 +4,14 @@
 
 #include <utility>
 
+#include "platform/text.h"
+
 namespace marilo {
 
 namespace {
 
 // Names and texts of the store are cp932; the registry is spoken to in UTF-16.
-std::wstring wide(const char* s) {
-    if (s == nullptr || *s == '\0') return {};
-    const int n = MultiByteToWideChar(932, 0, s, -1, nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring w(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(932, 0, s, -1, w.data(), n);
-    w.resize(static_cast<std::size_t>(n - 1));
-    return w;
-}
-
-std::string narrow(const std::wstring& w) {
-    if (w.empty()) return {};
-    const int n = WideCharToMultiByte(932, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 0) return {};
-    std::string s(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(932, 0, w.c_str(), -1, s.data(), n, nullptr, nullptr);
-    s.resize(static_cast<std::size_t>(n - 1));
-    return s;
-}
+std::wstring wide(const char* s) { return s != nullptr ? widen(s) : std::wstring(); }
 
 std::wstring keyPath(const std::wstring& root, const char* section) {
     std::wstring path = root;

@@ -8,6 +8,7 @@ packages=(
   wine wine64 xvfb x11-utils fonts-ipafont-gothic imagemagick  # running it under Wine
   clang libclang-rt-14-dev                                  # fuzzing
   nodejs npm                                                # table generator, accuracy report
+  locales tzdata                                            # cp932 character map, time zones in tests
 )
 missing=()
 for p in "${packages[@]}"; do

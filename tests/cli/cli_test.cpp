@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "cli/options.h"
 #include "cli/report.h"
-#include "cli/text.h"
 #include "tests/port_at.h"
 
 namespace marilo::cli {
@@ -49,6 +50,23 @@ TEST(CliOptions, BadArgumentsNameThemselves) {
     EXPECT_EQ(parse({"--holidays", "2026"}).options.holidaysYear, 2026);
     EXPECT_NE(parse({"--holidays", "26"}).error.find("--holidays: '26'"), std::string::npos);
     EXPECT_EQ(parse({"--frobnicate"}).error, "'--frobnicate': unknown argument (see --help)");
+    // Errors quote what they were given, so what is not UTF-8 is named, not echoed.
+    EXPECT_EQ(parse({"--port", "\x93\x63\x8e\x71"}).error, "--port: the value is not UTF-8 text");  // 田子, cp932
+    EXPECT_EQ(parse({"--tsv", "\xff"}).error, "argument 2 is not UTF-8 text");
+}
+
+TEST(CliOptions, MissingDateOrTimeComesFromThePortsPresentMoment) {
+    const CivilTime portNow{2025, 12, 31, 23, 59, 30};
+    const auto moment = [&](std::vector<std::string> args) {
+        const DateTime t = firstMoment(parse(args).options, portNow);
+        char text[20];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+        return std::string(text);
+    };
+    EXPECT_EQ(moment({}), "2025-12-31 23:59");
+    EXPECT_EQ(moment({"--time", "06:05"}), "2025-12-31 06:05");
+    EXPECT_EQ(moment({"--date", "2024-02-29"}), "2024-02-29 23:59");
+    EXPECT_EQ(moment({"--date", "2024-02-29", "--time", "0:00"}), "2024-02-29 00:00");
 }
 
 TEST(CliReport, WorkedExampleAsTextAndTsv) {
@@ -71,15 +89,6 @@ TEST(CliReport, WorkedExampleAsTextAndTsv) {
     for (char c : tsvHeader()) headerTabs += c == '\t';
     EXPECT_EQ(headerTabs, tabs);
     EXPECT_NE(row.find("\t\t\t2\t\t\n"), std::string::npos);
-}
-
-TEST(CliText, RoundTripThroughUtf8) {
-    const std::string cp932 = "田子の浦 ソ表";  // trail bytes 0x5C inside ソ and 表
-    const std::optional<std::string> utf8 = cp932ToUtf8(cp932);
-    ASSERT_TRUE(utf8);
-    EXPECT_EQ(*utf8, "\xe7\x94\xb0\xe5\xad\x90\xe3\x81\xae\xe6\xb5\xa6 \xe3\x82\xbd\xe8\xa1\xa8");
-    EXPECT_EQ(utf8ToCp932(*utf8), cp932);
-    EXPECT_FALSE(utf8ToCp932("\xff\xfe"));  // not UTF-8
 }
 
 TEST(CliReport, PortListHasEveryPort) {
