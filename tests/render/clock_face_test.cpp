@@ -6,6 +6,7 @@
 #include <cstring>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "platform/gdi.h"
 #include "render/clock_face.h"
@@ -73,6 +74,24 @@ void expectHand(const std::set<std::pair<int, int>>& drawn, Pixel end, const cha
     EXPECT_LE(static_cast<int>(drawn.size()), steps) << what;
 }
 
+// Where the faces of the test times put their marks and hand ends, worked
+// out by hand: end = (trunc(7 + L cos a), trunc(7 - L sin a)). The minute
+// hand (L 8.5 in the tray, 8 in the preview) at minute 0 points up and at
+// minute 59 to -264 degrees; the hour hand (L 5 with the rim, 6 without) at
+// 3:00 lies along row 7 and at 11:59 points to -269.5 degrees.
+Pixel minuteEndAt(int minute, ClockVariant v) {
+    if (minute == 0) return {7, -1};
+    return v == ClockVariant::TrayIcon ? Pixel{6, -1} : Pixel{6, 0};  // 59
+}
+Pixel hourEndAt(int hour, bool frame) {
+    if (hour == 3) return frame ? Pixel{12, 7} : Pixel{13, 7};
+    return frame ? Pixel{6, 2} : Pixel{6, 1};  // 11:59
+}
+std::vector<Pixel> marksOf(bool frame) {
+    if (frame) return {{7, 1}, {7, 2}, {7, 12}, {7, 13}, {1, 7}, {2, 7}, {12, 7}, {13, 7}};
+    return {{7, 0}, {7, 1}, {7, 13}, {7, 14}, {0, 7}, {1, 7}, {13, 7}, {14, 7}};
+}
+
 TEST(ClockFace, EverySwitchCombinationAtThreeTwelveAndElevenFiftyNine) {
     const int times[][2] = {{3, 0}, {12, 0}, {11, 59}};
     for (int bits = 0; bits < 16; ++bits) {
@@ -107,7 +126,7 @@ TEST(ClockFace, EverySwitchCombinationAtThreeTwelveAndElevenFiftyNine) {
                 // Hour marks, where no hand covers them.
                 const auto marks = f.pixelsOf(s.ColTicks);
                 if (ticks) {
-                    for (const Pixel& p : hourMarks(frame)) {
+                    for (const Pixel& p : marksOf(frame)) {
                         const uint32_t c = f.at(p.x, p.y);
                         EXPECT_TRUE(c == s.ColTicks || c == s.ColShort || c == s.ColLong) << p.x << "," << p.y;
                     }
@@ -118,14 +137,14 @@ TEST(ClockFace, EverySwitchCombinationAtThreeTwelveAndElevenFiftyNine) {
                 }
 
                 // The minute hand is drawn last and complete.
-                const Pixel minuteEnd = minuteHandEnd(t[1], v);
+                const Pixel minuteEnd = minuteEndAt(t[1], v);
                 expectHand(f.pixelsOf(s.ColLong), {minuteEnd.x, std::max(minuteEnd.y, -1)}, "minute hand", true);
                 if (t[1] == 0) {
                     for (int y = 0; y <= 7; ++y) EXPECT_EQ(f.at(7, y), s.ColLong) << y;
                 }
                 // The hour hand at 3:00 is the row from the centre to its end.
                 if (t[0] == 3) {
-                    const Pixel end = hourHandEnd(3, 0, frame);
+                    const Pixel end = hourEndAt(3, frame);
                     for (int x = 8; x < end.x; ++x) EXPECT_EQ(f.at(x, 7), s.ColShort) << x;
                     EXPECT_NE(f.at(end.x, 7), s.ColShort);
                     if (ticks && frame) {
@@ -135,7 +154,7 @@ TEST(ClockFace, EverySwitchCombinationAtThreeTwelveAndElevenFiftyNine) {
                 if (t[0] == 11) {
                     auto shortPixels = f.pixelsOf(s.ColShort);
                     EXPECT_FALSE(shortPixels.empty());
-                    expectHand(shortPixels, hourHandEnd(11, 59, frame), "hour hand", false);
+                    expectHand(shortPixels, hourEndAt(11, frame), "hour hand", false);
                 }
             }
         }
