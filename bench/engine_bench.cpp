@@ -1,6 +1,7 @@
-// Costs of the daily solution: one compute, one stage search, and the 289
-// solutions behind one full-size tide graph (one per pixel column). Each
-// benchmark also reports the heap allocations it made per iteration.
+// Costs of the daily solution: one compute, one stage search, and the engine
+// work behind one full-size tide graph, both as 289 solutions (one per pixel
+// column) and as one solution read at 290 minutes. Each benchmark also
+// reports the heap allocations it made per iteration.
 
 #include <benchmark/benchmark.h>
 
@@ -52,6 +53,22 @@ void BM_FullGraph(benchmark::State& state) {
     marilo::bench::reportAllocations(state, before);
 }
 BENCHMARK(BM_FullGraph)->Unit(benchmark::kMillisecond);
+
+// What the graph's engine work is: one solution of the day, then the level
+// at each of the 288 columns of the largest graph and at the present minute,
+// each taken from that one solution.
+void BM_FullGraphOneSolution(benchmark::State& state) {
+    const long before = marilo::bench::allocationCount();
+    for (auto _ : state) {
+        const TideDay day(marilo::PortAddress(), DateTime(2024, 1, 11, 0, 0));
+        double sum = day.levelAtTime(0, 0);
+        for (int column = 0; column < 288; ++column) sum += day.levelAtTime(0, column * 5);
+        sum += day.levelAtTime(12, 34);
+        benchmark::DoNotOptimize(sum);
+    }
+    marilo::bench::reportAllocations(state, before);
+}
+BENCHMARK(BM_FullGraphOneSolution)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

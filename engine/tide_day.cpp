@@ -89,6 +89,8 @@ double TideDay::levelAt(double hours) const {
     return sum;
 }
 
+double TideDay::levelAtTime(int32_t hour, int32_t minute) const { return levelAt(hoursOf(hour, minute)); }
+
 void TideDay::compute() {
     loadPort();
 
@@ -114,7 +116,7 @@ void TideDay::compute() {
             mod360(argument[i] + species[i] * longitude + zoneMeridian * (-0.06666666666666667) * speed[i]);
     }
 
-    const double tn = date.hour + date.minute * 0.016666666666666666;
+    const double tn = hoursOf(date.hour, date.minute);
     levelNow = levelAt(tn);
     rateNow = (levelAt(tn + 0.125) - levelAt(tn - 0.125)) * 0.06666666666666667;
 

@@ -103,6 +103,14 @@ struct TideDay {
     // Level in cm at t hours after 0:00 zone time of the date (t may be
     // negative or beyond 24).
     double levelAt(double hours) const;
+    // Level in cm at hour:minute of the solved date, bit for bit the levelNow
+    // that a solution with that time of day would give: the date's hours and
+    // minutes come together exactly as compute() takes them. The minute may
+    // carry the whole time (hour 0, minute 750) or be normalised (12:30);
+    // the two forms can differ in the last bit.
+    double levelAtTime(int32_t hour, int32_t minute) const;
+    // Hours after 0:00 of hour:minute, as every solution forms them.
+    static double hoursOf(int32_t hour, int32_t minute) { return hour + minute * 0.016666666666666666; }
 
 private:
     void loadPort();
