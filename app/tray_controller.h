@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <string>
 
+#include "app/graph_day.h"
 #include "app/interfaces.h"
+#include "app/menu_model.h"
 #include "app/settings.h"
 #include "app/tray_logic.h"
 #include "calendar/date_time.h"
@@ -99,6 +101,16 @@ public:
     // A port command; true when it named a port of the table.
     bool selectPort(int commandId);
 
+    // The popup menu of the shown day at the selected port; refreshes
+    // selectedPortName and hlText.
+    PopupMenuModel popupMenu(bool shiftDown);
+    // What the tide graph shows at this moment; refreshes selectedPortName.
+    GraphDay graphDay();
+    // A click on the calendar strip with the cursor at screen column
+    // cursorX, placed by menuPoint and lastItemRect; true when the menu is to
+    // be reopened.
+    bool stripClick(int32_t cursorX);
+
     // Settings dialog confirmed with these values and rules.
     void applySettings(const AppSettings& edited, const RuleList& rules);
 
@@ -114,6 +126,10 @@ public:
     bool popupsEnabled = true;
     std::string clockTip;
     std::string iconTips[kMaxDateIcons];
+    std::string selectedPortName;  // cp932, the table's name of the selected port
+    std::string hlText;            // the shown day's high/low lines, as copied
+    ScreenPoint menuPoint;         // where the last tray click opened the menu
+    ItemRect lastItemRect;         // the graph item as last drawn, in the menu's coordinates
 
     int32_t mode() const { return effectiveTrayMode(settings_.settings.TrayIcon); }
     DateTime lastTick() const { return lastTick_; }

@@ -59,10 +59,10 @@ int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, 
 
 int calendarStripButton(int x, int itemWidth) {
     if (x < 0) x += itemWidth;
-    const int rel = x - (itemWidth - 100) / 2;
+    const int rel = x - stripLeft(0, itemWidth);
     if (rel < 0) return -1;  // left of the strip: no button
-    const int button = rel / 20;
-    return button <= 4 ? button : -1;
+    const int button = rel / kStripButtonWidth;
+    return button < kStripButtonCount ? button : -1;
 }
 
 DateTime shownDay(const DateTime& today, int32_t offset) {

@@ -60,6 +60,29 @@ bool clickOpensMenu(int32_t mousePop, int mouseMessage, bool popupsEnabled);
 int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, bool reverse, int iconNumber,
                           int todayWeekday);
 
+// A point on the screen, and a rectangle as Windows gives them (right and
+// bottom exclusive).
+struct ScreenPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+struct ItemRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    int32_t width() const { return right - left; }
+    int32_t height() const { return bottom - top; }
+};
+
+// The calendar strip: five 20-pixel buttons, 100 pixels in all, centred in
+// the width of its menu item.
+constexpr int kStripWidth = 100;
+constexpr int kStripButtonWidth = 20;
+constexpr int kStripButtonCount = 5;
+// Left edge of the strip in an item that spans the columns left..right.
+constexpr int stripLeft(int left, int right) { return (left + right - kStripWidth) / 2; }
+
 // The button (0..4) of the calendar strip under the cursor, or -1. x is the
 // cursor's x minus the click point's x; itemWidth the width of the last
 // drawn menu item.

@@ -1,0 +1,17 @@
+#include "app/graph_day.h"
+
+#include "app/tray_logic.h"
+
+namespace marilo {
+
+GraphDay graphDayOf(const ControllerSettings& settings, const DateTime& now, int32_t dayOffset) {
+    const DateTime shown = shownDay(now, dayOffset);
+    GraphDay g{TideDay(settings.port, shown)};
+    g.showsNow = dayOffset == 0;
+    g.nowHour = now.hour;
+    g.nowMinute = now.minute;
+    g.weekdayColor = settings.rules.colorForDate(shown, now.year);
+    return g;
+}
+
+}  // namespace marilo

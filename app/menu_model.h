@@ -1,0 +1,70 @@
+#pragma once
+// The tray icon's popup menu as plain data: which items it holds, in which
+// order, with which texts (cp932), commands and check marks. The window turns
+// the model into a menu as it stands; nothing of the menu is decided there.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/tray_logic.h"
+#include "engine/port_address.h"
+
+namespace marilo {
+
+// Commands of the popup menu.
+constexpr int kCmdAbout = 32777;
+constexpr int kCmdSettings = 32778;
+constexpr int kCmdGraphWindow = 32809;
+constexpr int kCmdExit = 32772;
+constexpr int kCmdGraphItem = 1125;
+constexpr int kCmdCalendarStrip = 1126;
+constexpr int kCmdIconRefresh = 1132;
+constexpr int kCmdCopyGraph = 1133;
+constexpr int kCmdCopyHighLow = 1134;
+
+struct MenuItem {
+    enum class Kind { Command, Separator, Popup, OwnerDrawn };
+    Kind kind = Kind::Command;
+    std::string text;  // cp932; empty for separators and owner-drawn items
+    int id = 0;        // the command of Command and OwnerDrawn items
+    bool checked = false;
+    std::vector<MenuItem> children;  // Popup
+
+    static MenuItem command(std::string text, int id) { return {Kind::Command, std::move(text), id, false, {}}; }
+    static MenuItem separator() { return {Kind::Separator, {}, 0, false, {}}; }
+    static MenuItem ownerDrawn(int id) { return {Kind::OwnerDrawn, {}, id, false, {}}; }
+    static MenuItem popup(std::string text, std::vector<MenuItem> children) {
+        return {Kind::Popup, std::move(text), 0, false, std::move(children)};
+    }
+};
+
+constexpr int kRegionCount = 10;
+// 北海道, 東北, 関東, 北陸, 東海, 近畿, 中国, 四国, 九州, その他 (cp932).
+extern const char* const RegionNames[kRegionCount];
+
+// Position of a group's region in the port chooser (0..9); 0 for a number
+// that is no group of the table.
+int regionPos(int group);
+// Position of a group's prefecture within its region's popup, -1 for the
+// regions that list their ports directly (北海道, その他), 0 for a number that
+// is no group of the table.
+int prefPos(int group);
+
+// The port chooser: the ten regions, their prefectures and every port of the
+// table under its chooser label, each port with its command. The region, the
+// prefecture and the port of `selected` are checked.
+std::vector<MenuItem> portTree(PortAddress selected);
+
+// The whole menu for the selected port (its table name, for the chooser's
+// title) and the shown day's first four turning points; Shift adds the
+// maintenance items above 終了. Also gives the high/low lines as the
+// clipboard takes them.
+struct PopupMenuModel {
+    std::vector<MenuItem> items;
+    std::string hlText;
+};
+PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const std::vector<HighLowEntry>& extremes,
+                              bool shiftDown);
+
+}  // namespace marilo

@@ -1,0 +1,28 @@
+// The tray controller's popup menu and tide graph: what they show of the
+// shown day, and the calendar strip's clicks.
+#include "app/tray_controller.h"
+
+namespace marilo {
+
+PopupMenuModel TrayController::popupMenu(bool shiftDown) {
+    const TideDay day(settings_.port, shownDay(clock_.now(), dayOffset));
+    std::vector<HighLowEntry> entries;
+    for (int i = 0; i < 4; ++i) {
+        const TideExtreme& e = day.extremes[i];
+        entries.push_back({e.empty() ? kUnclassified : e.kind, e.hour, e.minute, e.level});
+    }
+    selectedPortName = day.portName;
+    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown);
+    hlText = menu.hlText;
+    return menu;
+}
+
+GraphDay TrayController::graphDay() {
+    GraphDay g = graphDayOf(settings_, clock_.now(), dayOffset);
+    selectedPortName = g.day.portName;
+    return g;
+}
+
+bool TrayController::stripClick(int32_t cursorX) { return calendarStrip(cursorX - menuPoint.x, lastItemRect.width()); }
+
+}  // namespace marilo
