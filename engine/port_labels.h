@@ -1,7 +1,7 @@
 #pragma once
 // The port chooser's own label of each port, indexed like PortTable. The
-// resource menu of the tray program is written from this table; the command
-// line accepts these labels besides the table's names.
+// tray program's port chooser is built from this table; the command line
+// accepts these labels besides the table's names.
 
 #include "engine/port_table.h"
 
