@@ -1,0 +1,75 @@
+#pragma once
+// The tide graph of one day as a scene: the black plate with the title band,
+// the level grid, the hour grid, the zero and noon lines, the curve, the
+// marks and labels at high and low water, the present moment, the level and
+// hour numbers, the title, the moon's phase and the frame. The plot is 96m
+// pixels wide (one pixel 15 / m minutes) and 100m high (YH at its top row,
+// YL at its bottom row); the title band and the margins do not scale.
+//
+// Every level comes from the day's one solution. Stored axis settings are
+// taken as they are, with guards: no level grid or level numbers when YT is
+// not positive (or so small against YH - YL that the lines would stand
+// closer than a pixel row); only the plate and the title when YH <= YL; rows
+// far outside the picture are held at +-32767, so nothing overflows and the
+// surface clips them.
+
+#include <cstdint>
+
+#include "app/graph_day.h"
+#include "app/settings.h"
+#include "render/scene.h"
+
+namespace marilo {
+
+// How the graph is drawn, from the settings.
+struct GraphStyle {
+    int32_t scale = 2;  // m: 1, 2 or 3
+    int32_t YH = 180;   // level at the plot's top row, cm
+    int32_t YL = -20;   // level at its bottom row
+    int32_t YT = 50;    // spacing of the level grid
+    int32_t showMode = 4;  // at high and low water: 0, 1 marks; 2 time; 3 level; 4 both
+};
+GraphStyle graphStyleOf(const ControllerSettings& settings);
+
+// Colours of the graph.
+constexpr uint32_t kGraphPlate = rgb(0, 0, 0);
+constexpr uint32_t kGraphGrid = rgb(32, 32, 32);
+constexpr uint32_t kGraphAxis = rgb(128, 128, 128);  // zero line, noon line, frame
+constexpr uint32_t kGraphCurve = rgb(50, 50, 255);
+constexpr uint32_t kGraphWatermark = rgb(16, 16, 16);
+constexpr uint32_t kGraphMarkLabel = rgb(80, 80, 80);
+constexpr uint32_t kGraphNowLabel = rgb(192, 192, 0);
+constexpr uint32_t kGraphNumbers = rgb(192, 192, 192);
+constexpr uint32_t kGraphTitle = rgb(255, 255, 255);
+
+// Fonts: the labels at m = 1 and at m = 2 or 3, the title, the watermark.
+constexpr SceneFont kGraphSmallFont{"Small Fonts", 6};
+constexpr SceneFont kGraphGothic8{"ＭＳ ゴシック", 8};
+constexpr SceneFont kGraphWatermarkFont{"ＭＳ ゴシック", 64};
+
+// Icons: the moon in 16 steps from new moon, the present moment at m = 1 and
+// at m = 2 or 3, and the high/low-water mark.
+constexpr int kGraphMoonIconFirst = 157;
+constexpr int kNowMarkSmallIcon = 189;
+constexpr int kNowMarkIcon = 190;
+constexpr int kExtremeMarkIcon = 191;
+
+// The picture every caller takes: 96m + 1 by 100m + 17.
+constexpr int graphWidth(int m) { return 96 * m + 1; }
+constexpr int graphHeight(int m) { return 100 * m + 17; }
+
+// Row of a level below the graph's top edge: 16 for YH, 16 + 100m for YL,
+// held within +-32767. Needs YH > YL.
+int levelToY(double level, const GraphStyle& style);
+// Column of a time of day (minutes after 0:00, may pass 24:00).
+int minuteToX(int minutes, int scale);
+// The moon's step 0..16 for an age in days (16 is the new moon again) and
+// its icon.
+int moonStep(double moonAge);
+int moonIconOf(double moonAge);
+
+// The graph with its top-left corner at (x, y); the watermark "Ｍ" only for
+// the clipboard copy.
+Scene tideGraphScene(const GraphDay& day, const GraphStyle& style, bool watermark, int x = 0, int y = 0);
+
+}  // namespace marilo

@@ -1,0 +1,33 @@
+#pragma once
+// The popup menu's two owner-drawn items: their measured sizes, where the
+// graph's picture stands in its item, and the calendar strip with its five
+// raised buttons and glyphs. Both items fill their whole rectangle with the
+// highlight colour while selected, otherwise with the menu colour.
+
+#include <optional>
+
+#include "app/tray_logic.h"
+#include "render/scene.h"
+
+namespace marilo {
+
+struct ItemSize {
+    int width;
+    int height;
+    bool operator==(const ItemSize&) const = default;
+};
+
+// What the item of command `id` asks for at graph scale m; none for items
+// the system measures itself.
+std::optional<ItemSize> measureMenuItem(int id, int scale);
+
+// Top-left corner of the graph's picture, centred in the item.
+ScenePoint graphItemOrigin(const ItemRect& item, int scale);
+
+uint32_t itemBackground(bool selected, uint32_t menuColor, uint32_t highlightColor);
+
+// The calendar strip centred in its item: one month back, one day back,
+// today, one day forward, one month forward.
+Scene calendarStripScene(const ItemRect& item, bool selected, uint32_t menuColor, uint32_t highlightColor);
+
+}  // namespace marilo
