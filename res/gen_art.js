@@ -2,9 +2,14 @@
 // Draws the program's icons from geometry and writes them as .ico files:
 //   app.ico          the application (resource 128): a wave under a moon
 //   moon00..15.ico   the moon's phase in the tray (173..188), new moon first
+//   gmoon00..15.ico  the moon's phase in the tide graph (157..172), on its black plate
+//   now5.ico         the present moment in the graph at its smallest size (189), 5 x 5
+//   now7.ico         the present moment at the larger sizes (190), 7 x 7
+//   turn7.ico        a high or low water in the graph (191), 7 x 7
 //   alert.ico        the alert mark (202)
-// Each file holds 16 x 16 and 32 x 32 images at 32 bits per pixel with an
-// AND mask. Pixels are supersampled 4 x 4 for smooth edges.
+// The pictures hold 16 x 16 and 32 x 32 images at 32 bits per pixel with an
+// AND mask, supersampled 4 x 4 for smooth edges; the graph's marks are one
+// image each, drawn pixel for pixel.
 //   node gen_art.js OUTDIR
 'use strict';
 const fs = require('fs');
@@ -59,9 +64,24 @@ function icoImage(size, px) {
   return Buffer.concat([header, colour, mask]);
 }
 
-function ico(shade) {
-  const sizes = [16, 32];
-  const images = sizes.map((s) => icoImage(s, render(s, shade)));
+function ico(shade, sizes = [16, 32]) {
+  return icoOf(sizes, sizes.map((s) => render(s, shade)));
+}
+
+// An image drawn pixel for pixel: '#' in the colour, anything else clear.
+function pixels(rows, colour) {
+  const size = rows.length;
+  const px = new Float64Array(size * size * 4);
+  rows.forEach((row, y) => [...row].forEach((c, x) => {
+    if (c !== '#') return;
+    const i = (y * size + x) * 4;
+    px.set([...colour, 1], i);
+  }));
+  return px;
+}
+
+function icoOf(sizes, renders) {
+  const images = sizes.map((s, k) => icoImage(s, renders[k]));
   const dir = Buffer.alloc(6 + 16 * sizes.length);
   dir.writeUInt16LE(0, 0);
   dir.writeUInt16LE(1, 2);
@@ -124,10 +144,33 @@ function alertShade(u, v) {
   return bar || dot ? [255, 255, 255, 1] : [210, 30, 30, 1];
 }
 
+// The graph's moon: the same phases, the dark part a little lighter so that
+// it shows on the black plate.
+function graphMoonShade(j) {
+  const tray = moonShade(j);
+  return (u, v) => {
+    const c = tray(u, v);
+    if (!c || c[0] !== DARK[0]) return c;
+    return [84, 92, 120, 1];
+  };
+}
+
+// The present moment: a yellow dot; a high or low water: an orange ring that
+// leaves the curve through it visible.
+const NOW = [255, 255, 0];
+const TURN = [255, 160, 64];
+const now5 = ['..#..', '.###.', '#####', '.###.', '..#..'];
+const now7 = ['..###..', '.#####.', '#######', '#######', '#######', '.#####.', '..###..'];
+const turn7 = ['..###..', '.#...#.', '#.....#', '#.....#', '#.....#', '.#...#.', '..###..'];
+
 const out = process.argv[2] || '.';
 fs.mkdirSync(out, { recursive: true });
 fs.writeFileSync(path.join(out, 'app.ico'), ico(appShade));
 fs.writeFileSync(path.join(out, 'alert.ico'), ico(alertShade));
 for (let j = 0; j < 16; j++) {
   fs.writeFileSync(path.join(out, `moon${String(j).padStart(2, '0')}.ico`), ico(moonShade(j)));
+  fs.writeFileSync(path.join(out, `gmoon${String(j).padStart(2, '0')}.ico`), ico(graphMoonShade(j), [16]));
 }
+fs.writeFileSync(path.join(out, 'now5.ico'), icoOf([5], [pixels(now5, NOW)]));
+fs.writeFileSync(path.join(out, 'now7.ico'), icoOf([7], [pixels(now7, NOW)]));
+fs.writeFileSync(path.join(out, 'turn7.ico'), icoOf([7], [pixels(turn7, TURN)]));

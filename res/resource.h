@@ -8,8 +8,12 @@
 #define IDD_ABOUTBOX 100
 #define IDD_SPLASH 102
 #define IDR_MAINFRAME 128
-#define IDR_POPUP_MENU 130
+#define IDD_GRAPH_POPUP 206
+#define IDI_GRAPH_MOON_FIRST 157
 #define IDI_MOON_FIRST 173
+#define IDI_NOW_MARK_SMALL 189
+#define IDI_NOW_MARK 190
+#define IDI_EXTREME_MARK 191
 #define IDI_ALERT 202
 
 #define IDC_VERSION_LINE 1038
@@ -27,8 +31,3 @@
 #define ID_ICON_REFRESH 1132
 #define ID_COPY_GRAPH 1133
 #define ID_COPY_HIGH_LOW 1134
-
-// Texts the code composes or inserts at run time.
-#define IDS_HIGH_LOW_TITLE 2001
-#define IDS_ICON_REFRESH 2003
-#define IDS_COPY_GRAPH 2004

@@ -1,6 +1,13 @@
 // Entry point of Marilo.exe.
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/win/save_graph.h"
 #include "app/win/tray_dlg.h"
 #include "calendar/clock.h"
 #include "platform/text.h"
@@ -19,10 +26,57 @@ void startClockFromEnvironment() {
                        L"the system clock is used\n");
 }
 
+std::vector<std::wstring> programArguments() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::wstring> args;
+    for (int i = 1; argv && i < argc; ++i) args.emplace_back(argv[i]);
+    if (argv) LocalFree(argv);
+    return args;
+}
+
+// One line for whoever started the program from a command line: on its
+// standard error, or on the console it was started from; UTF-8 unless it is
+// a console.
+void tellCaller(const std::wstring& line) {
+    const std::wstring text = line + L"\n";
+    OutputDebugStringW(text.c_str());
+    HANDLE out = GetStdHandle(STD_ERROR_HANDLE);
+    HANDLE console = nullptr;
+    if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        out = console;
+    }
+    if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(out, &mode)) {
+        WriteConsoleW(out, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
+    } else {
+        const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                          nullptr, nullptr);
+        std::string utf8(static_cast<size_t>(n), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), n, nullptr,
+                            nullptr);
+        WriteFile(out, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    }
+    if (console && console != INVALID_HANDLE_VALUE) CloseHandle(console);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     startClockFromEnvironment();
+    const marilo::ProgramArguments args = marilo::parseProgramArguments(programArguments());
+    switch (args.action) {
+        case marilo::ProgramArguments::Action::Refuse: tellCaller(L"Marilo: " + args.error); return 2;
+        case marilo::ProgramArguments::Action::SaveGraph: {
+            const std::string error = marilo::saveGraphPng(args.file);
+            if (error.empty()) return 0;
+            tellCaller(L"Marilo: cannot save the graph to " + args.file + L": " + marilo::widen(error));
+            return 1;
+        }
+        case marilo::ProgramArguments::Action::RunResident: break;
+    }
     marilo::CTrayApp app;
     app.InitInstance();
     return app.ExitInstance();

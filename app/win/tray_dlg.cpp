@@ -4,22 +4,25 @@
 
 #include <cstdio>
 
+#include "app/menu_model.h"
 #include "app/version_info.h"
-#include "engine/tide_day.h"
+#include "platform/menu_builder.h"
 #include "platform/text.h"
+#include "render/graph_popup_dlg.h"
+#include "render/menu_items.h"
+#include "render/tide_graph.h"
 #include "res/resource.h"
 
 namespace marilo {
 
-namespace {
-
-std::wstring loadString(UINT id) {
-    const wchar_t* text = nullptr;
-    const int n = LoadStringW(moduleInstance(), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return n > 0 ? std::wstring(text, static_cast<size_t>(n)) : std::wstring();
-}
-
-}  // namespace
+// The resource script and the code name the same numbers.
+static_assert(ID_APP_ABOUT == kCmdAbout && ID_SETTINGS == kCmdSettings && ID_GRAPH_WINDOW == kCmdGraphWindow &&
+              ID_APP_EXIT == kCmdExit && ID_GRAPH_ITEM == kCmdGraphItem && ID_CALENDAR_STRIP == kCmdCalendarStrip &&
+              ID_ICON_REFRESH == kCmdIconRefresh && ID_COPY_GRAPH == kCmdCopyGraph &&
+              ID_COPY_HIGH_LOW == kCmdCopyHighLow);
+static_assert(IDD_GRAPH_POPUP == kGraphPopupTemplate && IDI_GRAPH_MOON_FIRST == kGraphMoonIconFirst &&
+              IDI_NOW_MARK_SMALL == kNowMarkSmallIcon && IDI_NOW_MARK == kNowMarkIcon &&
+              IDI_EXTREME_MARK == kExtremeMarkIcon);
 
 CTrayDlg::CTrayDlg(SettingsStore& store)
     : Dialog(IDD_SPLASH),
@@ -56,61 +59,47 @@ void CTrayDlg::runAbout() {
 
 void CTrayDlg::ShowPopupMenu() {
     SetForegroundWindow(hwnd());
-    Menu menu = loadMenuResource(IDR_POPUP_MENU);
-    HMENU popup = menu ? GetSubMenu(menu.get(), 0) : nullptr;
-    if (!popup) return;
-
-    const DateTime shown = shownDay(clock_.now(), controller_.dayOffset);
-    const TideDay day(settings_.port, shown);
-    Menu highLow(CreatePopupMenu());
-    std::vector<HighLowEntry> entries;
-    for (int i = 0; i < 4; ++i) {
-        const TideExtreme& e = day.extremes[i];
-        entries.push_back({e.empty() ? kUnclassified : e.kind, e.hour, e.minute, e.level});
-        AppendMenuW(highLow.get(), MF_STRING, ID_COPY_HIGH_LOW, widen(highLowLine(entries.back())).c_str());
-    }
-    hlText = highLowText(entries);
-    // The graph and the calendar strip take positions 2 to 5 once they are
-    // drawn; until then the high/low lines stand directly under About.
-    InsertMenuW(popup, 2, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(highLow.get()),
-                loadString(IDS_HIGH_LOW_TITLE).c_str());
-    if (GetKeyState(VK_SHIFT) < 0) {
-        InsertMenuW(popup, ID_APP_EXIT, MF_BYCOMMAND | MF_STRING, ID_ICON_REFRESH,
-                    loadString(IDS_ICON_REFRESH).c_str());
-        InsertMenuW(popup, ID_APP_EXIT, MF_BYCOMMAND | MF_STRING, ID_COPY_GRAPH, loadString(IDS_COPY_GRAPH).c_str());
-        InsertMenuW(popup, ID_APP_EXIT, MF_BYCOMMAND | MF_SEPARATOR, 0, nullptr);
-    }
-    selectedPortName = day.portName;
-    std::wstring title = widen(portChooserTitle(day.portName));
-    // "設定変更" is the popup that holds the settings command.
-    HMENU settingsMenu = nullptr;
-    for (int i = 0; i < GetMenuItemCount(popup) && !settingsMenu; ++i) {
-        HMENU sub = GetSubMenu(popup, i);
-        if (sub && GetMenuState(sub, ID_SETTINGS, MF_BYCOMMAND) != static_cast<UINT>(-1)) settingsMenu = sub;
-    }
-    if (settingsMenu) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STRING;
-        info.dwTypeData = title.data();
-        SetMenuItemInfoW(settingsMenu, 0, TRUE, &info);
-    }
-    CheckMenuItem(popup, static_cast<UINT>(settings_.port.commandId()), MF_BYCOMMAND | MF_CHECKED);
-
-    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, menuPoint.x, menuPoint.y, 0, hwnd(),
-                   nullptr);
+    const PopupMenuModel model = controller_.popupMenu(GetKeyState(VK_SHIFT) < 0);
+    const Menu menu = menuFromModel(model.items);  // owns every popup in it
+    if (!menu) return;
+    const ScreenPoint at = controller_.menuPoint;
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
     PostMessageW(hwnd(), WM_NULL, 0, 0);
-    RemoveMenu(popup, 2, MF_BYPOSITION);  // the high/low popup is destroyed by its owner
+}
+
+void CTrayDlg::ShowGraphPopup() {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    controller_.menuPoint = {cursor.x, cursor.y};
+    CGraphPopupDlg popup(controller_.graphDay(), graphStyleOf(settings_), controller_.menuPoint);
+    popup.runModal(hwnd());
+}
+
+bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {
+    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, settings_.GraphScale);
+}
+
+bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
+    if (item.itemID == ID_GRAPH_ITEM) {
+        controller_.lastItemRect = drawGraphItem(item, controller_.graphDay(), graphStyleOf(settings_));
+        return true;
+    }
+    if (item.itemID == ID_CALENDAR_STRIP) {
+        drawCalendarStrip(item);
+        return true;
+    }
+    return false;
 }
 
 void CTrayDlg::onCommand(int id) {
     switch (id) {
         case ID_APP_EXIT: PostQuitMessage(0); return;
         case ID_APP_ABOUT: runAbout(); return;
-        case ID_SETTINGS:     // the settings dialog joins here
-        case ID_GRAPH_WINDOW:  // the graph window joins here
-        case ID_COPY_GRAPH:    // the graph painter joins here
+        case ID_SETTINGS:  // the settings dialog joins here
             return;
+        case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
+        case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.graphDay(), graphStyleOf(settings_)); return;
         case ID_GRAPH_ITEM:
             controller_.toggleGraphSize();
             ShowPopupMenu();
@@ -118,13 +107,12 @@ void CTrayDlg::onCommand(int id) {
         case ID_CALENDAR_STRIP: {
             POINT cursor;
             GetCursorPos(&cursor);
-            if (controller_.calendarStrip(cursor.x - menuPoint.x, lastItemRect.right - lastItemRect.left))
-                ShowPopupMenu();
+            if (controller_.stripClick(cursor.x)) ShowPopupMenu();
             return;
         }
         case ID_ICON_REFRESH: controller_.refreshIcons(); return;
         case ID_COPY_HIGH_LOW:
-            copyTextToClipboard(hwnd(), hlText);
+            copyTextToClipboard(hwnd(), controller_.hlText);
             ShowPopupMenu();
             return;
         case IDOK:
@@ -169,7 +157,9 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kTrayCallbackMessage: {
             const TrayClick click = controller_.trayMouse(static_cast<int>(wp), static_cast<int>(lp));
             if (click == TrayClick::OpenMenu) {
-                GetCursorPos(&menuPoint);
+                POINT cursor;
+                GetCursorPos(&cursor);
+                controller_.menuPoint = {cursor.x, cursor.y};
                 ShowPopupMenu();
             } else if (click == TrayClick::OpenDateTimeSettings) {
                 shellOpen(hwnd(), "OPEN", "rundll32.exe", "shell32.dll,Control_RunDLL timedate.cpl");
@@ -177,6 +167,12 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         }
         case WM_COMMAND: onCommand(LOWORD(wp)); return TRUE;
+        case WM_MEASUREITEM:
+            if (!onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return std::nullopt;
+            return TRUE;
+        case WM_DRAWITEM:
+            if (!onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return std::nullopt;
+            return TRUE;
         case WM_CLOSE: return TRUE;  // Alt+F4 on the splash does not end the program either
         case WM_DESTROY: onDestroy(); return TRUE;
         case WM_ENDSESSION:

@@ -30,13 +30,10 @@ class CTrayDlg final : public Dialog {
 public:
     explicit CTrayDlg(SettingsStore& store);
 
-    // The popup menu at menuPoint for the shown day.
+    // The popup menu at the controller's menuPoint for the shown day.
     void ShowPopupMenu();
-
-    POINT menuPoint{};
-    RECT lastItemRect{};
-    std::string selectedPortName;
-    std::string hlText;
+    // The graph window with its bottom-right corner at the mouse.
+    void ShowGraphPopup();
 
 protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -46,6 +43,8 @@ private:
     void onCommand(int id);
     void onDestroy();
     void runAbout();
+    bool onMeasureItem(MEASUREITEMSTRUCT& item);
+    bool onDrawItem(const DRAWITEMSTRUCT& item);
 
     SettingsStore& store_;
     ControllerSettings settings_;

@@ -1,0 +1,28 @@
+#include "app/win/save_graph.h"
+
+#include "app/graph_day.h"
+#include "app/interfaces.h"
+#include "app/read_only_store.h"
+#include "app/settings.h"
+#include "app/version_info.h"
+#include "platform/gdi.h"
+#include "platform/png_file.h"
+#include "platform/registry_store.h"
+#include "render/tide_graph.h"
+
+namespace marilo {
+
+std::string saveGraphPng(const std::wstring& file) {
+    RegistryStore registry = RegistryStore::forThisProgram();
+    ReadOnlyStore store(registry);
+    ControllerSettings settings;
+    LoadSettings(store, settings, IsWindowsXp());
+    const GraphDay day = graphDayOf(settings, SystemClock().now(), 0);
+    const GraphStyle style = graphStyleOf(settings);
+    DibSurface surface(graphWidth(style.scale), graphHeight(style.scale), 24);
+    if (!surface) return "no drawing surface for the graph";
+    DrawTideGraph(surface.dc(), 0, 0, day, style, false);
+    return writePngFile(file, surface);
+}
+
+}  // namespace marilo

@@ -1,0 +1,42 @@
+#pragma once
+// The graph window (dialog 206): the tide graph in a small window of its
+// own, opened with its bottom-right corner at the mouse, a cross-hair over
+// the graph and a tip with the time and the level under the pointer. It is
+// modal; the program's timers keep running in its loop. The picture and the
+// tip come from the one solution it was opened with.
+
+#include <windows.h>
+
+#include "app/graph_day.h"
+#include "app/tray_logic.h"
+#include "platform/gdi.h"
+#include "platform/handle.h"
+#include "platform/window.h"
+#include "render/graph_geometry.h"
+#include "render/graph_window_logic.h"
+
+namespace marilo {
+
+constexpr int kGraphPopupTemplate = 206;
+
+class CGraphPopupDlg final : public Dialog {
+public:
+    CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor);
+
+protected:
+    std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void onInit();
+    void onMouseMove(WPARAM wp, LPARAM lp);
+    void onPaint();
+
+    GraphDay day_;
+    GraphStyle style_;
+    ScreenPoint anchor_;
+    DibSurface backing_;  // the painted graph, selected into its own surface
+    OwnedWindow tip_;
+    GraphTip tipText_;
+};
+
+}  // namespace marilo
