@@ -12,6 +12,13 @@
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
+//   marilo_drive click X Y               move the mouse to the screen point and click the left button there
+//   marilo_drive move X Y                move the mouse to the screen point
+//   marilo_drive menu-rects              left top right bottom of each open popup menu, one a line
+//   marilo_drive menu-key VK             press a key (a virtual-key number) in the innermost open menu
+//   marilo_drive graph-window            left top right bottom of its graph window and of its client area
+//   marilo_drive shown-tips              the texts of its own tooltips that are showing, UTF-8
+//   marilo_drive clipboard-bitmap        width and height of the bitmap on the clipboard
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -28,7 +35,14 @@ namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 100;
 
-HWND mainWindow() { return FindWindowW(L"#32770", L"Marilo"); }
+// The main window: the dialog titled "Marilo" without a window menu (the
+// graph window has the same title, a caption and a window menu).
+bool isGraphWindow(HWND w) { return (GetWindowLongPtrW(w, GWL_STYLE) & WS_SYSMENU) != 0; }
+HWND mainWindow() {
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", L"Marilo"));)
+        if (!isGraphWindow(w)) return w;
+    return nullptr;
+}
 
 bool waitFor(bool present, double seconds) {
     for (int i = 0; i < static_cast<int>(seconds * 10); ++i) {
@@ -67,11 +81,7 @@ BOOL CALLBACK collectTips(HWND hwnd, LPARAM out) {
     return TRUE;
 }
 
-int printTips() {
-    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
-    if (!taskbar) return 1;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(taskbar, &pid);
+int printTips(DWORD pid, bool shownOnly) {
     std::vector<HWND> tips;
     EnumWindows(collectTips, reinterpret_cast<LPARAM>(&tips));
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
@@ -81,7 +91,7 @@ int printTips() {
     for (HWND tip : tips) {
         DWORD owner = 0;
         GetWindowThreadProcessId(tip, &owner);
-        if (owner != pid) continue;
+        if (owner != pid || (shownOnly && !IsWindowVisible(tip))) continue;
         const LRESULT count = SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
             TTTOOLINFOW info{};
@@ -99,6 +109,50 @@ int printTips() {
     return 0;
 }
 
+DWORD processOf(HWND hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return pid;
+}
+
+void sendMouse(int x, int y, DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+}
+
+BOOL CALLBACK collectMenus(HWND hwnd, LPARAM out) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (wcscmp(cls, L"#32768") == 0 && IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK findGraphWindow(HWND hwnd, LPARAM out) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (wcscmp(cls, L"#32770") == 0 && processOf(hwnd) == processOf(mainWindow()) && IsWindowVisible(hwnd) &&
+        isGraphWindow(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int printClipboardBitmap() {
+    if (!OpenClipboard(nullptr)) return 1;
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    BITMAP info{};
+    const bool ok = bitmap && GetObjectW(bitmap, sizeof info, &info);
+    CloseClipboard();
+    if (!ok) return 1;
+    std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -110,6 +164,42 @@ int wmain(int argc, wchar_t** argv) {
     const double seconds = argc > 2 ? std::wcstod(argv[2], nullptr) : 10.0;
     if (cmd == L"wait-window") return waitFor(true, seconds) ? 0 : 1;
     if (cmd == L"wait-gone") return waitFor(false, seconds) ? 0 : 1;
+    if (cmd == L"tips") {
+        HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+        return taskbar ? printTips(processOf(taskbar), false) : 1;
+    }
+    if ((cmd == L"click" || cmd == L"move") && argc > 3) {
+        const int x = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
+        const int y = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
+        SetCursorPos(x, y);
+        sendMouse(x, y, 0);
+        Sleep(100);
+        if (cmd == L"click") {
+            sendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+            Sleep(50);
+            sendMouse(x, y, MOUSEEVENTF_LEFTUP);
+        }
+        return 0;
+    }
+    if (cmd == L"menu-rects" || (cmd == L"menu-key" && argc > 2)) {
+        std::vector<HWND> menus;
+        EnumWindows(collectMenus, reinterpret_cast<LPARAM>(&menus));
+        if (menus.empty()) return 1;
+        if (cmd == L"menu-key") {  // the innermost menu is the newest, first in z-order
+            const WPARAM vk = std::wcstol(argv[2], nullptr, 0);
+            PostMessageW(menus.front(), WM_KEYDOWN, vk, 1);
+            PostMessageW(menus.front(), WM_KEYUP, vk, 0xC0000001);
+            Sleep(300);
+            return 0;
+        }
+        for (HWND m : menus) {
+            RECT r;
+            GetWindowRect(m, &r);
+            std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        }
+        return 0;
+    }
+    if (cmd == L"clipboard-bitmap") return printClipboardBitmap();
     HWND hwnd = mainWindow();
     if (!hwnd) {
         std::fprintf(stderr, "marilo_drive: Marilo is not running\n");
@@ -164,7 +254,19 @@ int wmain(int argc, wchar_t** argv) {
                     static_cast<unsigned long long>(pmc.PagefileUsage / 1024));
         return 0;
     }
-    if (cmd == L"tips") return printTips();
+    if (cmd == L"shown-tips") return printTips(processOf(hwnd), true);
+    if (cmd == L"graph-window") {
+        HWND graph = nullptr;
+        EnumWindows(findGraphWindow, reinterpret_cast<LPARAM>(&graph));
+        if (!graph) return 1;
+        RECT r, c;
+        GetWindowRect(graph, &r);
+        GetClientRect(graph, &c);
+        MapWindowPoints(graph, nullptr, reinterpret_cast<POINT*>(&c), 2);
+        std::printf("%ld %ld %ld %ld\n%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom, c.left, c.top, c.right,
+                    c.bottom);
+        return 0;
+    }
     if (cmd == L"close-dialog") {
         HWND dialog = nullptr;
         EnumWindows(findAbout, reinterpret_cast<LPARAM>(&dialog));

@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# End to end under Wine: the tray icon's popup menu with the tide graph and
+# the calendar strip, the port chooser, the graph window with its tip, the
+# clipboard copy and --save-graph, on a fresh prefix with MARILO_NOW set to
+# 2024-01-11 12:00 (the default port then has its high and low waters at
+# 06:12, 11:33, 16:35 and 23:41).
+#   e2e-menu-graph.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
+set -uo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$root/build/windows}" && pwd)"
+export MARILO_BIN="$build/bin"
+work="$build/e2e-menu-graph"
+bench=("$root/tools/wine-bench.sh" --dir "$work")
+drive() { "${bench[@]}" drive "$@" | tr -d '\r'; }
+failures=0
+passes=0
+check() {  # check NAME CONDITION-EXIT-STATUS
+  if [ "$2" -eq 0 ]; then echo "PASS $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
+}
+
+"${bench[@]}" stop >/dev/null 2>&1 || true
+trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
+mkdir -p "$work"
+# Wine's menu messages show the texts and check marks the program gives its
+# menu items; each step reads what was logged since it began.
+wine_log="$work/wine.log"
+mark() { wc -l < "$wine_log"; }
+decode() { LC_ALL=C perl -CO -ne 'while (/Text=L"((?:[^"\\]|\\.)*)"/g) { my $t = $1; $t =~ s/\\([0-9a-f]{4})/chr(hex($1))/ge; print "$t\n" }'; }
+texts_since() { tail -n +"$1" "$wine_log" | decode; }
+checked_since() { tail -n +"$1" "$wine_log" | grep -a 'State=check' | decode; }
+shot() { "${bench[@]}" shot "$1"; }
+# Pixels of one colour in a region of a screenshot.
+count_colour() {  # FILE GEOMETRY '#RRGGBB'
+  convert "$1" -crop "$2" +repage txt:- | grep -ci "$3"
+}
+menu_rect() { drive menu-rects | tail -n 1; }   # the outermost menu
+# The calendar strip's middle button: the black square on the menu's centre
+# column, the lowest run of at least nine black pixels there.
+strip_row() {  # FILE LEFT TOP RIGHT BOTTOM -> row of the square's middle
+  local cx=$(( ($2 + $4) / 2 ))
+  convert "$1" -crop "1x$(( $5 - $3 ))+$cx+$3" +repage txt:- | awk -v top="$3" '
+    NR > 1 { y = $1; sub(/^0,/, "", y); sub(/:.*/, "", y); black = ($3 == "#000000")
+             if (black) { run++ } else { if (run >= 9) found = top + y - run + int(run / 2); run = 0 } }
+    END { print found + 0 }'
+}
+
+"${bench[@]}" prepare --fresh
+MARILO_NOW=2024-01-11T12:00 WINEDEBUG=+menu BENCH_LOG="$wine_log" "${bench[@]}" start
+drive wait-window 60; check "main window appears" $?
+sleep 4
+
+# A right click at (400, 300) opens the menu there, with the graph at m = 2.
+m0=$(mark)
+drive move 400 300
+drive tray 1 0x205
+sleep 2
+read -r l t r b <<< "$(menu_rect)"
+[ "${l:-0}" = 400 ] && [ "${t:-0}" = 300 ]; check "a right click opens the menu at the click ($l $t $r $b)" $?
+shot "$work/menu.png"
+region="$(( r - l ))x$(( b - t ))+$l+$t"
+n=$(count_colour "$work/menu.png" "$region" '#3232FF'); [ "$n" -gt 150 ]; check "the menu shows the tide curve ($n pixels)" $?
+n=$(count_colour "$work/menu.png" "$region" '#808080'); [ "$n" -gt 600 ]; check "and the graph's frame, zero and noon lines ($n pixels)" $?
+n=$(count_colour "$work/menu.png" "$region" '#FFFF00'); [ "$n" -gt 10 ]; check "and the present moment's mark ($n pixels)" $?
+texts_since "$m0" > "$work/texts-today.txt"
+grep -qx 'H  6:12 155' "$work/texts-today.txt" && grep -qx 'L 11:33  90' "$work/texts-today.txt" &&
+  grep -qx 'H 16:35 146' "$work/texts-today.txt" && grep -qx 'L 23:41 -17' "$work/texts-today.txt"
+check "干満時刻 lists the day's four high and low waters" $?
+grep -qx '場所設定(田子の浦)' "$work/texts-today.txt"; check "the port chooser is titled 場所設定(田子の浦)" $?
+[ "$(checked_since "$m0" | sort | tr '\n' ' ')" = "東海 田子浦 静岡 " ]
+check "check marks at 東海, 静岡 and 田子浦 ($(checked_since "$m0" | tr '\n' ' '))" $?
+[ "$(texts_since "$m0" | grep -cx 'Iconリフレッシュ')" = 0 ]; check "without Shift no maintenance items" $?
+
+# The calendar strip: one day forward, then back to today.
+row=$(strip_row "$work/menu.png" "$l" "$t" "$r" "$b")
+cx=$(( (l + r) / 2 ))
+[ "$row" -gt "$t" ]; check "the calendar strip is found in the menu (row $row)" $?
+m1=$(mark)
+drive click $(( cx + 20 )) "$row"
+sleep 2
+texts_since "$m1" > "$work/texts-next.txt"
+grep -qx 'H  6:51 158' "$work/texts-next.txt" && grep -qx 'L 12:15  85' "$work/texts-next.txt"
+check "the strip's ▶ reopens the menu on the next day" $?
+shot "$work/menu-next.png"
+n=$(count_colour "$work/menu-next.png" "$region" '#FFFF00'); [ "$n" -lt 3 ]; check "with no present moment on another day ($n)" $?
+m2=$(mark)
+drive click "$cx" "$row"
+sleep 2
+texts_since "$m2" | grep -qx 'H  6:12 155'; check "the strip's ■ comes back to today" $?
+
+# A click on the graph changes its size: 2 to 1, a menu 100 pixels lower.
+drive click "$cx" $(( t + 100 ))
+sleep 2
+read -r l2 t2 r2 b2 <<< "$(menu_rect)"
+[ $(( (b - t) - (b2 - t2) )) = 100 ]; check "a click on the graph reopens the menu with the smaller graph ($(( b2 - t2 )) high)" $?
+
+# The port chooser, by keyboard: 設定変更, 場所設定, 北海道, its second port.
+m3=$(mark)
+for key in 0x28 0x28 0x28 0x28 0x28 0x27 0x27 0x27 0x28; do drive menu-key "$key"; done
+shot "$work/chooser.png"
+drive menu-key 0x0D
+sleep 2
+texts_since "$m3" > "$work/texts-port.txt"
+grep -qx '場所設定(稚内)' "$work/texts-port.txt"; check "choosing 稚内 from the tree reopens the menu for 稚内" $?
+m4=$(mark)
+drive close-menu
+drive move 400 300
+drive tray 1 0x205
+sleep 2
+[ "$(checked_since "$m4" | sort | tr '\n' ' ')" = "北海道 稚内 " ]; check "check marks at 北海道 and 稚内, no prefecture" $?
+drive close-menu
+
+# The graph window, its bottom-right corner at the mouse, and its tip.
+drive move 700 600
+drive command 32809
+sleep 2
+{ read -r wl wt wr wb; read -r cl ct cr cb; } <<< "$(drive graph-window)"
+[ "${wr:-0}" = 700 ] && [ "${wb:-0}" = 600 ]; check "the graph window's bottom-right corner is at the mouse ($wl $wt $wr $wb)" $?
+[ $(( cr - cl )) = 96 ] && [ $(( cb - ct )) = 116 ]; check "its client area is 96 x 116 at m = 1" $?
+drive move $(( cl + 40 )) $(( ct + 60 ))
+sleep 0.5
+tip=$(drive shown-tips)
+[ "$tip" = "10:00 L-6" ]; check "the tip shows at once: column 40 is 10:00 at 稚内 ($tip)" $?
+shot "$work/window.png"
+sleep 6
+[ -z "$(drive shown-tips)" ]; check "and hides after five seconds" $?
+drive close-dialog
+sleep 1
+! drive graph-window >/dev/null; check "Enter closes the graph window" $?
+
+# The copy of the graph on the clipboard.
+drive command 1133
+sleep 1
+[ "$(drive clipboard-bitmap)" = "97 117" ]; check "Copy 潮汐BMP puts a 97 x 117 bitmap on the clipboard" $?
+
+# --save-graph while this copy runs: the stored settings (田子の浦 at m = 2;
+# the running copy saves its changes at exit), exactly the menu's picture.
+"${bench[@]}" reg > "$work/reg-before.txt"
+png_unix="$work/graph.png"
+png_win="Z:${png_unix//\//\\}"
+rm -f "$png_unix"
+MARILO_NOW=2024-01-11T12:00 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \
+  wine "$MARILO_BIN/Marilo.exe" --save-graph "$png_win" > "$work/save.out" 2>&1
+status=$?
+[ "$status" = 0 ] && [ -s "$png_unix" ]; check "--save-graph writes the file and ends with 0 ($status)" $?
+[ "$(identify -format '%wx%h' "$png_unix" 2>/dev/null)" = 193x217 ]; check "the picture is 193 x 217" $?
+# The same graph in the first menu's screenshot, whose top-left corner is
+# the menu's first pixel in the frame's grey.
+menu_graph="$work/menu-graph.png"
+corner=$(convert "$work/menu.png" -crop "$region" +repage txt:- | awk '/#808080/ { split($1, a, /[,:]/); print a[1] "+" a[2]; exit }')
+convert "$work/menu.png" -crop "$region" +repage -crop "193x217+${corner}" +repage "$menu_graph"
+diff=$(compare -metric AE "$png_unix" "$menu_graph" null: 2>&1)
+[ "$diff" = 0 ]; check "the PNG is the menu's graph pixel for pixel ($diff differ)" $?
+"${bench[@]}" reg > "$work/reg-after.txt"
+cmp -s "$work/reg-before.txt" "$work/reg-after.txt"; check "--save-graph writes no setting" $?
+WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \
+  wine "$MARILO_BIN/Marilo.exe" --save-graph 'Z:\no\such\folder\g.png' > "$work/fail.out" 2>&1
+status=$?
+[ "$status" = 1 ] && grep -q 'cannot save the graph to Z:\\no\\such\\folder\\g.png' "$work/fail.out"
+check "an unwritable file: status 1 and a message ($status: $(head -1 "$work/fail.out"))" $?
+WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \
+  wine "$MARILO_BIN/Marilo.exe" --graph > "$work/bad.out" 2>&1
+status=$?
+[ "$status" = 2 ] && grep -q 'unknown argument: --graph' "$work/bad.out"; check "an unknown argument: status 2 and a message" $?
+
+drive command 32772
+drive wait-gone 20; check "Exit ends the program" $?
+"${bench[@]}" reg > "$work/exit.txt"
+value() { awk -v n="$1" '$1 == n { print $3 }' "$2"; }
+[ "$(value IsBig "$work/exit.txt")" = 0x0 ] && [ "$(value Ken "$work/exit.txt")" = 0x1 ] &&
+  [ "$(value Port "$work/exit.txt")" = 0x0 ]
+check "Exit keeps the smaller graph and the chosen port" $?
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
