@@ -34,14 +34,17 @@ count_colour() {  # FILE GEOMETRY '#RRGGBB'
   convert "$1" -crop "$2" +repage txt:- | grep -ci "$3"
 }
 menu_rect() { drive menu-rects | tail -n 1; }   # the outermost menu
-# The calendar strip's middle button: the black square on the menu's centre
-# column, the lowest run of at least nine black pixels there.
+# The calendar strip's middle button: the 11-pixel black square around the
+# menu's centre column, the lowest place where the columns cx - 3, cx and
+# cx + 3 are all black for at least nine rows (no glyph of the menu's texts
+# is that wide and tall).
 strip_row() {  # FILE LEFT TOP RIGHT BOTTOM -> row of the square's middle
   local cx=$(( ($2 + $4) / 2 ))
-  convert "$1" -crop "1x$(( $5 - $3 ))+$cx+$3" +repage txt:- | awk -v top="$3" '
-    NR > 1 { y = $1; sub(/^0,/, "", y); sub(/:.*/, "", y); black = ($3 == "#000000")
-             if (black) { run++ } else { if (run >= 9) found = top + y - run + int(run / 2); run = 0 } }
-    END { print found + 0 }'
+  convert "$1" -crop "7x$(( $5 - $3 ))+$(( cx - 3 ))+$3" +repage txt:- | awk -v top="$3" -v h=$(( $5 - $3 )) '
+    NR > 1 { split($1, a, /[,:]/); if ((a[1] == 0 || a[1] == 3 || a[1] == 6) && $3 == "#000000") k[a[2]]++ }
+    END { for (y = 0; y <= h; y++) {
+            if (k[y] == 3) { run++ } else { if (run >= 9) found = top + y - run + int(run / 2); run = 0 } }
+          print found + 0 }'
 }
 
 "${bench[@]}" prepare --fresh

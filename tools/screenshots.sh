@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Makes the screenshots of docs/screenshots/ on the Wine bench: the splash,
-# the tray in display modes 1 (日付), 7 (１週間) and 9 (月), and the About box.
-# Each tray picture is the right end of the taskbar, enlarged three times.
+# the tray in display modes 1 (日付), 7 (１週間) and 9 (月), the About box,
+# and, with the program's clock at 2024-01-11 15:00, the popup menu with its
+# port chooser open (graph size 2), the menu with the graph at size 1, and
+# the graph window with its tip. Each tray picture is the right end of the
+# taskbar, enlarged three times.
 #   tools/screenshots.sh [OUTDIR]      (default docs/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,4 +49,43 @@ for mode in 1 7; do
   "${bench[@]}" shot "$work/mode$mode.png"
   tray "$work/mode$mode.png" "$out/tray-mode$mode.png"
 done
+# The menu and the graph window, on a day and at a time of our choosing.
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+"${bench[@]}" set TrayIcon 9
+MARILO_NOW=2024-01-11T15:00 "${bench[@]}" start
+"${bench[@]}" drive wait-window 60
+sleep 4
+"${bench[@]}" drive move 120 110
+"${bench[@]}" drive tray 1 0x205   # the right click's message: the menu opens at the mouse
+sleep 2
+# 設定変更, 場所設定(田子の浦), 東海, 静岡: the port chooser open down to the
+# checked port.
+for key in 0x28 0x28 0x28 0x28 0x28 0x27 0x27 0x28 0x28 0x28 0x28 0x27 0x27; do "${bench[@]}" drive menu-key "$key"; done
+sleep 1
+"${bench[@]}" shot "$work/menu-m2.png"
+# The box around every open menu, with a margin.
+menus_box() { "${bench[@]}" drive menu-rects | tr -d '\r' | awk '
+  NR == 1 { l = $1; t = $2; r = $3; b = $4 }
+  { if ($1 < l) l = $1; if ($2 < t) t = $2; if ($3 > r) r = $3; if ($4 > b) b = $4 }
+  END { printf "%dx%d+%d+%d\n", r - l + 16, b - t + 16, l - 8, t - 8 }'; }
+convert "$work/menu-m2.png" -crop "$(menus_box)" +repage "$out/menu-m2.png"
+for _ in 1 2 3 4 5; do "${bench[@]}" drive close-menu; done   # the four open levels, then the menu
+"${bench[@]}" drive command 1125   # the graph item: the other size, m = 1
+sleep 2
+"${bench[@]}" shot "$work/menu-m1.png"
+convert "$work/menu-m1.png" -crop "$(menus_box)" +repage "$out/menu-m1.png"
+"${bench[@]}" drive close-menu
+"${bench[@]}" drive command 1125   # back to m = 2 for the window
+sleep 2
+"${bench[@]}" drive close-menu
+"${bench[@]}" drive move 620 520
+"${bench[@]}" drive command 32809
+sleep 2
+{ read -r wl wt wr wb; read -r cl ct cr cb; } <<< "$("${bench[@]}" drive graph-window | tr -d '\r')"
+"${bench[@]}" drive move $(( cl + 150 )) $(( ct + 70 ))   # 18:45
+sleep 0.5
+"${bench[@]}" shot "$work/window.png"
+convert "$work/window.png" -crop "$(( wr - wl + 100 ))x$(( wb - wt + 40 ))+$(( wl - 8 ))+$(( wt - 8 ))" +repage "$out/graph-window.png"
+"${bench[@]}" drive close-dialog
 ls "$out"

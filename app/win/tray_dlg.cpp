@@ -1,6 +1,7 @@
 #include "app/win/tray_dlg.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <cstdio>
 
@@ -23,6 +24,17 @@ static_assert(ID_APP_ABOUT == kCmdAbout && ID_SETTINGS == kCmdSettings && ID_GRA
 static_assert(IDD_GRAPH_POPUP == kGraphPopupTemplate && IDI_GRAPH_MOON_FIRST == kGraphMoonIconFirst &&
               IDI_NOW_MARK_SMALL == kNowMarkSmallIcon && IDI_NOW_MARK == kNowMarkIcon &&
               IDI_EXTREME_MARK == kExtremeMarkIcon);
+
+namespace {
+
+// Where the mouse was when the message being handled was posted: for a menu
+// command, the click that chose the item, however late it is read.
+ScreenPoint messagePoint() {
+    const DWORD at = GetMessagePos();
+    return {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+}
+
+}  // namespace
 
 CTrayDlg::CTrayDlg(SettingsStore& store)
     : Dialog(IDD_SPLASH),
@@ -68,9 +80,7 @@ void CTrayDlg::ShowPopupMenu() {
 }
 
 void CTrayDlg::ShowGraphPopup() {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    controller_.menuPoint = {cursor.x, cursor.y};
+    controller_.menuPoint = messagePoint();
     CGraphPopupDlg popup(controller_.graphDay(), graphStyleOf(settings_), controller_.menuPoint);
     popup.runModal(hwnd());
 }
@@ -104,12 +114,9 @@ void CTrayDlg::onCommand(int id) {
             controller_.toggleGraphSize();
             ShowPopupMenu();
             return;
-        case ID_CALENDAR_STRIP: {
-            POINT cursor;
-            GetCursorPos(&cursor);
-            if (controller_.stripClick(cursor.x)) ShowPopupMenu();
+        case ID_CALENDAR_STRIP:
+            if (controller_.stripClick(messagePoint().x)) ShowPopupMenu();
             return;
-        }
         case ID_ICON_REFRESH: controller_.refreshIcons(); return;
         case ID_COPY_HIGH_LOW:
             copyTextToClipboard(hwnd(), controller_.hlText);
@@ -157,6 +164,8 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kTrayCallbackMessage: {
             const TrayClick click = controller_.trayMouse(static_cast<int>(wp), static_cast<int>(lp));
             if (click == TrayClick::OpenMenu) {
+                // The shell may send rather than post its callback, which
+                // leaves the message position behind: ask for the cursor.
                 POINT cursor;
                 GetCursorPos(&cursor);
                 controller_.menuPoint = {cursor.x, cursor.y};

@@ -12,7 +12,7 @@
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
-//   marilo_drive click X Y               move the mouse to the screen point and click the left button there
+//   marilo_drive click X Y [right]       move the mouse to the screen point and click the left (or right) button
 //   marilo_drive move X Y                move the mouse to the screen point
 //   marilo_drive menu-rects              left top right bottom of each open popup menu, one a line
 //   marilo_drive menu-key VK             press a key (a virtual-key number) in the innermost open menu
@@ -175,9 +175,10 @@ int wmain(int argc, wchar_t** argv) {
         sendMouse(x, y, 0);
         Sleep(100);
         if (cmd == L"click") {
-            sendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+            const bool right = argc > 4 && std::wstring_view(argv[4]) == L"right";
+            sendMouse(x, y, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
             Sleep(50);
-            sendMouse(x, y, MOUSEEVENTF_LEFTUP);
+            sendMouse(x, y, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
         }
         return 0;
     }
