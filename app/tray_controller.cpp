@@ -196,8 +196,9 @@ TrayClick TrayController::trayMouse(int iconNumber, int mouseMessage) {
     return TrayClick::OpenMenu;
 }
 
-bool TrayController::calendarStrip(int x, int itemWidth) {
-    const int button = calendarStripButton(x, itemWidth);
+bool TrayController::calendarStrip(int x, int itemWidth) { return pressStripButton(calendarStripButton(x, itemWidth)); }
+
+bool TrayController::pressStripButton(int button) {
     if (button < 0) return false;
     dayOffset = dayOffsetAfterStripButton(clock_.now(), dayOffset, button);
     return true;

@@ -7,6 +7,7 @@
 // interfaces so that all of this runs and is tested anywhere.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/graph_day.h"
@@ -107,8 +108,9 @@ public:
     // What the tide graph shows at this moment; refreshes selectedPortName.
     GraphDay graphDay();
     // A click on the calendar strip with the cursor at screen column
-    // cursorX, placed by menuPoint and lastItemRect; true when the menu is to
-    // be reopened.
+    // cursorX, placed by the graph item's left edge on the screen when it is
+    // known, otherwise by menuPoint and lastItemRect; true when the menu is
+    // to be reopened.
     bool stripClick(int32_t cursorX);
 
     // Settings dialog confirmed with these values and rules.
@@ -130,11 +132,13 @@ public:
     std::string hlText;            // the shown day's high/low lines, as copied
     ScreenPoint menuPoint;         // where the last tray click opened the menu
     ItemRect lastItemRect;         // the graph item as last drawn, in the menu's coordinates
+    std::optional<int32_t> lastItemScreenLeft;  // and its left edge on the screen, when known
 
     int32_t mode() const { return effectiveTrayMode(settings_.settings.TrayIcon); }
     DateTime lastTick() const { return lastTick_; }
 
 private:
+    bool pressStripButton(int button);
     void sendDateIcons(bool add, bool alert);
     void sendClockIcon(bool add);
     DateIconImage imageFor(int32_t mode, int slot, int k, const DateTime& today, bool alert);

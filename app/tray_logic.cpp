@@ -58,7 +58,11 @@ int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, 
 }
 
 int calendarStripButton(int x, int itemWidth) {
-    if (x < 0) x += itemWidth;
+    // A menu opened to the left of the click point ends at it.
+    return stripButtonAt(x < 0 ? x + itemWidth : x, itemWidth);
+}
+
+int stripButtonAt(int x, int itemWidth) {
     const int rel = x - stripLeft(0, itemWidth);
     if (rel < 0) return -1;  // left of the strip: no button
     const int button = rel / kStripButtonWidth;

@@ -87,6 +87,8 @@ constexpr int stripLeft(int left, int right) { return (left + right - kStripWidt
 // cursor's x minus the click point's x; itemWidth the width of the last
 // drawn menu item.
 int calendarStripButton(int x, int itemWidth);
+// The same for a cursor x columns right of the item's left edge.
+int stripButtonAt(int xInItem, int itemWidth);
 
 // dayOffset after pressing a strip button on the day today + offset:
 // 0 a month back, 1 a day back, 2 today, 3 a day forward, 4 a month forward.

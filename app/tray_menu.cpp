@@ -23,6 +23,13 @@ GraphDay TrayController::graphDay() {
     return g;
 }
 
-bool TrayController::stripClick(int32_t cursorX) { return calendarStrip(cursorX - menuPoint.x, lastItemRect.width()); }
+bool TrayController::stripClick(int32_t cursorX) {
+    // Where the menu stands decides where the strip is: known exactly from
+    // the item's place on the screen, or taken to start at the click point
+    // (or to end there, when the menu opened to its left). A menu pushed
+    // back onto the screen does neither.
+    if (lastItemScreenLeft) return pressStripButton(stripButtonAt(cursorX - *lastItemScreenLeft, lastItemRect.width()));
+    return calendarStrip(cursorX - menuPoint.x, lastItemRect.width());
+}
 
 }  // namespace marilo

@@ -34,6 +34,15 @@ ScreenPoint messagePoint() {
     return {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
 }
 
+// The left edge on the screen of an item of an open popup menu.
+std::optional<int32_t> screenLeftOfMenuItem(HMENU menu, UINT id) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        RECT r;
+        if (GetMenuItemID(menu, i) == id && GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r)) return r.left;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 CTrayDlg::CTrayDlg(SettingsStore& store)
@@ -93,6 +102,7 @@ bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
     if (item.itemID == ID_GRAPH_ITEM) {
         controller_.lastItemRect = drawGraphItem(item, controller_.graphDay(), graphStyleOf(settings_));
+        controller_.lastItemScreenLeft = screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM);
         return true;
     }
     if (item.itemID == ID_CALENDAR_STRIP) {

@@ -160,6 +160,16 @@ TEST(PopupMenu, StripClickPlacedByTheClickPointAndTheLastGraphItem) {
     EXPECT_EQ(b.tray.dayOffset, 1);
     EXPECT_TRUE(b.tray.stripClick(500 - 240 + 70 + 2 * 20));  // menu opened to the left: today
     EXPECT_EQ(b.tray.dayOffset, 0);
+
+    // A menu pushed back onto the screen (click at 1014, the item from 907
+    // to 1021, its strip from 914): the item's own place decides. The
+    // right end of ▶ is no click on ▶▶.
+    b.tray.menuPoint = {1014, 756};
+    b.tray.lastItemRect = {3, 28, 117, 145};
+    b.tray.lastItemScreenLeft = 907;
+    EXPECT_TRUE(b.tray.stripClick(914 + 3 * 20 + 19));
+    EXPECT_EQ(b.tray.dayOffset, 1);
+    EXPECT_FALSE(b.tray.stripClick(913));
 }
 
 TEST(GraphDay, TodayIsMarkedAndTheWeekdayTakesItsRuleColour) {
