@@ -90,6 +90,25 @@ drive click "$cx" "$row"
 sleep 2
 texts_since "$m2" | grep -qx 'H  6:12 155'; check "the strip's ■ comes back to today" $?
 
+# A real right click on the clock icon near the taskbar's right end: the
+# menu is pushed back onto the screen, and its ▶ still steps one day.
+drive close-menu
+drive click 993 757 right
+sleep 2
+drive move 300 300
+read -r pl pt pr pb <<< "$(menu_rect)"
+[ "${pr:-0}" = 1024 ]; check "a right click on the clock icon opens the menu at the screen's edge ($pl $pt $pr $pb)" $?
+shot "$work/menu-edge.png"
+prow=$(strip_row "$work/menu-edge.png" "$pl" "$pt" "$pr" "$pb")
+m5=$(mark)
+drive click $(( (pl + pr) / 2 + 20 )) "$prow"
+sleep 2
+texts_since "$m5" | grep -qx 'H  6:51 158'; check "its strip's ▶ shows the next day" $?
+drive close-menu
+drive move 400 300
+drive tray 1 0x205
+sleep 2
+
 # A click on the graph changes its size: 2 to 1, a menu 100 pixels lower.
 drive click "$cx" $(( t + 100 ))
 sleep 2
