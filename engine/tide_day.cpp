@@ -105,7 +105,10 @@ void TideDay::compute() {
     isLeapYear = isLeapYearOf(date.year);
     DaysPerMonth[2] = isLeapYear ? 29 : 28;
     dayNumber = dayNumberOf(date.year, date.month, date.day);
-    const int D = dayOfYear(date.month, date.day, DaysPerMonth) + (date.year + 3) / 4 - 500;
+    // Days since 1 January 2000 less 365 for each year since: the leap days
+    // since 2000 plus the day of the year, by the Gregorian rule, under which
+    // 1900 and 2100 have no leap day.
+    const int D = static_cast<int>(dayNumber + 0.5) - 365 * (date.year - 2000);
 
     const MeanLongitudes ml = meanLongitudes(date.year, D);
     const NodalBasePairs base = nodalBase(ml.p, ml.N);
