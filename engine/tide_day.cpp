@@ -6,6 +6,7 @@
 
 #include "engine/astronomy.h"
 #include "engine/moon.h"
+#include "engine/turning_points.h"
 
 namespace marilo {
 
@@ -20,16 +21,29 @@ double zoneMeridianOf(int group, double longitude) {
     return 15 * std::floor((longitude + 7.5) / 15);
 }
 
+// The scan's first sample, and the end of the day's window: the day reports
+// the turning points detected at samples before 31:00.
+constexpr int kFirstSample = -100;
+constexpr int kWindowEnd = 1860;
+
 }  // namespace
 
 int ExtremeDetector::refineExtreme(double& t, double& level) {
     if (t == -60.0) calls_ = 0;
+    double tStar = 0, lStar = 0;
+    if (!add(t, level, tStar, lStar) || !(tStar > 0)) return 0;
+    t = tStar;
+    level = lStar;
+    return 1;
+}
+
+bool ExtremeDetector::add(double t, double level, double& tStar, double& lStar) {
     T_[0] = T_[1], T_[1] = T_[2], T_[2] = T_[3], T_[3] = t;
     L_[0] = L_[1], L_[1] = L_[2], L_[2] = L_[3], L_[3] = level;
     D_[0] = D_[1], D_[1] = D_[2], D_[2] = L_[3] - L_[2];
     S_[0] = S_[1], S_[1] = S_[2], S_[2] = signOf(D_[2]);
     ++calls_;
-    if (calls_ <= 3 || S_[0] == S_[1]) return 0;
+    if (calls_ <= 3 || S_[0] == S_[1]) return false;
 
     // The difference changed sign between the intervals around T1: place the
     // turning point at the zero of the difference interpolated over the
@@ -37,15 +51,12 @@ int ExtremeDetector::refineExtreme(double& t, double& level) {
     const double half = (T_[3] - T_[2]) * 0.5;
     const double m0 = T_[0] + half, m1 = T_[1] + half, m2 = T_[2] + half;
     const double F = -D_[0] / (D_[1] - D_[0]);
-    const double tStar = ((1 - F) * m0 * 0.5 + F * m1) * (2 - F) - F * (1 - F) * m2 * 0.5;
-    if (!(tStar > 0)) return 0;
+    tStar = ((1 - F) * m0 * 0.5 + F * m1) * (2 - F) - F * (1 - F) * m2 * 0.5;
 
     // The level there, on the parabola through the last three samples.
     const double G = (tStar - T_[1]) / (T_[2] - T_[1]);
-    const double lStar = ((1 - G) * L_[1] * 0.5 + G * L_[2]) * (2 - G) - G * (1 - G) * L_[3] * 0.5;
-    t = tStar;
-    level = lStar;
-    return 1;
+    lStar = ((1 - G) * L_[1] * 0.5 + G * L_[2]) * (2 - G) - G * (1 - G) * L_[3] * 0.5;
+    return true;
 }
 
 TideDay::TideDay() {
@@ -141,35 +152,30 @@ void TideDay::compute() {
 }
 
 void TideDay::scanExtremes() {
-    ExtremeDetector detector;
-    double t0 = -60.0, l0 = 0;
-    detector.refineExtreme(t0, l0);
-
     for (TideExtreme& x : extremes) {
         x.hour = kNoHour;
         x.kind = kUnclassified;
     }
+    // The scan starts before 0:00 so that a stand across midnight is seen
+    // whole; only turning points after 0:00 fill the slots.
+    TurningPoints points(*this, kFirstSample);
     int n = 0;
     int32_t firstKind = kUnclassified;
-    // Samples every 20 minutes from -1:40 to 30:40.
-    for (int m = -100; m < 1860; m += 20) {
-        double t = m;
-        double level = levelAt(m / 60.0);
-        if (!detector.refineExtreme(t, level) || n == kExtremeSlots) continue;
-
+    Turn turn{};
+    while (n < kExtremeSlots && points.next(turn, kWindowEnd)) {
+        if (!(turn.point.minute > 0)) continue;
         TideExtreme& x = extremes[n];
-        const int whole = static_cast<int>(t);
+        const int whole = static_cast<int>(turn.point.minute);
         x.hour = whole / 60;
         x.minute = whole % 60;
-        x.level = level;
+        x.level = turn.point.level;
         // Each turning point is a high or a low water by the way the level
         // ran into it. (Telling them apart by comparing the first two levels
-        // and alternating from there mislabels a whole day when it opens
-        // with a stand of a few millimetres, or when two turning points
-        // fall between two samples.) A lone first turning point stays
+        // and alternating from there mislabels a whole day when two turning
+        // points fall between two samples.) A lone first turning point stays
         // unclassified until a second one is found; from the third on,
         // turning points after midnight stay unclassified.
-        const int32_t kind = detector.wasRising() ? kHighWater : kLowWater;
+        const int32_t kind = turn.high ? kHighWater : kLowWater;
         if (n == 0) {
             firstKind = kind;
         } else if (n == 1) {

@@ -41,8 +41,13 @@ struct TideExtreme {
 class ExtremeDetector {
 public:
     // Returns 1 and overwrites t (minutes) and level with the turning point
-    // when one is found, 0 otherwise. A time of exactly -60 restarts the count.
+    // when one is found after 0:00 (t > 0), 0 otherwise. A time of exactly -60
+    // restarts the count.
     int refineExtreme(double& t, double& level);
+    // Hands the next sample (t minutes, level). From the fourth sample on,
+    // returns true when the level turned near the sample before last, with
+    // the refined time and level in tStar and lStar, wherever they lie.
+    bool add(double t, double level, double& tStar, double& lStar);
     // Whether the level was rising into the turning point just reported
     // (a high water) rather than falling (a low water).
     bool wasRising() const { return S_[0] > 0 || (S_[0] == 0 && S_[1] < 0); }
@@ -106,6 +111,13 @@ private:
     void scanExtremes();
     void computeMoonPhase();
     double levelAfter(int slot) const;
+};
+
+// A turning point as the scan finds it, before truncation to whole minutes.
+struct TurningPoint {
+    double minute = 0;  // from 0:00 of the date
+    double level = 0;   // cm
+    bool high = false;  // the level rose into it
 };
 
 }  // namespace marilo

@@ -11,6 +11,7 @@ TideDay solve(int group, int index, int y, int mo, int d, int h = 0, int mi = 0)
     return TideDay(group, index, DateTime(y, mo, d, h, mi));
 }
 
+
 void expectSlot(const TideExtreme& x, int hour, int minute, double level, int kind) {
     EXPECT_EQ(x.hour, hour);
     EXPECT_EQ(x.minute, minute);
@@ -104,22 +105,22 @@ TEST(TideDay, TurningPointsAreOrderedAndTheRateTurnsWithThem) {
 }
 
 TEST(TideDay, KindsFollowTheLevelNotTheFirstPair) {
-    // Kobe opens 26 June 2026 with a stand: a high and a low water two
-    // minutes apart and a millimetre apart in level, then the double high
-    // of Osaka Bay. Every turning point keeps the kind of its own shape.
+    // Kobe opens 26 June 2026 with a stand (a high and a low water two
+    // minutes apart and a millimetre apart in level at 00:48 and 00:50),
+    // which is dropped, then the double high of Osaka Bay. Every turning
+    // point keeps the kind of its own shape.
     const TideDay t = solve(28, 8, 2026, 6, 26);
     ASSERT_STREQ(t.portName, "神戸");
-    const int kinds[] = {kHighWater, kLowWater, kHighWater, kLowWater, kHighWater};
-    for (int s = 0; s < kExtremeSlots; ++s) {
-        ASSERT_FALSE(t.extremes[s].empty()) << s;
-        EXPECT_EQ(t.extremes[s].kind, kinds[s]) << s;
-    }
-    EXPECT_EQ(t.extremes[3].hour, 11);
-    EXPECT_LT(t.extremes[3].level, 50);
+    expectSlot(t.extremes[0], 3, 6, 127.65, kHighWater);
+    expectSlot(t.extremes[1], 11, 8, 40.77, kLowWater);
+    expectSlot(t.extremes[2], 20, 19, 131.89, kHighWater);
+    expectSlot(t.extremes[3], 22, 48, 126.00, kLowWater);
+    EXPECT_EQ(t.extremes[4].hour, 27);
+    EXPECT_EQ(t.extremes[4].kind, kUnclassified);
 
     // Across every seventh port for a month: a classified high water stands
-    // above its classified neighbours and a low water below them (within
-    // the millimetre that the interpolated levels of a stand can cross by).
+    // at least a centimetre above its classified neighbours and a low water
+    // as far below them.
     DateTime d(2026, 6, 1);
     for (int day = 0; day < 30; ++day, d.nextDay()) {
         for (int row = 0; row < kPortCount; row += 7) {
@@ -131,10 +132,37 @@ TEST(TideDay, KindsFollowTheLevelNotTheFirstPair) {
                 if (a.kind == kUnclassified || b.kind == kUnclassified) continue;
                 ASSERT_NE(a.kind, b.kind) << row << " " << d.month << "/" << d.day << " slot " << s;
                 const double rise = b.level - a.level;
-                ASSERT_TRUE(a.kind == kHighWater ? rise < 0.1 : rise > -0.1) << row << " slot " << s;
+                ASSERT_TRUE(a.kind == kHighWater ? rise <= -1 : rise >= 1) << row << " slot " << s;
             }
         }
     }
+}
+
+TEST(TideDay, AStandIsNeitherAHighNorALowWater) {
+    // 銚子港 17 March 2023: a "high" at 04:48 (105.34 cm) and a "low" above it
+    // at 04:51 (105.35 cm) are a stand of the rising tide; the slots close up.
+    const TideDay choshi = solve(12, 0, 2023, 3, 17);
+    expectSlot(choshi.extremes[0], 9, 34, 109.80, kHighWater);
+    expectSlot(choshi.extremes[1], 19, 16, 16.89, kLowWater);
+    expectSlot(choshi.extremes[2], 27, 36, 109.70, kUnclassified);
+    EXPECT_TRUE(choshi.extremes[3].empty());
+
+    // The default port, 19 March 2024, stands 3 mm apart for half an hour
+    // (09:33 and 10:06, 102.9 cm) on its way down from the 03:24 high water:
+    // that high's stages run to the 19:51 low water after the stand.
+    TideDay tago = solve(22, 13, 2024, 3, 19);
+    tago.computeStages();
+    expectSlot(tago.extremes[0], 3, 24, 116.18, kHighWater);
+    expectSlot(tago.extremes[1], 19, 51, 32.73, kLowWater);
+    EXPECT_EQ(tago.extremes[0].stage30Hour * 100 + tago.extremes[0].stage30Minute, 1355);
+    EXPECT_EQ(tago.extremes[0].stage70Hour * 100 + tago.extremes[0].stage70Minute, 1647);
+
+    // 浦河 stands at 22:44 on 30 April 2024 and at 00:10 the next day, 5 mm
+    // apart: neither day reports either half.
+    const TideDay before = solve(1, 5, 2024, 4, 30), after = solve(1, 5, 2024, 5, 1);
+    expectSlot(before.extremes[1], 13, 31, 19.53, kLowWater);
+    EXPECT_TRUE(before.extremes[2].empty());
+    expectSlot(after.extremes[0], 6, 24, 122.63, kHighWater);
 }
 
 TEST(TideDay, ZoneTimeOfJapanIsJstEverywhere) {
