@@ -209,48 +209,4 @@ void TideDay::computeMoonPhase() {
     }
 }
 
-double TideDay::levelAfter(int slot) const {
-    const int next = slot + 1;
-    if (next < kExtremeSlots && !extremes[next].empty()) return extremes[next].level;
-    // The next turning point lies beyond this day's window: take it from the
-    // following day's solution.
-    TideDay following = *this;
-    DateTime d = date;
-    following.setDate(d.nextDay());
-    const int after = extremes[slot].minutes() - 24 * 60;
-    for (const TideExtreme& x : following.extremes)
-        if (!x.empty() && x.minutes() > after) return x.level;
-    return NAN;  // none found: no stage times
-}
-
-void TideDay::computeStages() {
-    for (TideExtreme& x : extremes) {
-        x.stage30Hour = kNoHour;
-        x.stage70Hour = kNoHour;
-    }
-    int e = 0;
-    double next = NAN;
-    bool haveNext = false;
-    for (int m = 0; m < 1800 && e < kExtremeSlots - 1; ++m) {
-        TideExtreme& x = extremes[e];
-        if (m <= x.minutes()) continue;
-        if (x.kind != kHighWater && x.kind != kLowWater) break;  // no further progress possible
-        if (!haveNext) {
-            next = levelAfter(e);
-            haveNext = true;
-        }
-        const double r = (x.level - levelAt(m / 60.0)) / (x.level - next);
-        if (x.stage30Hour == kNoHour && r > 0.3) {
-            x.stage30Hour = m / 60;
-            x.stage30Minute = m % 60;
-        }
-        if (r > 0.7) {
-            x.stage70Hour = m / 60;
-            x.stage70Minute = m % 60;
-            ++e;
-            haveNext = false;
-        }
-    }
-}
-
 }  // namespace marilo

@@ -110,7 +110,6 @@ private:
     void loadPort();
     void scanExtremes();
     void computeMoonPhase();
-    double levelAfter(int slot) const;
 };
 
 // A turning point as the scan finds it, before truncation to whole minutes.
@@ -119,5 +118,12 @@ struct TurningPoint {
     double level = 0;   // cm
     bool high = false;  // the level rose into it
 };
+
+// The turning point that follows slot `slot` of a solved day: the next slot,
+// or, after the last filled slot, the next one found by carrying the day's
+// scan past its window (the one the following day's solution reports, to
+// within a minute). False when the slot is empty or none is found within a
+// day after it.
+bool nextTurningPoint(const TideDay& day, int slot, TurningPoint& next);
 
 }  // namespace marilo
