@@ -12,6 +12,7 @@ TideDay solve(int group, int index, int y, int mo, int d, int h = 0, int mi = 0)
 }
 
 int stage30(const TideExtreme& x) { return x.stage30Hour == kNoHour ? -1 : x.stage30Hour * 60 + x.stage30Minute; }
+int stage70(const TideExtreme& x) { return x.stage70Hour == kNoHour ? -1 : x.stage70Hour * 60 + x.stage70Minute; }
 
 void expectSlot(const TideExtreme& x, int hour, int minute, double level, int kind) {
     EXPECT_EQ(x.hour, hour);
@@ -302,6 +303,54 @@ TEST(Stages, NoStageFallsOnItsOwnTurningPoint) {
     }
     EXPECT_GT(beyond, 10000);
     EXPECT_LT(unmatched * 100, beyond);
+}
+
+// The minute-by-minute walk the stages were first found with: from the minute
+// after each turning point (and after the previous one's 70% point), the first
+// minutes at which the share of the way to the next turning point exceeds 30%
+// and 70%; nothing from the first unclassified slot on, nothing from 30:00.
+void walkStages(const TideDay& t, int found30[kExtremeSlots], int found70[kExtremeSlots]) {
+    for (int s = 0; s < kExtremeSlots; ++s) found30[s] = found70[s] = -1;
+    int e = 0;
+    TurningPoint next;
+    bool haveNext = false;
+    for (int m = 0; m < 1800 && e < kExtremeSlots - 1; ++m) {
+        const TideExtreme& x = t.extremes[e];
+        if (m <= x.minutes()) continue;
+        if (x.kind != kHighWater && x.kind != kLowWater) break;
+        if (!haveNext && !nextTurningPoint(t, e, next)) break;
+        haveNext = true;
+        const double r = (x.level - t.levelAt(m / 60.0)) / (x.level - next.level);
+        if (found30[e] < 0 && r > 0.3) found30[e] = m;
+        if (r > 0.7) {
+            found70[e++] = m;
+            haveNext = false;
+        }
+    }
+}
+
+TEST(Stages, SameMinutesAsAWalkOfEveryMinute) {
+    // Every port, every 89th day of 2022..2025 from a different first day at
+    // each port.
+    int days = 0;
+    for (int row = 0; row < kPortCount; ++row) {
+        int g = 0, i = 0;
+        addressOfRow(row, g, i);
+        DateTime d(2022, 1, 1);
+        d.addDays(row % 89);
+        TideDay t(g, i, d);
+        for (; d.year < 2026; d.addDays(89), ++days) {
+            t.setDate(d);
+            t.computeStages();
+            int found30[kExtremeSlots], found70[kExtremeSlots];
+            walkStages(t, found30, found70);
+            for (int s = 0; s < kExtremeSlots; ++s) {
+                ASSERT_EQ(stage30(t.extremes[s]), found30[s]) << row << " " << d.year << "-" << d.month << "-" << d.day;
+                ASSERT_EQ(stage70(t.extremes[s]), found70[s]) << row << " " << d.year << "-" << d.month << "-" << d.day;
+            }
+        }
+    }
+    EXPECT_GT(days, 5000);
 }
 
 }  // namespace
