@@ -45,8 +45,9 @@ public:
     // restarts the count.
     int refineExtreme(double& t, double& level);
     // Hands the next sample (t minutes, level). From the fourth sample on,
-    // returns true when the level turned near the sample before last, with
-    // the refined time and level in tStar and lStar, wherever they lie.
+    // returns true when the level turned near the sample two before this
+    // one, with the refined time and level in tStar and lStar, wherever they
+    // lie (refineExtreme reports only those after 0:00).
     bool add(double t, double level, double& tStar, double& lStar);
     // Whether the level was rising into the turning point just reported
     // (a high water) rather than falling (a low water).
@@ -116,14 +117,13 @@ private:
 struct TurningPoint {
     double minute = 0;  // from 0:00 of the date
     double level = 0;   // cm
-    bool high = false;  // the level rose into it
 };
 
 // The turning point that follows slot `slot` of a solved day: the next slot,
 // or, after the last filled slot, the next one found by carrying the day's
-// scan past its window (the one the following day's solution reports, to
-// within a minute). False when the slot is empty or none is found within a
-// day after it.
+// scan past its window (the one the following day's solution reports, to a
+// minute or two and a millimetre). False when the slot is empty or none is
+// found within a day after it.
 bool nextTurningPoint(const TideDay& day, int slot, TurningPoint& next);
 
 }  // namespace marilo
