@@ -104,9 +104,13 @@ void TideDay::loadPort() {
 
 double TideDay::levelAt(double hours) const {
     double sum = meanLevel;
-    for (int i = 0; i < kConstituentCount; ++i)
+    for (int i = 0; i < kConstituentCount; ++i) {
+        // A constituent the port has none of would add exactly zero: skip
+        // its cosine (nine of the forty at almost every port).
+        if (port.amplitude[i] == 0) continue;
         sum += nodalF[i] * port.amplitude[i] *
                std::cos((localArgument[i] + speed[i] * hours - port.phaseLag[i]) * kDegToRad);
+    }
     return sum;
 }
 
