@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "alerts/alert_layout.h"
 #include "calendar/date_time.h"
 
 namespace marilo {
@@ -60,12 +61,8 @@ bool clickOpensMenu(int32_t mousePop, int mouseMessage, bool popupsEnabled);
 int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, bool reverse, int iconNumber,
                           int todayWeekday);
 
-// A point on the screen, and a rectangle as Windows gives them (right and
-// bottom exclusive).
-struct ScreenPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-};
+// A rectangle as Windows gives them (right and bottom exclusive). Points on
+// the screen are the alert window's ScreenPoint.
 struct ItemRect {
     int32_t left = 0;
     int32_t top = 0;

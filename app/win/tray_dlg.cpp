@@ -68,7 +68,9 @@ void CTrayDlg::onInitDialog() {
     VersionNumbers v;
     ParseVersion(GetVersionText().c_str(), v);
     setItemText(IDC_VERSION_LINE, versionLine(v).c_str());
-    // The alert window joins here once it exists.
+    alertWnd_.CreateAlertWindow(hwnd());
+    controller_.setAlertSink(&alertWnd_);
+    controller_.handOverSound();
 }
 
 void CTrayDlg::runAbout() {
@@ -116,7 +118,8 @@ void CTrayDlg::onCommand(int id) {
     switch (id) {
         case ID_APP_EXIT: PostQuitMessage(0); return;
         case ID_APP_ABOUT: runAbout(); return;
-        case ID_SETTINGS:  // the settings dialog joins here
+        case ID_SETTINGS:  // the settings dialog joins here, before the sound's hand-over
+            controller_.handOverSound();
             return;
         case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
         case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.graphDay(), graphStyleOf(settings_)); return;
@@ -163,7 +166,7 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 KillTimer(hwnd(), kSplashTimerId);
                 controller_.finishSplash();
             } else if (wp == kTickTimerId) {
-                controller_.tick();  // the alert scheduler joins on a true result
+                controller_.tick();  // runs the alert scheduler too
             }
             return TRUE;
         case WM_TIMECHANGE: controller_.timeChanged(); return TRUE;

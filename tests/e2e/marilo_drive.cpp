@@ -12,6 +12,8 @@
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
+//   marilo_drive alert                   the alert window: "VISIBLE X Y W H" and the taskbar's "L T R B"
+//   marilo_drive click-alert             click the alert window (left button released)
 //   marilo_drive click X Y [right]       move the mouse to the screen point and click the left (or right) button
 //   marilo_drive move X Y                move the mouse to the screen point
 //   marilo_drive menu-rects              left top right bottom of each open popup menu, one a line
@@ -266,6 +268,17 @@ int wmain(int argc, wchar_t** argv) {
         MapWindowPoints(graph, nullptr, reinterpret_cast<POINT*>(&c), 2);
         std::printf("%ld %ld %ld %ld\n%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom, c.left, c.top, c.right,
                     c.bottom);
+        return 0;
+    }
+    if (cmd == L"alert" || cmd == L"click-alert") {
+        HWND alert = FindWindowW(L"MariloAlertWnd", L"TopLevelWindow");
+        if (!alert) return 1;
+        if (cmd == L"click-alert") return PostMessageW(alert, WM_LBUTTONUP, 0, MAKELPARAM(10, 10)) ? 0 : 1;
+        RECT a{}, t{};
+        GetWindowRect(alert, &a);
+        if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &t);
+        std::printf("%d %ld %ld %ld %ld %ld %ld %ld %ld\n", IsWindowVisible(alert) ? 1 : 0, a.left, a.top,
+                    a.right - a.left, a.bottom - a.top, t.left, t.top, t.right, t.bottom);
         return 0;
     }
     if (cmd == L"close-dialog") {
