@@ -51,9 +51,6 @@ struct MenuTraits {
 struct DcTraits {
     static void close(HDC h) { DeleteDC(h); }
 };
-struct WindowTraits {
-    static void close(HWND h) { DestroyWindow(h); }
-};
 
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using Pen = UniqueHandle<HPEN, GdiObjectTraits>;
@@ -64,7 +61,5 @@ using Icon = UniqueHandle<HICON, IconTraits>;
 using Menu = UniqueHandle<HMENU, MenuTraits>;
 // A memory drawing surface from CreateCompatibleDC.
 using MemoryDc = UniqueHandle<HDC, DcTraits>;
-// A window this code created and destroys (a tooltip control, say).
-using OwnedWindow = UniqueHandle<HWND, WindowTraits>;
 
 }  // namespace marilo

@@ -41,18 +41,18 @@ void CGraphPopupDlg::onInit() {
     backing_ = DibSurface(graphWidth(m), graphHeight(m), 24);
     if (backing_) DrawTideGraph(backing_.dc(), 0, 0, day_, style_, false);
 
-    tip_ = OwnedWindow(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, moduleInstance(), nullptr));
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                           moduleInstance(), nullptr);
     if (!tip_) return;
-    SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, 200);
-    SendMessageW(tip_.get(), TTM_ACTIVATE, TRUE, 0);
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 200);
+    SendMessageW(tip_, TTM_ACTIVATE, TRUE, 0);
     wchar_t empty[] = L"";
     TOOLINFOW tool = toolFor(hwnd(), empty);
-    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_.get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, 5000);
-    SendMessageW(tip_.get(), TTM_SETDELAYTIME, TTDT_INITIAL, 0);
-    SendMessageW(tip_.get(), TTM_SETDELAYTIME, TTDT_RESHOW, 0);
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 5000);
+    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
+    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_RESHOW, 0);
 }
 
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
@@ -62,11 +62,11 @@ void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (!text) return;
     std::wstring wide = widen(*text);
     TOOLINFOW tool = toolFor(hwnd(), wide.data());
-    SendMessageW(tip_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     MSG msg{hwnd(), WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&msg.pt);
-    SendMessageW(tip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void CGraphPopupDlg::onPaint() {
@@ -86,7 +86,7 @@ std::optional<INT_PTR> CGraphPopupDlg::handleMessage(UINT msg, WPARAM wp, LPARAM
             SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_MOUSEMOVE: onMouseMove(wp, lp); return std::nullopt;
-        case WM_DESTROY: tip_.reset(); return std::nullopt;
+        case WM_DESTROY: tip_ = nullptr; return std::nullopt;  // gone with this window
         default: return Dialog::handleMessage(msg, wp, lp);
     }
 }

@@ -10,7 +10,6 @@
 #include "app/graph_day.h"
 #include "app/tray_logic.h"
 #include "platform/gdi.h"
-#include "platform/handle.h"
 #include "platform/window.h"
 #include "render/graph_geometry.h"
 #include "render/graph_window_logic.h"
@@ -35,7 +34,7 @@ private:
     GraphStyle style_;
     ScreenPoint anchor_;
     DibSurface backing_;  // the painted graph, selected into its own surface
-    OwnedWindow tip_;
+    HWND tip_ = nullptr;  // the tooltip control; this window owns it and takes it along when it goes
     GraphTip tipText_;
 };
 
