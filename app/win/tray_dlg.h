@@ -46,6 +46,7 @@ private:
     void onCommand(int id);
     void onDestroy();
     void runAbout();
+    void runSettings();
 
     SettingsStore& store_;
     ControllerSettings settings_;
@@ -70,6 +71,7 @@ private:
     TrayController controller_;
     UINT taskbarCreated_;
     bool splashTimer_ = false;
+    bool settingsOpen_ = false;  // one settings dialog at a time
 };
 
 // The About box (template 100).
