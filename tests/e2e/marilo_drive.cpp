@@ -12,6 +12,8 @@
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
+//   marilo_drive dialog-wait, click, select, settext, tab, arrow, get, press, focus ...
+//                                        its dialogs' controls (see drive_dialogs.cpp)
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -24,11 +26,20 @@
 #include <string_view>
 #include <vector>
 
+int driveDialogs(HWND main, int argc, wchar_t** argv);
+
 namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 100;
 
-HWND mainWindow() { return FindWindowW(L"#32770", L"Marilo"); }
+// The unowned dialog titled "Marilo": the program's message boxes carry the
+// same title, but they have an owner.
+HWND mainWindow() {
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, L"#32770", L"Marilo")) != nullptr)
+        if (!GetWindow(w, GW_OWNER)) return w;
+    return nullptr;
+}
 
 bool waitFor(bool present, double seconds) {
     for (int i = 0; i < static_cast<int>(seconds * 10); ++i) {
@@ -115,6 +126,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "marilo_drive: Marilo is not running\n");
         return 1;
     }
+    if (const int r = driveDialogs(hwnd, argc, argv); r >= 0) return r;
     if (cmd == L"command" && argc > 2) {
         return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0) ? 0 : 1;
     }
