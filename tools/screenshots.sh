@@ -2,6 +2,7 @@
 # Makes the screenshots of docs/screenshots/ on the Wine bench: the splash,
 # the tray in display modes 1 (日付), 7 (１週間) and 9 (月), and the About box.
 # Each tray picture is the right end of the taskbar, enlarged three times.
+# Then the settings dialog's five tabs and the rule editor.
 #   tools/screenshots.sh [OUTDIR]      (default docs/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,4 +47,30 @@ for mode in 1 7; do
   "${bench[@]}" shot "$work/mode$mode.png"
   tray "$work/mode$mode.png" "$out/tray-mode$mode.png"
 done
+# The settings dialog at the default display mode, its clock at 10:10.
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+"${bench[@]}" set TrayIcon 9
+MARILO_NOW=2024-01-11T10:10 "${bench[@]}" start
+"${bench[@]}" drive wait-window 60
+sleep 3
+"${bench[@]}" drive command 32778
+"${bench[@]}" drive dialog-wait 1025 10
+dialog() { convert "$1" -crop 346x258+338+254 +repage "$2"; }
+tabs=(dates icons menu clock graph)
+for i in 0 1 2 3 4; do
+  "${bench[@]}" drive tab 1025 "$i"
+  sleep 0.5
+  "${bench[@]}" shot "$work/settings-$i.png"
+  dialog "$work/settings-$i.png" "$out/settings-${tabs[$i]}.png"
+done
+"${bench[@]}" drive tab 1025 0
+"${bench[@]}" drive select 1025/133/1000 1
+"${bench[@]}" drive click 1025/133/1002   # 修正 on rule 2
+"${bench[@]}" drive dialog-wait 1014 5
+sleep 0.5
+"${bench[@]}" shot "$work/rule-editor.png"
+dialog "$work/rule-editor.png" "$out/settings-rule-editor.png"
+"${bench[@]}" drive press 1014 2
+"${bench[@]}" drive press 1025 2
 ls "$out"
