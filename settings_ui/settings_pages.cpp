@@ -91,12 +91,10 @@ SettingsModel::SettingsModel(const AppSettings& settings, const RuleList& rules)
     settings_.IconsDirty = false;
 }
 
-std::optional<AxisRefusal> SettingsModel::refusal() const {
-    return refuseAxis(leadingInteger(menu.top), leadingInteger(menu.bottom), leadingInteger(menu.tick));
-}
-
 std::optional<AxisRefusal> SettingsModel::confirm() {
-    if (std::optional<AxisRefusal> r = refusal()) return r;
+    const std::optional<AxisRefusal> refused =
+        refuseAxis(leadingInteger(menu.top), leadingInteger(menu.bottom), leadingInteger(menu.tick));
+    if (refused) return refused;
     AppSettings& s = settings_;
 
     const int32_t mode = listValueOr(icon.mode, 0, s.TrayIcon);

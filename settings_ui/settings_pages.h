@@ -63,7 +63,7 @@ struct GraphPage {
 // Axis values the graph cannot draw: a tick spacing of 0 or less, or an
 // upper bound not above the lower one. The dialog stays open, says which
 // field, and puts the focus there.
-enum class AxisField { Top, Bottom, Tick };
+enum class AxisField { Top, Tick };  // 上限, 目盛
 struct AxisRefusal {
     AxisField field;
     const char* message;  // cp932
@@ -80,8 +80,6 @@ public:
     SettingsModel(const SettingsModel&) = delete;
     SettingsModel& operator=(const SettingsModel&) = delete;
 
-    // The axis fields as they stand, refused or not.
-    std::optional<AxisRefusal> refusal() const;
     // The pages into the copy, with the change marks. When the axis fields
     // are refused nothing is written and the refusal is returned.
     std::optional<AxisRefusal> confirm();
@@ -99,6 +97,7 @@ private:
     RuleList rules_;
 
 public:
+    // After the copies it edits, so that they exist before it.
     RuleListPage ruleList{rules_, settings_};
 };
 

@@ -18,14 +18,7 @@ constexpr std::array<int, 3> kPopRadios = {IDC_MENU_RIGHT, IDC_MENU_LEFT, IDC_ME
 constexpr std::array<int, 7> kAlertControls = {IDC_ALERT_STP, IDC_ALERT_UP3, IDC_ALERT_UP7,  IDC_ALERT_DN3,
                                                IDC_ALERT_DN7, IDC_ALERT_LEAD, IDC_ALERT_SOUND};
 
-int fieldId(AxisField field) {
-    switch (field) {
-        case AxisField::Top: return IDC_MENU_TOP;
-        case AxisField::Bottom: return IDC_MENU_BOTTOM;
-        case AxisField::Tick: return IDC_MENU_TICK;
-    }
-    return IDC_MENU_TOP;
-}
+int fieldId(AxisField field) { return field == AxisField::Tick ? IDC_MENU_TICK : IDC_MENU_TOP; }
 
 // An editable list shows the number as stored, with its entry selected when
 // the list has one.

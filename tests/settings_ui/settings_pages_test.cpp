@@ -235,18 +235,5 @@ TEST(GraphPage, AlertsOffDisableTheirControlsWhichKeepTheirValues) {
     EXPECT_EQ(m.settings().PreTime, 4);
 }
 
-TEST(ClockPage, PreviewDrawsThePagesValuesAndLabelsTheTime) {
-    SettingsModel m(AppSettings(), DefaultRules());
-    m.clock.ColFrame = 0x00ff00;
-    m.clock.IsPlate = false;
-    const AppSettings shown = m.clock.applyTo(m.settings());
-    EXPECT_EQ(shown.ColFrame, 0x00ff00u);
-    EXPECT_FALSE(shown.IsPlate);
-    EXPECT_EQ(m.settings().ColFrame, 0u);  // the copy changes only on confirming
-    EXPECT_EQ(previewTimeLabel(9, 5), "9:05");
-    EXPECT_EQ(previewTimeLabel(21, 30), "21:30");
-    EXPECT_EQ(previewTimeLabel(0, 0), "0:00");
-}
-
 }  // namespace
 }  // namespace marilo
