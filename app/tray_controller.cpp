@@ -176,6 +176,7 @@ bool TrayController::tick() {
         alertDue = settings_.settings.Alert != 0;
         lastTick_ = now;
     }
+    AlertScheduler(now);
     return alertDue;
 }
 
@@ -228,6 +229,28 @@ void TrayController::applySettings(const AppSettings& edited, const RuleList& ru
     settings_.settings.IconsDirty = false;
     settings_.GraphScale = graphScaleOf(settings_.IsBig, settings_.settings.GraphSizeSet);
     settings_.soundOn = settings_.settings.Snd != 0;
+    handOverSound();
+}
+
+int TrayController::AlertScheduler(const DateTime& now) {
+    const std::vector<DateTime> minutes = alertMinutesToCheck(lastAlertMinute_, now);
+    if (minutes.empty()) return 0;
+    lastAlertMinute_ = minutes.back();
+    const AppSettings& s = settings_.settings;
+    if (!s.Alert) return 0;
+    const AlertChoice choice{s.STP != 0, s.UP3 != 0, s.UP7 != 0, s.DN3 != 0, s.DN7 != 0, s.PreTime};
+    int shown = 0;
+    for (const DateTime& minute : minutes) {
+        if (!alertDays_ || !(alertDays_->port == settings_.port) || !sameDay(alertDays_->date, minute))
+            alertDays_ = tide_.alertDays(settings_.port, minute);
+        const std::optional<Alert> alert = scheduleAlert(*alertDays_, choice, minute.hour, minute.minute);
+        if (alert && alertSink_ && alertSink_->showAlert(*alert)) ++shown;
+    }
+    return shown;
+}
+
+void TrayController::handOverSound() {
+    if (alertSink_) alertSink_->setSoundOn(settings_.soundOn);
 }
 
 void TrayController::shutdown() {

@@ -7,8 +7,10 @@
 // interfaces so that all of this runs and is tested anywhere.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "app/alert_sink.h"
 #include "app/interfaces.h"
 #include "app/settings.h"
 #include "app/tray_logic.h"
@@ -28,6 +30,9 @@ public:
     virtual DayFacts day(PortAddress port, const DateTime& date) = 0;
     // The level in cm at the given minute.
     virtual double levelAt(PortAddress port, const DateTime& when) = 0;
+    // Yesterday, today and tomorrow of a date with their stage times, for
+    // the alert scheduler.
+    virtual AlertDays alertDays(PortAddress port, const DateTime& date) { return solveAlertDays(port, date); }
 };
 
 // Everything the painter needs for one date icon.
@@ -80,8 +85,8 @@ public:
     void refreshIcons();
 
     void scheduleTick();
-    // One tick. True when a new minute began and alerts are on: the caller
-    // then runs the alert scheduler.
+    // One tick. True when a new minute began and alerts are on. Every tick
+    // also runs the alert scheduler for the minutes it has not yet checked.
     bool tick();
     // The system clock was set.
     void timeChanged();
@@ -101,6 +106,19 @@ public:
 
     // Settings dialog confirmed with these values and rules.
     void applySettings(const AppSettings& edited, const RuleList& rules);
+
+    // Alerts. The sink is the alert window; without one, alerts are decided
+    // but not shown.
+    void setAlertSink(AlertSink* sink) { alertSink_ = sink; }
+    // The scheduler over the minutes a tick at `now` has to check (the
+    // present one, and up to five a late tick skipped; alertMinutesToCheck),
+    // each once, in order, while Alert is on. Each alert found goes to the
+    // sink; returns how many were shown. The three days' solutions are kept
+    // and solved again only for another date or port.
+    int AlertScheduler(const DateTime& now);
+    // Copies Snd (soundOn) to the alert window: after loading the settings,
+    // and after the settings dialog (applySettings does it too).
+    void handOverSound();
 
     // The window is going away: icons removed, timer stopped, IsVirgin
     // cleared; the caller saves afterwards.
@@ -130,6 +148,9 @@ private:
     const Clock& clock_;
     TideFacts& tide_;
     DateTime lastTick_;
+    AlertSink* alertSink_ = nullptr;
+    std::optional<DateTime> lastAlertMinute_;  // the last minute the scheduler checked
+    std::optional<AlertDays> alertDays_;       // the three days of that minute's date
 };
 
 // Same calendar day / same minute of the same day.

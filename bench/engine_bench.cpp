@@ -1,6 +1,7 @@
-// Costs of the daily solution: one compute, one stage search, and the 289
-// solutions behind one full-size tide graph (one per pixel column). Each
-// benchmark also reports the heap allocations it made per iteration.
+// Costs of the daily solution: one compute, the stage search of one day, forty
+// years of days with their stages, and the 289 solutions behind one full-size
+// tide graph (one per pixel column). Each benchmark also reports the heap
+// allocations it made per iteration.
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +24,22 @@ void BM_Compute(benchmark::State& state) {
 }
 BENCHMARK(BM_Compute);
 
-void BM_ComputeStages(benchmark::State& state) {
+// Stages of a day whose turning points all have their successors within the
+// day's window (five slots, the last one after midnight)...
+void BM_ComputeStagesTypicalDay(benchmark::State& state) {
+    TideDay day(marilo::PortAddress(), DateTime(2024, 7, 7, 12, 0));
+    const long before = marilo::bench::allocationCount();
+    for (auto _ : state) {
+        day.computeStages();
+        benchmark::DoNotOptimize(day.extremes);
+    }
+    marilo::bench::reportAllocations(state, before);
+}
+BENCHMARK(BM_ComputeStagesTypicalDay);
+
+// ... and of one whose last turning point (23:41) is followed by the next one
+// only past the window, which carries the scan on.
+void BM_ComputeStagesNextPastTheWindow(benchmark::State& state) {
     TideDay day(marilo::PortAddress(), DateTime(2024, 1, 11, 12, 0));
     const long before = marilo::bench::allocationCount();
     for (auto _ : state) {
@@ -32,7 +48,27 @@ void BM_ComputeStages(benchmark::State& state) {
     }
     marilo::bench::reportAllocations(state, before);
 }
-BENCHMARK(BM_ComputeStages);
+BENCHMARK(BM_ComputeStagesNextPastTheWindow);
+
+// Forty years of one port, day by day, each solved with its stages, as the
+// command line's --days 14610 does: the default port, which has 14 of the
+// 40 constituents, and 銚子港, which like almost every port has 31.
+void BM_FortyYearsWithStages(benchmark::State& state) {
+    const int group = static_cast<int>(state.range(0)), index = static_cast<int>(state.range(1));
+    TideDay day(*marilo::PortAddress::at(group, index), DateTime(2000, 1, 1));
+    const long before = marilo::bench::allocationCount();
+    for (auto _ : state) {
+        DateTime when(2000, 1, 1);
+        for (int k = 0; k < 14610; ++k) {
+            if (k > 0) when.nextDay();
+            day.setDate(when);
+            day.computeStages();
+            benchmark::DoNotOptimize(day.extremes);
+        }
+    }
+    marilo::bench::reportAllocations(state, before);
+}
+BENCHMARK(BM_FortyYearsWithStages)->Args({22, 13})->Args({12, 0})->Unit(benchmark::kMillisecond);
 
 // The graph solves the day once per pixel column: 289 columns, each a
 // setDate with the column's time of day.

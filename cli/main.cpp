@@ -35,6 +35,13 @@ int main(int argc, char** argv) {
 
     // The port's own zone time, whatever the machine's time zone.
     DateTime when = cli::firstMoment(o, zoneNow(o.port.zoneMeridian()));
+    if (o.alerts) {
+        // The tray's own scheduler, minute by minute over whole days.
+        bool ok = emit(cli::alertsTsvHeader());
+        forEachAlert(o.port, when, o.days, o.alertChoice,
+                     [&](const DateTime& minute, const Alert& a) { ok = ok && emit(cli::alertTsvRow(minute, a)); });
+        return ok && std::fflush(stdout) == 0 ? 0 : 1;
+    }
     if (o.tsv && !emit(cli::tsvHeader())) return 1;
     TideDay day(o.port, when);
     for (int k = 0; k < o.days; ++k) {

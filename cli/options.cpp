@@ -11,6 +11,7 @@ namespace marilo::cli {
 
 const char kUsage[] =
     "usage: marilo-cli [--port NAME|ID] [--date YYYY-MM-DD] [--time HH:MM] [--days N] [--tsv]\n"
+    "       marilo-cli --alerts [--port NAME|ID] [--date YYYY-MM-DD] [--days N] [--lead MIN] [--events LIST]\n"
     "       marilo-cli --list-ports\n"
     "       marilo-cli --holidays YEAR\n"
     "\n"
@@ -21,6 +22,11 @@ const char kUsage[] =
     "  --time     time of the level and rate (default now in the port's zone time)\n"
     "  --days     number of days, 1 to 100000 (default 1)\n"
     "  --tsv      tab-separated values, one row per day\n"
+    "  --alerts   every minute the tray's alerts announce something, as tab-separated\n"
+    "             values: date, time, the three lines of the alert, its kind\n"
+    "             (0 slack water, 1 falling stage, 2 rising stage)\n"
+    "  --lead     minutes ahead of the event: 0, 5, 15, 30, 60, 120 or 180 (default 0)\n"
+    "  --events   comma-separated: stp (slack water), up3, up7, dn3, dn7 (default all)\n"
     "  --list-ports  all ports with group, index, command ID and name\n"
     "  --holidays    the national holidays of a year, one date per line\n";
 
@@ -36,6 +42,27 @@ bool parseInt(const std::string& s, int lo, int hi, int& out) {
 }
 
 std::string quoted(const std::string& s) { return "'" + s + "'"; }
+
+// "stp,up3,...": the events to announce, each named once at most.
+std::string parseEvents(const std::string& list, AlertChoice& c) {
+    c.STP = c.UP3 = c.UP7 = c.DN3 = c.DN7 = false;
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = list.find(',', from);
+        const std::string name = list.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+        bool* on = name == "stp"   ? &c.STP
+                   : name == "up3" ? &c.UP3
+                   : name == "up7" ? &c.UP7
+                   : name == "dn3" ? &c.DN3
+                   : name == "dn7" ? &c.DN7
+                                   : nullptr;
+        if (!on) return "--events: " + quoted(name) + " is not one of stp, up3, up7, dn3, dn7";
+        if (*on) return "--events: " + quoted(name) + " is named twice";
+        *on = true;
+        if (comma == std::string::npos) return "";
+        from = comma + 1;
+    }
+}
 
 }  // namespace
 
@@ -76,6 +103,7 @@ std::string findPort(const std::string& utf8, PortAddress& port) {
 ParseResult parseOptions(const std::vector<std::string>& args) {
     ParseResult r;
     Options& o = r.options;
+    std::string leadOrEvents;  // the first of them given
     static const std::regex dateForm("([0-9]{4})-([0-9]{2})-([0-9]{2})");
     static const std::regex timeForm("([0-9]{1,2}):([0-9]{2})");
     for (size_t k = 0; k < args.size(); ++k) {
@@ -129,6 +157,24 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 r.error = "--days: " + quoted(v) + " is not a whole number from 1 to 100000";
                 return r;
             }
+        } else if (a == "--alerts") {
+            o.alerts = true;
+        } else if (a == "--lead") {
+            if (!value(v)) return r;
+            int minutes = -1;
+            const std::optional<int32_t> preTime =
+                parseInt(v, 0, 999, minutes) ? preTimeOfLead(minutes) : std::nullopt;
+            if (!preTime) {
+                r.error = "--lead: " + quoted(v) + " is not one of 0, 5, 15, 30, 60, 120, 180 (minutes)";
+                return r;
+            }
+            o.alertChoice.PreTime = *preTime;
+            leadOrEvents = a;
+        } else if (a == "--events") {
+            if (!value(v)) return r;
+            r.error = parseEvents(v, o.alertChoice);
+            if (!r.error.empty()) return r;
+            leadOrEvents = a;
         } else if (a == "--holidays") {
             if (!value(v)) return r;
             if (!parseInt(v, 1000, 9999, o.holidaysYear)) {
@@ -143,6 +189,8 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             return r;
         }
     }
+    if (!o.alerts && !leadOrEvents.empty()) r.error = leadOrEvents + ": only with --alerts";
+    if (o.alerts && o.timeGiven) r.error = "--time: --alerts covers whole days";
     return r;
 }
 

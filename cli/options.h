@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "alerts/alert_scheduler.h"
 #include "calendar/clock.h"
 #include "calendar/date_time.h"
 #include "engine/port_address.h"
@@ -21,6 +22,10 @@ struct Options {
     bool listPorts = false;
     int holidaysYear = 0;  // 0: not asked for
     bool help = false;
+    // --alerts: every announcement of the days, for the events and lead
+    // chosen (all five events at the moment itself unless told otherwise).
+    bool alerts = false;
+    AlertChoice alertChoice{true, true, true, true, true, 0};
 };
 
 struct ParseResult {

@@ -78,6 +78,13 @@ std::string tsvRow(const TideDay& t) {
     return row + "\n";
 }
 
+std::string alertsTsvHeader() { return "date\ttime\tmessage\tremainder\ttime_line\tkind\n"; }
+
+std::string alertTsvRow(const DateTime& minute, const Alert& alert) {
+    return format("%s\t%02d:%02d\t", isoDate(minute).c_str(), minute.hour, minute.minute) + alert.message + "\t" +
+           alert.remainder + "\t" + alert.time + format("\t%d\n", static_cast<int>(alert.kind));
+}
+
 std::string portList() {
     std::string out = "row\tgroup\tindex\tid\tname\n";
     for (int row = 0; row < kPortCount; ++row) {

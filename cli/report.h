@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "alerts/alert_scheduler.h"
 #include "engine/tide_day.h"
 
 namespace marilo::cli {
@@ -17,6 +18,11 @@ std::string formatDay(const TideDay& t);
 
 std::string tsvHeader();
 std::string tsvRow(const TideDay& t);
+
+// --alerts: the header, and one row per announcement: date, time of the
+// announcement, the three lines, the kind.
+std::string alertsTsvHeader();
+std::string alertTsvRow(const DateTime& minute, const Alert& alert);
 
 // Every port: table index, group, index in group, command ID, name.
 std::string portList();

@@ -6,6 +6,7 @@
 
 #include "engine/astronomy.h"
 #include "engine/moon.h"
+#include "engine/turning_points.h"
 
 namespace marilo {
 
@@ -13,16 +14,29 @@ namespace {
 
 int signOf(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
+// The scan's first sample, and the end of the day's window: the day reports
+// the turning points detected at samples before 31:00.
+constexpr int kFirstSample = -100;
+constexpr int kWindowEnd = 1860;
+
 }  // namespace
 
 int ExtremeDetector::refineExtreme(double& t, double& level) {
     if (t == -60.0) calls_ = 0;
+    double tStar = 0, lStar = 0;
+    if (!add(t, level, tStar, lStar) || !(tStar > 0)) return 0;
+    t = tStar;
+    level = lStar;
+    return 1;
+}
+
+bool ExtremeDetector::add(double t, double level, double& tStar, double& lStar) {
     T_[0] = T_[1], T_[1] = T_[2], T_[2] = T_[3], T_[3] = t;
     L_[0] = L_[1], L_[1] = L_[2], L_[2] = L_[3], L_[3] = level;
     D_[0] = D_[1], D_[1] = D_[2], D_[2] = L_[3] - L_[2];
     S_[0] = S_[1], S_[1] = S_[2], S_[2] = signOf(D_[2]);
     ++calls_;
-    if (calls_ <= 3 || S_[0] == S_[1]) return 0;
+    if (calls_ <= 3 || S_[0] == S_[1]) return false;
 
     // The difference changed sign between the intervals around T1: place the
     // turning point at the zero of the difference interpolated over the
@@ -30,15 +44,12 @@ int ExtremeDetector::refineExtreme(double& t, double& level) {
     const double half = (T_[3] - T_[2]) * 0.5;
     const double m0 = T_[0] + half, m1 = T_[1] + half, m2 = T_[2] + half;
     const double F = -D_[0] / (D_[1] - D_[0]);
-    const double tStar = ((1 - F) * m0 * 0.5 + F * m1) * (2 - F) - F * (1 - F) * m2 * 0.5;
-    if (!(tStar > 0)) return 0;
+    tStar = ((1 - F) * m0 * 0.5 + F * m1) * (2 - F) - F * (1 - F) * m2 * 0.5;
 
     // The level there, on the parabola through the last three samples.
     const double G = (tStar - T_[1]) / (T_[2] - T_[1]);
-    const double lStar = ((1 - G) * L_[1] * 0.5 + G * L_[2]) * (2 - G) - G * (1 - G) * L_[3] * 0.5;
-    t = tStar;
-    level = lStar;
-    return 1;
+    lStar = ((1 - G) * L_[1] * 0.5 + G * L_[2]) * (2 - G) - G * (1 - G) * L_[3] * 0.5;
+    return true;
 }
 
 TideDay::TideDay() {
@@ -83,9 +94,13 @@ void TideDay::loadPort() {
 
 double TideDay::levelAt(double hours) const {
     double sum = meanLevel;
-    for (int i = 0; i < kConstituentCount; ++i)
+    for (int i = 0; i < kConstituentCount; ++i) {
+        // A constituent the port has none of would add exactly zero: skip
+        // its cosine (nine of the forty at almost every port).
+        if (port.amplitude[i] == 0) continue;
         sum += nodalF[i] * port.amplitude[i] *
                std::cos((localArgument[i] + speed[i] * hours - port.phaseLag[i]) * kDegToRad);
+    }
     return sum;
 }
 
@@ -95,7 +110,10 @@ void TideDay::compute() {
     isLeapYear = isLeapYearOf(date.year);
     DaysPerMonth[2] = isLeapYear ? 29 : 28;
     dayNumber = dayNumberOf(date.year, date.month, date.day);
-    const int D = dayOfYear(date.month, date.day, DaysPerMonth) + (date.year + 3) / 4 - 500;
+    // Days since 1 January 2000 less 365 for each year since: the leap days
+    // since 2000 plus the day of the year, by the Gregorian rule, under which
+    // 1900 and 2100 have no leap day.
+    const int D = static_cast<int>(dayNumber + 0.5) - 365 * (date.year - 2000);
 
     const MeanLongitudes ml = meanLongitudes(date.year, D);
     const NodalBasePairs base = nodalBase(ml.p, ml.N);
@@ -128,35 +146,30 @@ void TideDay::compute() {
 }
 
 void TideDay::scanExtremes() {
-    ExtremeDetector detector;
-    double t0 = -60.0, l0 = 0;
-    detector.refineExtreme(t0, l0);
-
     for (TideExtreme& x : extremes) {
         x.hour = kNoHour;
         x.kind = kUnclassified;
     }
+    // The scan starts before 0:00 so that a stand across midnight is seen
+    // whole; only turning points after 0:00 fill the slots.
+    TurningPoints points(*this, kFirstSample);
     int n = 0;
     int32_t firstKind = kUnclassified;
-    // Samples every 20 minutes from -1:40 to 30:40.
-    for (int m = -100; m < 1860; m += 20) {
-        double t = m;
-        double level = levelAt(m / 60.0);
-        if (!detector.refineExtreme(t, level) || n == kExtremeSlots) continue;
-
+    Turn turn{};
+    while (n < kExtremeSlots && points.next(turn, kWindowEnd)) {
+        if (!(turn.point.minute > 0)) continue;
         TideExtreme& x = extremes[n];
-        const int whole = static_cast<int>(t);
+        const int whole = static_cast<int>(turn.point.minute);
         x.hour = whole / 60;
         x.minute = whole % 60;
-        x.level = level;
+        x.level = turn.point.level;
         // Each turning point is a high or a low water by the way the level
         // ran into it. (Telling them apart by comparing the first two levels
-        // and alternating from there mislabels a whole day when it opens
-        // with a stand of a few millimetres, or when two turning points
-        // fall between two samples.) A lone first turning point stays
+        // and alternating from there mislabels a whole day when two turning
+        // points fall between two samples.) A lone first turning point stays
         // unclassified until a second one is found; from the third on,
         // turning points after midnight stay unclassified.
-        const int32_t kind = detector.wasRising() ? kHighWater : kLowWater;
+        const int32_t kind = turn.high ? kHighWater : kLowWater;
         if (n == 0) {
             firstKind = kind;
         } else if (n == 1) {
@@ -186,50 +199,6 @@ void TideDay::computeMoonPhase() {
             std::memset(phaseName, 0, sizeof phaseName);
             std::strcpy(phaseName, phaseNameText(k));
             phaseNumber = k + 1;
-        }
-    }
-}
-
-double TideDay::levelAfter(int slot) const {
-    const int next = slot + 1;
-    if (next < kExtremeSlots && !extremes[next].empty()) return extremes[next].level;
-    // The next turning point lies beyond this day's window: take it from the
-    // following day's solution.
-    TideDay following = *this;
-    DateTime d = date;
-    following.setDate(d.nextDay());
-    const int after = extremes[slot].minutes() - 24 * 60;
-    for (const TideExtreme& x : following.extremes)
-        if (!x.empty() && x.minutes() > after) return x.level;
-    return NAN;  // none found: no stage times
-}
-
-void TideDay::computeStages() {
-    for (TideExtreme& x : extremes) {
-        x.stage30Hour = kNoHour;
-        x.stage70Hour = kNoHour;
-    }
-    int e = 0;
-    double next = NAN;
-    bool haveNext = false;
-    for (int m = 0; m < 1800 && e < kExtremeSlots - 1; ++m) {
-        TideExtreme& x = extremes[e];
-        if (m <= x.minutes()) continue;
-        if (x.kind != kHighWater && x.kind != kLowWater) break;  // no further progress possible
-        if (!haveNext) {
-            next = levelAfter(e);
-            haveNext = true;
-        }
-        const double r = (x.level - levelAt(m / 60.0)) / (x.level - next);
-        if (x.stage30Hour == kNoHour && r > 0.3) {
-            x.stage30Hour = m / 60;
-            x.stage30Minute = m % 60;
-        }
-        if (r > 0.7) {
-            x.stage70Hour = m / 60;
-            x.stage70Minute = m % 60;
-            ++e;
-            haveNext = false;
         }
     }
 }

@@ -42,8 +42,14 @@ struct TideExtreme {
 class ExtremeDetector {
 public:
     // Returns 1 and overwrites t (minutes) and level with the turning point
-    // when one is found, 0 otherwise. A time of exactly -60 restarts the count.
+    // when one is found after 0:00 (t > 0), 0 otherwise. A time of exactly -60
+    // restarts the count.
     int refineExtreme(double& t, double& level);
+    // Hands the next sample (t minutes, level). From the fourth sample on,
+    // returns true when the level turned near the sample two before this
+    // one, with the refined time and level in tStar and lStar, wherever they
+    // lie (refineExtreme reports only those after 0:00).
+    bool add(double t, double level, double& tStar, double& lStar);
     // Whether the level was rising into the turning point just reported
     // (a high water) rather than falling (a low water).
     bool wasRising() const { return S_[0] > 0 || (S_[0] == 0 && S_[1] < 0); }
@@ -108,7 +114,19 @@ private:
     void loadPort();
     void scanExtremes();
     void computeMoonPhase();
-    double levelAfter(int slot) const;
 };
+
+// A turning point as the scan finds it, before truncation to whole minutes.
+struct TurningPoint {
+    double minute = 0;  // from 0:00 of the date
+    double level = 0;   // cm
+};
+
+// The turning point that follows slot `slot` of a solved day: the next slot,
+// or, after the last filled slot, the next one found by carrying the day's
+// scan past its window (the one the following day's solution reports, to a
+// minute or two and a millimetre). False when the slot is empty or none is
+// found within a day after it.
+bool nextTurningPoint(const TideDay& day, int slot, TurningPoint& next);
 
 }  // namespace marilo

@@ -6,6 +6,49 @@ namespace marilo {
 
 HINSTANCE moduleInstance() { return GetModuleHandleW(nullptr); }
 
+Window::~Window() { destroy(); }
+
+bool Window::registerClass(const wchar_t* className, UINT style, HCURSOR cursor, HBRUSH background) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = &Window::windowProc;
+    wc.hInstance = moduleInstance();
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
+                    int width, int height, HWND parent) {
+    if (hwnd_) return false;
+    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
+                           moduleInstance(), this) != nullptr;
+}
+
+void Window::destroy() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT Window::handleMessage(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
+
+LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Window* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    const LRESULT r = self->handleMessage(msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return r;
+}
+
 Dialog::~Dialog() {
     if (hwnd_) DestroyWindow(hwnd_);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Dialogs. Each object keeps itself with its window and receives every
-// message through one virtual handler.
+// Plain windows and dialogs. Each object keeps itself with its window and
+// receives every message through one virtual handler.
 
 #include <windows.h>
 
@@ -9,6 +9,32 @@
 namespace marilo {
 
 HINSTANCE moduleInstance();
+
+// A window of a class registered with registerClass(). The object must
+// outlive its window; destroying the object destroys the window.
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Registers a window class whose windows are Window objects; true also
+    // when it was registered before.
+    static bool registerClass(const wchar_t* className, UINT style, HCURSOR cursor, HBRUSH background);
+    bool create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
+                int width, int height, HWND parent);
+    void destroy();
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    // Every message of the window. The default passes it to DefWindowProc.
+    virtual LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND hwnd_ = nullptr;
+};
 
 // A dialog built from a dialog template of the module's resources.
 class Dialog {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the screenshots of docs/screenshots/ on the Wine bench: the splash,
-# the tray in display modes 1 (日付), 7 (１週間) and 9 (月), and the About box.
+# the tray in display modes 1 (日付), 7 (１週間) and 9 (月), the About box and
+# an alert at rest beside the taskbar.
 # Each tray picture is the right end of the taskbar, enlarged three times.
 # Then the settings dialog's five tabs and the rule editor.
 #   tools/screenshots.sh [OUTDIR]      (default docs/screenshots)
@@ -47,6 +48,22 @@ for mode in 1 7; do
   "${bench[@]}" shot "$work/mode$mode.png"
   tray "$work/mode$mode.png" "$out/tray-mode$mode.png"
 done
+
+# An alert: the program's clock set shortly before the high water of
+# 2024-01-11 06:12 at the default port, the window shot at rest.
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+"${bench[@]}" set TrayIcon 9
+MARILO_NOW=2024-01-11T06:11:50 "${bench[@]}" start
+"${bench[@]}" drive wait-window 60
+for _ in $(seq 200); do
+  [ "$("${bench[@]}" drive alert | awk '{ print $1 }')" = 1 ] && break
+  sleep 0.2
+done
+sleep 3.5  # the slide-in takes 34 steps
+"${bench[@]}" shot "$work/alert.png"
+convert "$work/alert.png" -crop 320x140+704+628 +repage "$out/alert.png"
+
 # The settings dialog at the default display mode, its clock at 10:10.
 "${bench[@]}" drive command 32772
 "${bench[@]}" drive wait-gone 20

@@ -11,6 +11,7 @@ ctest --preset native
 # The benchmarks once, briefly, so their figures (and allocation counts) show.
 build/native/bench/engine_bench --benchmark_min_time=0.05
 build/native/bench/calendar_bench --benchmark_min_time=0.05
+build/native/bench/alerts_bench --benchmark_min_time=0.05
 # The generated port table matches its pinned source, and the conversion
 # round-trips against an independent predictor.
 npm ci --prefix tools/porttable --silent

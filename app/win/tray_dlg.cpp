@@ -45,7 +45,9 @@ void CTrayDlg::onInitDialog() {
     VersionNumbers v;
     ParseVersion(GetVersionText().c_str(), v);
     setItemText(IDC_VERSION_LINE, versionLine(v).c_str());
-    // The alert window joins here once it exists.
+    alertWnd_.CreateAlertWindow(hwnd());
+    controller_.setAlertSink(&alertWnd_);
+    controller_.handOverSound();
 }
 
 void CTrayDlg::runAbout() {
@@ -56,8 +58,9 @@ void CTrayDlg::runAbout() {
 }
 
 // The settings dialog works on copies; confirmed, the controller rebuilds
-// what its change marks name and everything is saved. The tick timer keeps
-// firing in the dialog's loop meanwhile.
+// what its change marks name, hands the sound switch to the alert window,
+// and everything is saved. The tick timer keeps firing in the dialog's loop
+// meanwhile, alerts included.
 void CTrayDlg::runSettings() {
     if (settingsOpen_) return;
     settingsOpen_ = true;
@@ -66,7 +69,6 @@ void CTrayDlg::runSettings() {
     if (dlg.run(hwnd()) == IDOK) {
         controller_.applySettings(dlg.settings(), dlg.rules());
         SaveSettings(store_, settings_);
-        // The alert window's sound switch follows settings_.soundOn here.
     }
     controller_.popupsEnabled = true;
     settingsOpen_ = false;
@@ -176,7 +178,7 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 KillTimer(hwnd(), kSplashTimerId);
                 controller_.finishSplash();
             } else if (wp == kTickTimerId) {
-                controller_.tick();  // the alert scheduler joins on a true result
+                controller_.tick();  // runs the alert scheduler too
             }
             return TRUE;
         case WM_TIMECHANGE: controller_.timeChanged(); return TRUE;

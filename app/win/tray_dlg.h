@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "alerts/win/alert_wnd.h"
 #include "app/engine_tide_facts.h"
 #include "app/settings.h"
 #include "app/tray_controller.h"
@@ -69,6 +70,8 @@ private:
         }
     } images_{*this};
     TrayController controller_;
+    // The alert window; its blinking redraws the date icons.
+    CAlertWnd alertWnd_{[this](bool alert) { controller_.UpdateDateIcons(alert); }};
     UINT taskbarCreated_;
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time

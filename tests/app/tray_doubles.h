@@ -91,8 +91,32 @@ public:
         return {"潮" + std::to_string(date.day), moonAge >= 0 ? moonAge : date.day + 0.25};
     }
     double levelAt(PortAddress, const DateTime&) override { return level; }
+    // The alert scheduler's days: `days` with the date and port asked for;
+    // every call is counted.
+    AlertDays alertDays(PortAddress port, const DateTime& date) override {
+        ++alertDaysSolved;
+        AlertDays d = days;
+        d.port = port;
+        d.date = DateTime(date.year, date.month, date.day);
+        return d;
+    }
     double moonAge = -1;
     double level = 123.9;
+    AlertDays days;  // no turning points unless a test puts some in
+    int alertDaysSolved = 0;
+};
+
+// The alert window: records what it was asked to show.
+class RecordingAlerts : public AlertSink {
+public:
+    bool showAlert(const Alert& alert) override {
+        shown.push_back(alert);
+        return taskbar;
+    }
+    void setSoundOn(bool on) override { soundOn = on; }
+    std::vector<Alert> shown;
+    bool taskbar = true;
+    bool soundOn = false;
 };
 
 }  // namespace marilo::testing

@@ -55,6 +55,36 @@ TEST(CliOptions, BadArgumentsNameThemselves) {
     EXPECT_EQ(parse({"--tsv", "\xff"}).error, "argument 2 is not UTF-8 text");
 }
 
+TEST(CliOptions, AlertsChooseEventsAndLead) {
+    ParseResult r = parse({"--alerts"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_TRUE(r.options.alerts);
+    const AlertChoice& all = r.options.alertChoice;
+    EXPECT_TRUE(all.STP && all.UP3 && all.UP7 && all.DN3 && all.DN7);
+    EXPECT_EQ(all.PreTime, 0);
+    r = parse({"--alerts", "--lead", "120", "--events", "dn7,stp"});
+    ASSERT_EQ(r.error, "");
+    const AlertChoice& some = r.options.alertChoice;
+    EXPECT_TRUE(some.STP && some.DN7 && !some.UP3 && !some.UP7 && !some.DN3);
+    EXPECT_EQ(some.PreTime, 5);
+    EXPECT_EQ(parse({"--alerts", "--lead", "10"}).error,
+              "--lead: '10' is not one of 0, 5, 15, 30, 60, 120, 180 (minutes)");
+    EXPECT_EQ(parse({"--alerts", "--events", "stp,up5"}).error,
+              "--events: 'up5' is not one of stp, up3, up7, dn3, dn7");
+    EXPECT_EQ(parse({"--alerts", "--events", "stp,,dn3"}).error,
+              "--events: '' is not one of stp, up3, up7, dn3, dn7");
+    EXPECT_EQ(parse({"--alerts", "--events", "up3,up3"}).error, "--events: 'up3' is named twice");
+    EXPECT_EQ(parse({"--lead", "5"}).error, "--lead: only with --alerts");
+    EXPECT_EQ(parse({"--alerts", "--time", "12:00"}).error, "--time: --alerts covers whole days");
+}
+
+TEST(CliReport, AlertRowsAreTabSeparated) {
+    const Alert a{"下げ３分まで", "あと１５分です。", "→08:08　", kAlertFalling};
+    EXPECT_EQ(alertTsvRow(DateTime(2024, 1, 11, 7, 53), a),
+              "2024-01-11\t07:53\t下げ３分まで\tあと１５分です。\t→08:08　\t1\n");
+    EXPECT_EQ(alertsTsvHeader(), "date\ttime\tmessage\tremainder\ttime_line\tkind\n");
+}
+
 TEST(CliOptions, MissingDateOrTimeComesFromThePortsPresentMoment) {
     const CivilTime portNow{2025, 12, 31, 23, 59, 30};
     const auto moment = [&](std::vector<std::string> args) {

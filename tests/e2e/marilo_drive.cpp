@@ -12,6 +12,8 @@
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
 //   marilo_drive memory                  its working set and private bytes, in KiB
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
+//   marilo_drive alert                   the alert window: "VISIBLE X Y W H" and the taskbar's "L T R B"
+//   marilo_drive click-alert             click the alert window (left button released)
 //   marilo_drive dialog-wait, click, select, settext, tab, arrow, get, press, focus ...
 //                                        its dialogs' controls (see drive_dialogs.cpp)
 #include <windows.h>
@@ -177,6 +179,17 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"tips") return printTips();
+    if (cmd == L"alert" || cmd == L"click-alert") {
+        HWND alert = FindWindowW(L"MariloAlertWnd", L"TopLevelWindow");
+        if (!alert) return 1;
+        if (cmd == L"click-alert") return PostMessageW(alert, WM_LBUTTONUP, 0, MAKELPARAM(10, 10)) ? 0 : 1;
+        RECT a{}, t{};
+        GetWindowRect(alert, &a);
+        if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &t);
+        std::printf("%d %ld %ld %ld %ld %ld %ld %ld %ld\n", IsWindowVisible(alert) ? 1 : 0, a.left, a.top,
+                    a.right - a.left, a.bottom - a.top, t.left, t.top, t.right, t.bottom);
+        return 0;
+    }
     if (cmd == L"close-dialog") {
         HWND dialog = nullptr;
         EnumWindows(findAbout, reinterpret_cast<LPARAM>(&dialog));

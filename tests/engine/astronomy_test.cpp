@@ -20,11 +20,29 @@ TEST(Astronomy, MeanLongitudesAtTheEpoch) {
     EXPECT_NEAR(m.N, 125.071, 1e-9);
 }
 
-TEST(Astronomy, DayCountIncludesLeapDaysSince2000) {
-    // 1 January 2001: one leap day; 1 March 2004: day 60 plus the leap day of 2000.
-    EXPECT_EQ(dayOfYear(1, 1, DaysPerMonth) + (2001 + 3) / 4 - 500, 1);
-    int32_t leap[13] = {31, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    EXPECT_EQ(dayOfYear(3, 1, leap) + (2004 + 3) / 4 - 500, 61);
+TEST(Astronomy, DayCountsFollowJulianDates) {
+    // Julian dates of 0:00 of each date, from published tables (the epochs
+    // of 2000, of the modified Julian date and of Unix time among them).
+    struct Case {
+        int y, m, d;
+        double jd;
+    };
+    const Case cases[] = {{2000, 1, 1, 2451544.5},  {1858, 11, 17, 2400000.5}, {1970, 1, 1, 2440587.5},
+                          {2024, 1, 11, 2460320.5}, {2024, 2, 29, 2460369.5},  {2001, 1, 1, 2451910.5},
+                          {1901, 3, 1, 2415444.5},  {2100, 3, 1, 2488128.5},   {2150, 1, 1, 2506331.5}};
+    for (const Case& c : cases) {
+        const TideDay t(portAt(22, 13), DateTime(c.y, c.m, c.d));
+        EXPECT_DOUBLE_EQ(t.dayNumber, c.jd - 2451545.0) << c.y << "-" << c.m << "-" << c.d;
+        // The astronomical arguments are those of the mean longitudes as many
+        // days after 1 January 2000 (the yearly terms agree with 365 daily
+        // steps to 0.0002 degrees a year); a day more or less would move
+        // M2's by 24 degrees.
+        const MeanLongitudes ml = meanLongitudes(2000, static_cast<int>(c.jd - 2451544.5));
+        double v0[kConstituentCount], u[kConstituentCount];
+        equilibriumArguments(ml.s, ml.h, ml.p, v0);
+        expandNodalU(nodalBase(ml.p, ml.N), u);
+        EXPECT_NEAR(wrap180(t.argument[kM2] - v0[kM2] - u[kM2]), 0, 0.5) << c.y << "-" << c.m << "-" << c.d;
+    }
 }
 
 TEST(Astronomy, Mod360UsesFloor) {

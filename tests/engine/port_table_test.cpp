@@ -26,7 +26,7 @@ bool isDegMin(const char* text, int maxDegrees) {
 
 double parsed(const char* text) { return degMinToDegrees(std::atof(text)); }
 
-TEST(PortTableData, RowsOfPart11AreKeptDigitForDigit) {
+TEST(PortTableData, OriginalRowsAreKeptDigitForDigit) {
     const double wakkanaiAmplitude[kConstituentCount] = {
         10.8, 0.8, 0.6, 0.6, 1.6, 1.5, 0.3, 6.7, 0.3, 0.2, 0.2, 2.3, 0.1, 7, 0.5, 0.3, 0.2, 0.3, 0.4, 0.2,
         0.3, 0.6, 0.1, 0.2, 2.6, 0.1, 0.1, 0.2, 2.1, 0.1, 0.9, 0.1, 0.1, 0.4, 0.2, 0.1, 0.3, 0.2, 0, 0};

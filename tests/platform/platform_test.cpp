@@ -134,6 +134,40 @@ TEST(Dialog, MissingTemplateGivesMinusOne) {
     EXPECT_EQ(missing.runHiddenModal(nullptr), -1);
 }
 
+// A plain window that counts what reaches its handler.
+class Counter final : public Window {
+public:
+    int created = 0, pings = 0;
+
+protected:
+    LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_CREATE) ++created;
+        if (msg == WM_APP) return ++pings;
+        return Window::handleMessage(msg, wp, lp);
+    }
+};
+
+TEST(Window, MessagesReachTheObjectFromCreationToDestruction) {
+    ASSERT_TRUE(Window::registerClass(L"MariloTestWindow", 0, nullptr, nullptr));
+    ASSERT_TRUE(Window::registerClass(L"MariloTestWindow", 0, nullptr, nullptr));  // again: still fine
+    HWND seen = nullptr;
+    {
+        Counter w;
+        ASSERT_TRUE(w.create(L"MariloTestWindow", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));
+        EXPECT_FALSE(w.create(L"MariloTestWindow", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));  // one window each
+        seen = w.hwnd();
+        EXPECT_EQ(w.created, 1);
+        EXPECT_EQ(SendMessageW(seen, WM_APP, 0, 0), 1);
+        EXPECT_EQ(SendMessageW(seen, WM_APP, 0, 0), 2);
+        w.destroy();
+        EXPECT_EQ(w.hwnd(), nullptr);
+        EXPECT_FALSE(IsWindow(seen));
+        ASSERT_TRUE(w.create(L"MariloTestWindow", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));
+        seen = w.hwnd();
+    }
+    EXPECT_FALSE(IsWindow(seen));  // the object took its window with it
+}
+
 TEST(Clipboard, TextArrivesAsCp932AndUnicode) {
     const std::string text = "H  5:07 151\nL 11:30  -3\n\n\n";
     ASSERT_TRUE(copyTextToClipboard(nullptr, text));

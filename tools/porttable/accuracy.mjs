@@ -287,8 +287,8 @@ out.push(`Found by one side only: the engine ${all.onlyE.length}, the predictor 
   `${NEAPS_PROMINENCE_CM} cm to a neighbour (the predictor drops such stands by its prominence floor); of the predictor-only ` +
   `extremes, ${lost} fall on days whose five slots were already full before 24:00 (the engine keeps five turning ` +
   `points a day and drops the rest), and ${results.reduce((a, r) => a + r.neapsLone, 0)} stand next to one of ` +
-  "their own type in the predictor's list (two lows in a row): at a near-flat stand, where the engine's function only " +
-  "pauses, the predictor finds a millimetre pair, its filter removes one member and keeps the other.");
+  "their own type in the predictor's list (two lows in a row): at a stand of less than 1 cm both sides see a pair of " +
+  "turning points; the engine drops the pair, the predictor's filter removes one member and keeps the other.");
 out.push("");
 // What the numbers say, with this run's figures.
 const m3 = results.map((r) => r.row.amplitude[33]), m1 = results.map((r) => r.row.amplitude[9]);
@@ -333,7 +333,8 @@ out.push(`4. **The 20-minute scan costs about half a minute.** Against the exact
   "any of the differences above moves the turning point far along the flat top. Their heights still agree.");
 out.push(`5. **Found by one side only** (${all.onlyE.length} engine, ${all.onlyN.length} predictor, of about ` +
   `${results.reduce((a, r) => a + r.nEng, 0)}): mostly the same flat stands and small double waters. The engine reports ` +
-  "every change of sign of its 20-minute differences, however small; the predictor drops turning points that rise or " +
+  "every change of sign of its 20-minute differences except stands, two neighbours less than 1 cm apart in level, " +
+  "which it drops together; the predictor drops turning points that rise or " +
   "fall less than 1 cm to a neighbour and, at ports that are not double-tide ports by its (M4 + MS4)/M2 > 0.25 test, one " +
   "closer than about 3.4 h to another of the same type. The other way round, days with six or more turning points (the " +
   "double low waters of Osaka Bay and the mixed tides of 室蘭 at neaps) lose the sixth to the engine's five slots. " +
@@ -348,9 +349,9 @@ out.push(`6. **What the 40 leave out.** Against the predictor fed all of each st
 const ex = mis.find(({ r }) => r.row.port.name === "神戸") ?? mis[0];
 {
   let text = "7. **Kinds of turning points.** The engine gives each turning point its kind (high or low water) by the " +
-    "way the level ran into it, so a day that opens with a stand of a few millimetres (two turning points minutes " +
-    "apart at almost the same level, as the shallow-water constituents of the Inland Sea make) keeps the right kinds " +
-    `for the rest of the day. Turning points whose kind disagrees with both neighbours' levels: ${misDays.size} ` +
+    "way the level ran into it, and drops stands (two turning points less than 1 cm apart in level, as the " +
+    "shallow-water constituents of the Inland Sea make), so a day that opens with one keeps the right kinds for the " +
+    `rest of the day. Turning points whose kind disagrees with both neighbours' levels: ${misDays.size} ` +
     `port-days of ${results.length * 365}`;
   if (ex) {
     const day = new Date(ex.x.ms + ex.r.zm / 15 * 3600000).toISOString().slice(0, 10);

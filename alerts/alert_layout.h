@@ -1,0 +1,47 @@
+#pragma once
+// The alert window's geometry and picture as plain functions: where it rests
+// beside the taskbar and where it hides behind it, how it eases from one to
+// the other, and the background colour of each pixel by the event's kind.
+
+#include <cstdint>
+#include <optional>
+
+namespace marilo {
+
+struct ScreenPoint {
+    int x = 0, y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
+struct ScreenRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct AlertPlacement {
+    ScreenPoint shown;   // top-left corner when fully visible
+    ScreenPoint hidden;  // top-left corner behind the taskbar
+    bool operator==(const AlertPlacement&) const = default;
+};
+
+// The window of size w x h against the taskbar on a screen of sw x sh, flush
+// with the outer end of the notification area, sliding perpendicular to the
+// taskbar from behind it. The edge is the first that fits: left (the
+// taskbar's right edge in the left half), top, right, otherwise bottom.
+// Without a notification-area window (Wine's taskbar has none, nor do some
+// replacement shells) the taskbar's own rectangle stands in for it.
+AlertPlacement placeAlert(const ScreenRect& taskbar, const std::optional<ScreenRect>& notifyArea, int sw, int sh,
+                          int w, int h);
+
+// One 50 ms step of a slide along one axis, for d = target - current: a tenth
+// of the way, at least one pixel, none when there. Eases out: 80 pixels take
+// 34 steps (8, 7, 6, 5, 5, 4, ...).
+int slideStep(int d);
+
+// Background colour (0x00BBGGRR) of pixel (px, py) of a w x h picture for an
+// alert kind: slack water blue at the top to black at the bottom, a falling
+// stage blue at the left to black at the right, a rising stage black at the
+// left to blue at the right. None for any other kind: the picture keeps what
+// it had there.
+std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int h);
+
+}  // namespace marilo

@@ -1,0 +1,243 @@
+#include "alerts/win/alert_wnd.h"
+
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "platform/gdi.h"
+#include "platform/text.h"
+
+namespace marilo {
+
+namespace {
+
+const wchar_t* const kClassName = L"MariloAlertWnd";
+const char* const kFace = "ＭＳ ゴシック";
+
+// A text drawn twice, one pixel apart, at each of the given positions.
+struct Layer {
+    COLORREF color;
+    int dx1, dy1, dx2, dy2;  // offsets from (W/2, 0)
+};
+
+void drawText(HDC dc, const std::wstring& text, int x, int y) {
+    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+HWND taskbarWindow() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
+
+using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+// SetLayeredWindowAttributes, looked up at run time: systems without it run
+// with an opaque window.
+SetLayeredFn layeredAttributes() {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (!user32) return nullptr;
+    return reinterpret_cast<SetLayeredFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+}
+
+}  // namespace
+
+CAlertWnd::CAlertWnd(std::function<void(bool)> updateDateIcons) : updateDateIcons_(std::move(updateDateIcons)) {}
+
+bool CAlertWnd::CreateAlertWindow(HWND owner) {
+    owner_ = owner;
+    registerClass(kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
+                  reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1)));
+    if (!create(kClassName, L"TopLevelWindow", WS_POPUP | WS_DLGFRAME | WS_SYSMENU,
+                WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, 0, 0, kAlertWidth, kAlertHeight, owner))
+        return false;
+    if (const SetLayeredFn setLayered = layeredAttributes()) {
+        SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
+        setLayered(hwnd(), 0, kAlertOpacity, LWA_ALPHA);
+    }
+    return true;
+}
+
+void CAlertWnd::onCreate() {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    HDC dc = GetDC(hwnd());
+    backing_ = Bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    ReleaseDC(hwnd(), dc);
+    SetAlertText("初期画面", "テスト用", "00:00", kAlertSlack);
+}
+
+void CAlertWnd::SetAlertText(const char* message, const char* remainder, const char* time, int32_t kind) {
+    if (!backing_) return;
+    HDC windowDc = GetDC(hwnd());
+    const MemoryDc mem = memoryDcLike(windowDc);
+    ReleaseDC(hwnd(), windowDc);
+    if (!mem) return;
+    HDC dc = mem.get();
+    BITMAP bm{};
+    GetObjectW(backing_.get(), sizeof bm, &bm);
+    const int w = bm.bmWidth, h = bm.bmHeight, mid = w / 2;
+    const Font title = pointFont(dc, 10, kFace);
+    const Font body = pointFont(dc, 8, kFace);
+    const Font clock = pointFont(dc, 9, kFace);
+    const SelectGuard bitmap(dc, backing_.get());
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px)
+            if (const std::optional<uint32_t> c = alertBackground(kind, px, py, w, h)) SetPixelV(dc, px, py, *c);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_CENTER | TA_TOP);
+
+    auto layers = [&](const std::wstring& text, std::initializer_list<Layer> list) {
+        for (const Layer& l : list) {
+            SetTextColor(dc, l.color);
+            drawText(dc, text, mid + l.dx1, l.dy1);
+            drawText(dc, text, mid + l.dx2, l.dy2);
+        }
+    };
+    const SelectGuard titleFont(dc, title.get());
+    layers(L"MariloAlert", {{RGB(128, 17, 17), 1, 5, 2, 5}, {RGB(17, 17, 17), 2, 6, 3, 6}, {RGB(255, 255, 255), 0, 4, 1, 4}});
+    {
+        const SelectGuard bodyFont(dc, body.get());
+        const std::wstring m = widen(message), r = widen(remainder);
+        layers(m, {{RGB(17, 17, 17), 0, 23, 1, 23}});
+        layers(r, {{RGB(17, 17, 17), 0, 35, 1, 35}});
+        layers(m, {{RGB(255, 153, 51), 0, 22, 1, 22}});
+        layers(r, {{RGB(255, 153, 51), 0, 34, 1, 34}});
+    }
+    const SelectGuard clockFont(dc, clock.get());
+    layers(widen(time), {{RGB(17, 17, 17), 0, 50, 1, 50}, {RGB(255, 193, 64), 0, 51, 1, 51}});
+}
+
+void CAlertWnd::onPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    if (backing_) {
+        const MemoryDc mem = memoryDcLike(dc);
+        if (mem) {
+            const SelectGuard bitmap(mem.get(), backing_.get());
+            BITMAP bm{};
+            GetObjectW(backing_.get(), sizeof bm, &bm);
+            BitBlt(dc, 0, 0, std::min<int>(bm.bmWidth, kAlertWidth), std::min<int>(bm.bmHeight, kAlertHeight),
+                   mem.get(), 0, 0, SRCCOPY);
+        }
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+bool CAlertWnd::showAlert(const Alert& alert) {
+    SetAlertText(alert.message.c_str(), alert.remainder.c_str(), alert.time.c_str(), alert.kind);
+    return ShowAlert();
+}
+
+bool CAlertWnd::ShowAlert() {
+    HWND taskbar = taskbarWindow();
+    if (!taskbar || !hwnd()) return false;
+    // Wine's taskbar, and some replacement shells, have no notification-area
+    // window: the taskbar's own rectangle stands in for it.
+    HWND area = FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr);
+    RECT tb, me;
+    GetWindowRect(taskbar, &tb);
+    GetWindowRect(hwnd(), &me);
+    std::optional<ScreenRect> areaRect;
+    RECT ar;
+    if (area && GetWindowRect(area, &ar)) areaRect = ScreenRect{ar.left, ar.top, ar.right, ar.bottom};
+    setPlacement(placeAlert({tb.left, tb.top, tb.right, tb.bottom}, areaRect, GetSystemMetrics(SM_CXSCREEN),
+                            GetSystemMetrics(SM_CYSCREEN), me.right - me.left, me.bottom - me.top));
+    SetWindowPos(taskbar, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
+    SlideIn();
+    BringToForeground(taskbar);
+    return true;
+}
+
+void CAlertWnd::moveTo(ScreenPoint p) {
+    SetWindowPos(hwnd(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CAlertWnd::startTimer(UINT_PTR id, UINT ms, bool& running) {
+    if (!running) running = SetTimer(hwnd(), id, ms, nullptr) != 0;
+}
+
+void CAlertWnd::stopTimer(UINT_PTR id, bool& running) {
+    if (running) KillTimer(hwnd(), id);
+    running = false;
+}
+
+void CAlertWnd::SlideIn() {
+    moveTo(hiddenPos_);
+    targetPos_ = shownPos_;
+    startTimer(kCloseTimerId, 10000, closeTimer_);
+    startTimer(kSlideTimerId, 50, slideTimer_);
+    blinkOn_ = false;
+    startTimer(kBlinkTimerId, 500, blinkTimer_);
+    if (HWND taskbar = taskbarWindow()) BringToForeground(taskbar);
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    slidingOut_ = false;
+    // Without an audio device (as under Wine) nothing is heard; that is all.
+    if (soundOn) PlaySoundW(MAKEINTRESOURCEW(kAlertSoundId), moduleInstance(), SND_RESOURCE | SND_ASYNC);
+}
+
+void CAlertWnd::SlideOut() {
+    moveTo(shownPos_);
+    targetPos_ = hiddenPos_;
+    startTimer(kSlideTimerId, 50, slideTimer_);
+    slidingOut_ = true;
+}
+
+void CAlertWnd::onSlideTimer() {
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    const ScreenPoint at{r.left + slideStep(targetPos_.x - r.left), r.top + slideStep(targetPos_.y - r.top)};
+    moveTo(at);
+    if (!(at == targetPos_)) return;
+    stopTimer(kSlideTimerId, slideTimer_);
+    if (slidingOut_) {
+        ShowWindow(hwnd(), SW_HIDE);
+        stopTimer(kBlinkTimerId, blinkTimer_);
+        if (updateDateIcons_) updateDateIcons_(false);
+    } else {
+        ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    }
+}
+
+LRESULT CAlertWnd::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CREATE) {
+        const LRESULT r = DefWindowProcW(hwnd(), msg, wp, lp);
+        if (r != -1) onCreate();
+        return r;
+    }
+    switch (msg) {
+        case WM_PAINT: onPaint(); break;
+        case WM_LBUTTONUP:
+            SlideOut();
+            stopTimer(kCloseTimerId, closeTimer_);
+            break;
+        case WM_TIMER:
+            if (wp == kSlideTimerId) {
+                onSlideTimer();
+            } else if (wp == kCloseTimerId) {
+                SlideOut();
+                stopTimer(kCloseTimerId, closeTimer_);
+            } else if (wp == kBlinkTimerId) {
+                if (updateDateIcons_) updateDateIcons_(blinkOn_);
+                blinkOn_ = !blinkOn_;
+            }
+            break;
+        case WM_NCDESTROY: slideTimer_ = closeTimer_ = blinkTimer_ = false; break;
+        default: break;
+    }
+    // Every message also gets the default processing.
+    return DefWindowProcW(hwnd(), msg, wp, lp);
+}
+
+void BringToForeground(HWND w) {
+    const DWORD self = GetCurrentThreadId();
+    const DWORD other = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    const bool attach = other != 0 && other != self && AttachThreadInput(self, other, TRUE);
+    SetForegroundWindow(w);
+    if (attach) AttachThreadInput(self, other, FALSE);
+}
+
+}  // namespace marilo
