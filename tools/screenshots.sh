@@ -3,6 +3,7 @@
 # the tray in display modes 1 (日付), 7 (１週間) and 9 (月), the About box and
 # an alert at rest beside the taskbar.
 # Each tray picture is the right end of the taskbar, enlarged three times.
+# Then the settings dialog's five tabs and the rule editor.
 #   tools/screenshots.sh [OUTDIR]      (default docs/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -62,4 +63,31 @@ done
 sleep 3.5  # the slide-in takes 34 steps
 "${bench[@]}" shot "$work/alert.png"
 convert "$work/alert.png" -crop 320x140+704+628 +repage "$out/alert.png"
+
+# The settings dialog at the default display mode, its clock at 10:10.
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+"${bench[@]}" set TrayIcon 9
+MARILO_NOW=2024-01-11T10:10 "${bench[@]}" start
+"${bench[@]}" drive wait-window 60
+sleep 3
+"${bench[@]}" drive command 32778
+"${bench[@]}" drive dialog-wait 1025 10
+dialog() { convert "$1" -crop 346x258+338+254 +repage "$2"; }
+tabs=(dates icons menu clock graph)
+for i in 0 1 2 3 4; do
+  "${bench[@]}" drive tab 1025 "$i"
+  sleep 0.5
+  "${bench[@]}" shot "$work/settings-$i.png"
+  dialog "$work/settings-$i.png" "$out/settings-${tabs[$i]}.png"
+done
+"${bench[@]}" drive tab 1025 0
+"${bench[@]}" drive select 1025/133/1000 1
+"${bench[@]}" drive click 1025/133/1002   # 修正 on rule 2
+"${bench[@]}" drive dialog-wait 1014 5
+sleep 0.5
+"${bench[@]}" shot "$work/rule-editor.png"
+dialog "$work/rule-editor.png" "$out/settings-rule-editor.png"
+"${bench[@]}" drive press 1014 2
+"${bench[@]}" drive press 1025 2
 ls "$out"

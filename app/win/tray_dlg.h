@@ -47,6 +47,7 @@ private:
     void onCommand(int id);
     void onDestroy();
     void runAbout();
+    void runSettings();
 
     SettingsStore& store_;
     ControllerSettings settings_;
@@ -73,6 +74,7 @@ private:
     CAlertWnd alertWnd_{[this](bool alert) { controller_.UpdateDateIcons(alert); }};
     UINT taskbarCreated_;
     bool splashTimer_ = false;
+    bool settingsOpen_ = false;  // one settings dialog at a time
 };
 
 // The About box (template 100).

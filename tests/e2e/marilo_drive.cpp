@@ -14,6 +14,8 @@
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
 //   marilo_drive alert                   the alert window: "VISIBLE X Y W H" and the taskbar's "L T R B"
 //   marilo_drive click-alert             click the alert window (left button released)
+//   marilo_drive dialog-wait, click, select, settext, tab, arrow, get, press, focus ...
+//                                        its dialogs' controls (see drive_dialogs.cpp)
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -26,11 +28,20 @@
 #include <string_view>
 #include <vector>
 
+int driveDialogs(HWND main, int argc, wchar_t** argv);
+
 namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 100;
 
-HWND mainWindow() { return FindWindowW(L"#32770", L"Marilo"); }
+// The unowned dialog titled "Marilo": the program's message boxes carry the
+// same title, but they have an owner.
+HWND mainWindow() {
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, L"#32770", L"Marilo")) != nullptr)
+        if (!GetWindow(w, GW_OWNER)) return w;
+    return nullptr;
+}
 
 bool waitFor(bool present, double seconds) {
     for (int i = 0; i < static_cast<int>(seconds * 10); ++i) {
@@ -117,6 +128,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "marilo_drive: Marilo is not running\n");
         return 1;
     }
+    if (const int r = driveDialogs(hwnd, argc, argv); r >= 0) return r;
     if (cmd == L"command" && argc > 2) {
         return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0) ? 0 : 1;
     }
