@@ -23,4 +23,8 @@ SunMoonMenuLines sunMoonMenuLines(const SunMoonTimes& times) {
     return lines;
 }
 
+SunMoonMenuLines sunMoonMenuLines(PortAddress port, int year, int month, int day) {
+    return sunMoonMenuLines(sunMoonTimes(port, year, month, day));
+}
+
 }  // namespace marilo

@@ -15,6 +15,9 @@ struct SunMoonMenuLines {
 };
 
 SunMoonMenuLines sunMoonMenuLines(const SunMoonTimes& times);
+// The same for a port and a date: sunMoonTimes() and the lines in one call,
+// once per menu opening.
+SunMoonMenuLines sunMoonMenuLines(PortAddress port, int year, int month, int day);
 
 // "6:37" for a minute of the day, "-" for kNoEvent.
 struct ShortClock {

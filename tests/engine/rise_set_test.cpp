@@ -102,6 +102,11 @@ TEST(SunMoonText, MenuLinesAsTheIssueWritesThem) {
     t.moonset = 5;
     lines = sunMoonMenuLines(t);
     EXPECT_STREQ(lines.moon, "月の出 -  月の入り 0:05");
+
+    // 田子の浦 on its date without a moonrise (the times above).
+    lines = sunMoonMenuLines(portAt(22, 13), 2026, 1, 10);
+    EXPECT_STREQ(lines.sun, "日の出 6:54  日の入り 16:51");
+    EXPECT_STREQ(lines.moon, "月の出 -  月の入り 10:49");
 }
 
 TEST(SunMoonText, ConstantsNoteOnlyForPortsFarFromTheirStation) {
