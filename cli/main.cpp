@@ -8,6 +8,7 @@
 #include "calendar/holidays.h"
 #include "cli/options.h"
 #include "cli/report.h"
+#include "engine/rise_set.h"
 #include "engine/tide_day.h"
 #include "platform/cp932.h"
 
@@ -42,13 +43,16 @@ int main(int argc, char** argv) {
                      [&](const DateTime& minute, const Alert& a) { ok = ok && emit(cli::alertTsvRow(minute, a)); });
         return ok && std::fflush(stdout) == 0 ? 0 : 1;
     }
-    if (o.tsv && !emit(cli::tsvHeader())) return 1;
+    if (o.tsv && !emit(cli::tsvHeader(o.sun))) return 1;
     TideDay day(o.port, when);
     for (int k = 0; k < o.days; ++k) {
         if (k > 0) day.setDate(when.nextDay());
         day.computeStages();
+        SunMoonTimes sky;
+        if (o.sun) sky = sunMoonTimes(o.port, day.date.year, day.date.month, day.date.day);
+        const SunMoonTimes* shown = o.sun ? &sky : nullptr;
         if (!o.tsv && k > 0 && !emit("\n")) return 1;
-        if (!emit(o.tsv ? cli::tsvRow(day) : cli::formatDay(day))) return 1;
+        if (!emit(o.tsv ? cli::tsvRow(day, shown) : cli::formatDay(day, shown))) return 1;
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -10,7 +10,7 @@
 namespace marilo::cli {
 
 const char kUsage[] =
-    "usage: marilo-cli [--port NAME|ID] [--date YYYY-MM-DD] [--time HH:MM] [--days N] [--tsv]\n"
+    "usage: marilo-cli [--port NAME|ID] [--date YYYY-MM-DD] [--time HH:MM] [--days N] [--sun] [--tsv]\n"
     "       marilo-cli --alerts [--port NAME|ID] [--date YYYY-MM-DD] [--days N] [--lead MIN] [--events LIST]\n"
     "       marilo-cli --list-ports\n"
     "       marilo-cli --holidays YEAR\n"
@@ -21,6 +21,8 @@ const char kUsage[] =
     "  --date     first day (default today in the port's zone time)\n"
     "  --time     time of the level and rate (default now in the port's zone time)\n"
     "  --days     number of days, 1 to 100000 (default 1)\n"
+    "  --sun      also sunrise, sunset, moonrise, moonset and civil twilight\n"
+    "             (the Sun 6 degrees below the horizon), in the port's zone time\n"
     "  --tsv      tab-separated values, one row per day\n"
     "  --alerts   every minute the tray's alerts announce something, as tab-separated\n"
     "             values: date, time, the three lines of the alert, its kind\n"
@@ -127,6 +129,8 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             o.help = true;
         } else if (a == "--tsv") {
             o.tsv = true;
+        } else if (a == "--sun") {
+            o.sun = true;
         } else if (a == "--list-ports") {
             o.listPorts = true;
         } else if (a == "--port") {

@@ -19,6 +19,7 @@ struct Options {
     int hour = 0, minute = 0;
     int days = 1;
     bool tsv = false;
+    bool sun = false;  // sunrise, sunset, twilight, moonrise and moonset too
     bool listPorts = false;
     int holidaysYear = 0;  // 0: not asked for
     bool help = false;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/port_source.h"
+
 namespace marilo::cli {
 
 namespace {
@@ -31,6 +33,13 @@ std::string stage70(const TideExtreme& x) { return x.empty() ? "" : clockText(x.
 
 std::string isoDate(const DateTime& d) { return format("%04d-%02d-%02d", d.year, d.month, d.day); }
 
+std::string eventTime(int32_t minuteOfDay) {
+    return minuteOfDay == kNoEvent ? "" : clockText(minuteOfDay / 60, minuteOfDay % 60);
+}
+std::string shownEvent(int32_t minuteOfDay) {
+    return minuteOfDay == kNoEvent ? "--:--" : eventTime(minuteOfDay);
+}
+
 }  // namespace
 
 std::string clockText(int hour, int minute) {
@@ -38,11 +47,13 @@ std::string clockText(int hour, int minute) {
     return format("%02d:%02d", hour, minute);
 }
 
-std::string formatDay(const TideDay& t) {
+std::string formatDay(const TideDay& t, const SunMoonTimes* sky) {
     std::string out = format("%s  %s(%s)  %s  月齢%.1f", t.portName, isoDate(t.date).c_str(), t.date.weekdayName,
                              t.tideName, t.moonAge);
     if (t.phaseNumber != 0) out += format("  %s", t.phaseName);
     out += "\n";
+    const ConstantsNote note = constantsNote(t.address());
+    if (note.text[0] != '\0') out += format("  %s\n", note.text);
     out += format("  %02d:%02d  %6.1f cm  %+.3f cm/分\n", t.date.hour, t.date.minute, t.levelNow, t.rateNow);
     for (const TideExtreme& x : t.extremes) {
         if (x.empty()) continue;
@@ -54,17 +65,22 @@ std::string formatDay(const TideDay& t) {
         while (!out.empty() && out.back() == ' ') out.pop_back();
         out += "\n";
     }
+    if (sky != nullptr)
+        out += "  日の出 " + shownEvent(sky->sunrise) + "  日の入り " + shownEvent(sky->sunset) + "  月の出 " +
+               shownEvent(sky->moonrise) + "  月の入り " + shownEvent(sky->moonset) + "  薄明 " +
+               shownEvent(sky->civilDawn) + " - " + shownEvent(sky->civilDusk) + "\n";
     return out;
 }
 
-std::string tsvHeader() {
+std::string tsvHeader(bool sky) {
     std::string h = "date\tport\ttide\tmoon_age\tphase\tlevel_now\trate_now";
     for (int s = 1; s <= kExtremeSlots; ++s)
         h += format("\tt%d\tlevel%d\tkind%d\tstage30_%d\tstage70_%d", s, s, s, s, s);
+    if (sky) h += "\tcivil_dawn\tsunrise\tsunset\tcivil_dusk\tmoonrise\tmoonset";
     return h + "\n";
 }
 
-std::string tsvRow(const TideDay& t) {
+std::string tsvRow(const TideDay& t, const SunMoonTimes* sky) {
     std::string row = format("%s\t%s\t%s\t%.2f\t%d\t%.1f\t%.3f", isoDate(t.date).c_str(), t.portName, t.tideName,
                              t.moonAge, t.phaseNumber, t.levelNow, t.rateNow);
     for (const TideExtreme& x : t.extremes) {
@@ -75,6 +91,11 @@ std::string tsvRow(const TideDay& t) {
         row += format("\t%s\t%.1f\t%d\t%s\t%s", slotTime(x).c_str(), x.level, x.kind, stage30(x).c_str(),
                       stage70(x).c_str());
     }
+    if (sky != nullptr)
+        for (int32_t m : {sky->civilDawn, sky->sunrise, sky->sunset, sky->civilDusk, sky->moonrise, sky->moonset}) {
+            row += '\t';
+            row += eventTime(m);
+        }
     return row + "\n";
 }
 

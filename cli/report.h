@@ -5,6 +5,7 @@
 #include <string>
 
 #include "alerts/alert_scheduler.h"
+#include "engine/rise_set.h"
 #include "engine/tide_day.h"
 
 namespace marilo::cli {
@@ -13,11 +14,16 @@ namespace marilo::cli {
 // or "" for the empty hour 99.
 std::string clockText(int hour, int minute);
 
-// A day as a few readable lines; stage times must have been computed.
-std::string formatDay(const TideDay& t);
+// A day as a few readable lines; stage times must have been computed. A
+// port whose constants come from a distant station has the note under the
+// header line. With `sky`, a last line of sunrise, sunset, moonrise, moonset
+// and the civil twilight (dawn to dusk), "--:--" for an event the date lacks.
+std::string formatDay(const TideDay& t, const SunMoonTimes* sky = nullptr);
 
-std::string tsvHeader();
-std::string tsvRow(const TideDay& t);
+// With `sky`, six more columns: civil_dawn, sunrise, sunset, civil_dusk,
+// moonrise and moonset (HH:MM, empty when the date has none).
+std::string tsvHeader(bool sky = false);
+std::string tsvRow(const TideDay& t, const SunMoonTimes* sky = nullptr);
 
 // --alerts: the header, and one row per announcement: date, time of the
 // announcement, the three lines, the kind.

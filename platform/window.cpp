@@ -55,8 +55,14 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::runModal(HWND parent) {
     hiddenRun_ = false;
-    return DialogBoxParamW(moduleInstance(), MAKEINTRESOURCEW(templateId_), parent, &Dialog::dialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    ended_ = false;
+    result_ = 0;
+    const INT_PTR r = DialogBoxParamW(moduleInstance(), MAKEINTRESOURCEW(templateId_), parent, &Dialog::dialogProc,
+                                      reinterpret_cast<LPARAM>(this));
+    if (r == -1 && !ended_) return -1;
+    // The system's loop also leaves on a quit request, with a result that
+    // may read as confirmed; only what end() was given counts.
+    return ended_ ? result_ : 0;
 }
 
 INT_PTR Dialog::runHiddenModal(HWND parent) {
@@ -94,10 +100,17 @@ INT_PTR Dialog::runHiddenModal(HWND parent) {
     return result_;
 }
 
+HWND Dialog::createChild(HWND parent) {
+    hiddenRun_ = false;
+    CreateDialogParamW(moduleInstance(), MAKEINTRESOURCEW(templateId_), parent, &Dialog::dialogProc,
+                       reinterpret_cast<LPARAM>(this));
+    return hwnd_;
+}
+
 void Dialog::end(INT_PTR result) {
+    ended_ = true;
+    result_ = result;
     if (hiddenRun_) {
-        ended_ = true;
-        result_ = result;
         PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the loop
     } else if (hwnd_) {
         EndDialog(hwnd_, result);

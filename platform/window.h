@@ -45,6 +45,8 @@ public:
     Dialog& operator=(const Dialog&) = delete;
 
     // The usual modal run: the dialog shows itself and owns the loop.
+    // Returns the result passed to end(), 0 when the loop ended on a quit
+    // request (which stays queued), -1 when the template is missing.
     INT_PTR runModal(HWND parent);
     // A modal run that never shows the window by itself: the dialog appears
     // only when its own code shows it. Returns the result passed to end(), 0
@@ -52,8 +54,13 @@ public:
     INT_PTR runHiddenModal(HWND parent);
     // Ends the modal loop of either kind with this result.
     void end(INT_PTR result);
+    // Creates the dialog inside `parent` without a loop of its own, as a
+    // page of another dialog; the parent's loop serves it. It goes with its
+    // parent or with this object, whichever goes first. Null on failure.
+    HWND createChild(HWND parent);
 
     HWND hwnd() const { return hwnd_; }
+    int templateId() const { return templateId_; }
     void setItemText(int id, const char* cp932);
 
 protected:

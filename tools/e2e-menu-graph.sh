@@ -54,7 +54,7 @@ sleep 4
 
 # A right click at (400, 300) opens the menu there, with the graph at m = 2.
 m0=$(mark)
-drive move 400 300
+drive mouse-move 400 300
 drive tray 1 0x205
 sleep 2
 read -r l t r b <<< "$(menu_rect)"
@@ -78,7 +78,7 @@ row=$(strip_row "$work/menu.png" "$l" "$t" "$r" "$b")
 cx=$(( (l + r) / 2 ))
 [ "$row" -gt "$t" ]; check "the calendar strip is found in the menu (row $row)" $?
 m1=$(mark)
-drive click $(( cx + 20 )) "$row"
+drive mouse-click $(( cx + 20 )) "$row"
 sleep 2
 texts_since "$m1" > "$work/texts-next.txt"
 grep -qx 'H  6:51 158' "$work/texts-next.txt" && grep -qx 'L 12:15  85' "$work/texts-next.txt"
@@ -86,31 +86,31 @@ check "the strip's ▶ reopens the menu on the next day" $?
 shot "$work/menu-next.png"
 n=$(count_colour "$work/menu-next.png" "$region" '#FFFF00'); [ "$n" -lt 3 ]; check "with no present moment on another day ($n)" $?
 m2=$(mark)
-drive click "$cx" "$row"
+drive mouse-click "$cx" "$row"
 sleep 2
 texts_since "$m2" | grep -qx 'H  6:12 155'; check "the strip's ■ comes back to today" $?
 
 # A real right click on the clock icon near the taskbar's right end: the
 # menu is pushed back onto the screen, and its ▶ still steps one day.
 drive close-menu
-drive click 993 757 right
+drive mouse-click 993 757 right
 sleep 2
-drive move 300 300
+drive mouse-move 300 300
 read -r pl pt pr pb <<< "$(menu_rect)"
 [ "${pr:-0}" = 1024 ]; check "a right click on the clock icon opens the menu at the screen's edge ($pl $pt $pr $pb)" $?
 shot "$work/menu-edge.png"
 prow=$(strip_row "$work/menu-edge.png" "$pl" "$pt" "$pr" "$pb")
 m5=$(mark)
-drive click $(( (pl + pr) / 2 + 20 )) "$prow"
+drive mouse-click $(( (pl + pr) / 2 + 20 )) "$prow"
 sleep 2
 texts_since "$m5" | grep -qx 'H  6:51 158'; check "its strip's ▶ shows the next day" $?
 drive close-menu
-drive move 400 300
+drive mouse-move 400 300
 drive tray 1 0x205
 sleep 2
 
 # A click on the graph changes its size: 2 to 1, a menu 100 pixels lower.
-drive click "$cx" $(( t + 100 ))
+drive mouse-click "$cx" $(( t + 100 ))
 sleep 2
 read -r l2 t2 r2 b2 <<< "$(menu_rect)"
 [ $(( (b - t) - (b2 - t2) )) = 100 ]; check "a click on the graph reopens the menu with the smaller graph ($(( b2 - t2 )) high)" $?
@@ -125,20 +125,20 @@ texts_since "$m3" > "$work/texts-port.txt"
 grep -qx '場所設定(稚内)' "$work/texts-port.txt"; check "choosing 稚内 from the tree reopens the menu for 稚内" $?
 m4=$(mark)
 drive close-menu
-drive move 400 300
+drive mouse-move 400 300
 drive tray 1 0x205
 sleep 2
 [ "$(checked_since "$m4" | sort | tr '\n' ' ')" = "北海道 稚内 " ]; check "check marks at 北海道 and 稚内, no prefecture" $?
 drive close-menu
 
 # The graph window, its bottom-right corner at the mouse, and its tip.
-drive move 700 600
+drive mouse-move 700 600
 drive command 32809
 sleep 2
 { read -r wl wt wr wb; read -r cl ct cr cb; } <<< "$(drive graph-window)"
 [ "${wr:-0}" = 700 ] && [ "${wb:-0}" = 600 ]; check "the graph window's bottom-right corner is at the mouse ($wl $wt $wr $wb)" $?
 [ $(( cr - cl )) = 96 ] && [ $(( cb - ct )) = 116 ]; check "its client area is 96 x 116 at m = 1" $?
-drive move $(( cl + 40 )) $(( ct + 60 ))
+drive mouse-move $(( cl + 40 )) $(( ct + 60 ))
 sleep 0.5
 tip=$(drive shown-tips)
 [ "$tip" = "10:00 L-6" ]; check "the tip shows at once: column 40 is 10:00 at 稚内 ($tip)" $?

@@ -27,8 +27,8 @@ sleep 4   # the splash shows for two seconds, then the icons come
 # A right click on the moon icon, the rightmost of the taskbar, opens the
 # menu; the mouse then moves off the icon so that its tooltip goes, and the
 # keyboard opens 干満時刻 beside the graph: the day's high and low waters.
-"${bench[@]}" drive click 1012 757 right
-"${bench[@]}" drive move 600 300
+"${bench[@]}" drive mouse-click 1012 757 right
+"${bench[@]}" drive mouse-move 600 300
 sleep 2
 for key in 0x28 0x28 0x28 0x28 0x27; do "${bench[@]}" drive menu-key "$key" || true; done
 sleep 1

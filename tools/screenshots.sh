@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes the screenshots of docs/screenshots/ on the Wine bench: the splash,
 # the tray in display modes 1 (日付), 7 (１週間) and 9 (月), the About box,
-# an alert at rest beside the taskbar, and, with the program's clock at
-# 2024-01-11 15:00, the popup menu with its port chooser open (graph size 2),
-# the menu with the graph at size 1, and the graph window with its tip.
-# Each tray picture is the right end of the taskbar, enlarged three times.
+# an alert at rest beside the taskbar, with the program's clock at
+# 2024-01-11 15:00 the popup menu with its port chooser open (graph size 2),
+# the menu with the graph at size 1, and the graph window with its tip;
+# the settings dialog's five tabs and the rule editor. Each tray picture is
+# the right end of the taskbar, enlarged three times.
 #   tools/screenshots.sh [OUTDIR]      (default docs/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -65,6 +66,33 @@ sleep 3.5  # the slide-in takes 34 steps
 "${bench[@]}" shot "$work/alert.png"
 convert "$work/alert.png" -crop 320x140+704+628 +repage "$out/alert.png"
 
+# The settings dialog at the default display mode, its clock at 10:10.
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+"${bench[@]}" set TrayIcon 9
+MARILO_NOW=2024-01-11T10:10 "${bench[@]}" start
+"${bench[@]}" drive wait-window 60
+sleep 3
+"${bench[@]}" drive command 32778
+"${bench[@]}" drive dialog-wait 1025 10
+dialog() { convert "$1" -crop 346x258+338+254 +repage "$2"; }
+tabs=(dates icons menu clock graph)
+for i in 0 1 2 3 4; do
+  "${bench[@]}" drive tab 1025 "$i"
+  sleep 0.5
+  "${bench[@]}" shot "$work/settings-$i.png"
+  dialog "$work/settings-$i.png" "$out/settings-${tabs[$i]}.png"
+done
+"${bench[@]}" drive tab 1025 0
+"${bench[@]}" drive select 1025/133/1000 1
+"${bench[@]}" drive click 1025/133/1002   # 修正 on rule 2
+"${bench[@]}" drive dialog-wait 1014 5
+sleep 0.5
+"${bench[@]}" shot "$work/rule-editor.png"
+dialog "$work/rule-editor.png" "$out/settings-rule-editor.png"
+"${bench[@]}" drive press 1014 2
+"${bench[@]}" drive press 1025 2
+
 # The menu and the graph window, on a day and at a time of our choosing.
 "${bench[@]}" drive command 32772
 "${bench[@]}" drive wait-gone 20
@@ -72,7 +100,7 @@ convert "$work/alert.png" -crop 320x140+704+628 +repage "$out/alert.png"
 MARILO_NOW=2024-01-11T15:00 "${bench[@]}" start
 "${bench[@]}" drive wait-window 60
 sleep 4
-"${bench[@]}" drive move 120 110
+"${bench[@]}" drive mouse-move 120 110
 "${bench[@]}" drive tray 1 0x205   # the right click's message: the menu opens at the mouse
 sleep 2
 # 設定変更, 場所設定(田子の浦), 東海, 静岡: the port chooser open down to the
@@ -95,11 +123,11 @@ convert "$work/menu-m1.png" -crop "$(menus_box)" +repage "$out/menu-m1.png"
 "${bench[@]}" drive command 1125   # back to m = 2 for the window
 sleep 2
 "${bench[@]}" drive close-menu
-"${bench[@]}" drive move 620 520
+"${bench[@]}" drive mouse-move 620 520
 "${bench[@]}" drive command 32809
 sleep 2
 { read -r wl wt wr wb; read -r cl ct cr cb; } <<< "$("${bench[@]}" drive graph-window | tr -d '\r')"
-"${bench[@]}" drive move $(( cl + 150 )) $(( ct + 70 ))   # 18:45
+"${bench[@]}" drive mouse-move $(( cl + 150 )) $(( ct + 70 ))   # 18:45
 sleep 0.5
 "${bench[@]}" shot "$work/window.png"
 convert "$work/window.png" -crop "$(( wr - wl + 100 ))x$(( wb - wt + 40 ))+$(( wl - 8 ))+$(( wt - 8 ))" +repage "$out/graph-window.png"

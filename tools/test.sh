@@ -17,6 +17,10 @@ build/native/bench/alerts_bench --benchmark_min_time=0.05
 npm ci --prefix tools/porttable --silent
 node tools/porttable/generate.mjs --check
 npm test --prefix tools/porttable
+# Sunrise, sunset, twilight, moonrise and moonset against an independent
+# ephemeris, four ports over a year (the full run is in docs/accuracy.md).
+npm ci --prefix tools/ephemeris --silent
+node tools/ephemeris/compare.mjs --quick
 # A short fuzzing run of the settings loader and the rule walk.
 tools/fuzz.sh 20
 

@@ -13,6 +13,7 @@
 #include "render/menu_items.h"
 #include "render/tide_graph.h"
 #include "res/resource.h"
+#include "settings_ui/win/settings_dlg.h"
 
 namespace marilo {
 
@@ -80,6 +81,23 @@ void CTrayDlg::runAbout() {
     controller_.popupsEnabled = true;
 }
 
+// The settings dialog works on copies; confirmed, the controller rebuilds
+// what its change marks name, hands the sound switch to the alert window,
+// and everything is saved. The tick timer keeps firing in the dialog's loop
+// meanwhile, alerts included.
+void CTrayDlg::runSettings() {
+    if (settingsOpen_) return;
+    settingsOpen_ = true;
+    controller_.popupsEnabled = false;
+    CSettingsDlg dlg(settings_.settings, settings_.rules);
+    if (dlg.run(hwnd()) == IDOK) {
+        controller_.applySettings(dlg.settings(), dlg.rules());
+        SaveSettings(store_, settings_);
+    }
+    controller_.popupsEnabled = true;
+    settingsOpen_ = false;
+}
+
 void CTrayDlg::ShowPopupMenu() {
     SetForegroundWindow(hwnd());
     const PopupMenuModel model = controller_.popupMenu(GetKeyState(VK_SHIFT) < 0);
@@ -118,9 +136,7 @@ void CTrayDlg::onCommand(int id) {
     switch (id) {
         case ID_APP_EXIT: PostQuitMessage(0); return;
         case ID_APP_ABOUT: runAbout(); return;
-        case ID_SETTINGS:  // the settings dialog joins here, before the sound's hand-over
-            controller_.handOverSound();
-            return;
+        case ID_SETTINGS: runSettings(); return;
         case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
         case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.graphDay(), graphStyleOf(settings_)); return;
         case ID_GRAPH_ITEM:

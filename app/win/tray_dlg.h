@@ -44,6 +44,7 @@ private:
     void onCommand(int id);
     void onDestroy();
     void runAbout();
+    void runSettings();
     bool onMeasureItem(MEASUREITEMSTRUCT& item);
     bool onDrawItem(const DRAWITEMSTRUCT& item);
 
@@ -72,6 +73,7 @@ private:
     CAlertWnd alertWnd_{[this](bool alert) { controller_.UpdateDateIcons(alert); }};
     UINT taskbarCreated_;
     bool splashTimer_ = false;
+    bool settingsOpen_ = false;  // one settings dialog at a time
 };
 
 // The About box (template 100).

@@ -121,6 +121,34 @@ TEST(CliReport, WorkedExampleAsTextAndTsv) {
     EXPECT_NE(row.find("\t\t\t2\t\t\n"), std::string::npos);
 }
 
+TEST(CliReport, SunAndMoonLineAndColumnsAndTheDistantStationNote) {
+    EXPECT_TRUE(parse({"--sun"}).options.sun);
+    EXPECT_FALSE(parse({}).options.sun);
+
+    // 田子の浦 on a date without a moonrise; the times are astronomy-engine's
+    // (tests/engine/rise_set_test.cpp), rounded.
+    TideDay t(portAt(22, 13), DateTime(2026, 1, 10, 12, 0));
+    t.computeStages();
+    const SunMoonTimes sky = sunMoonTimes(t.address(), 2026, 1, 10);
+    const std::string text = formatDay(t, &sky);
+    EXPECT_NE(text.find("\n  日の出 06:54  日の入り 16:51  月の出 --:--  月の入り 10:49  薄明 06:26 - 17:19\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(formatDay(t).find("日の出"), std::string::npos);
+    EXPECT_EQ(text.find("潮汐定数"), std::string::npos);
+
+    const std::string header = tsvHeader(true);
+    EXPECT_EQ(header.substr(tsvHeader().size() - 1), "\tcivil_dawn\tsunrise\tsunset\tcivil_dusk\tmoonrise\tmoonset\n");
+    const std::string row = tsvRow(t, &sky);
+    EXPECT_EQ(row.substr(tsvRow(t).size() - 1), "\t06:26\t06:54\t16:51\t17:19\t\t10:49\n");
+
+    // A port whose constants come from a station 1146 km away says so under its header.
+    TideDay far(portAt(0, 0), DateTime(2026, 6, 21, 12, 0));
+    far.computeStages();
+    const std::string farText = formatDay(far);
+    EXPECT_EQ(farText.substr(farText.find('\n') + 1, 31), "  潮汐定数: Nemuroko (1146 km)\n") << farText;
+}
+
 TEST(CliReport, PortListHasEveryPort) {
     const std::string list = portList();
     int lines = 0;

@@ -14,13 +14,15 @@
 //   marilo_drive tips                    the tooltip texts of the taskbar's notification icons, UTF-8
 //   marilo_drive alert                   the alert window: "VISIBLE X Y W H" and the taskbar's "L T R B"
 //   marilo_drive click-alert             click the alert window (left button released)
-//   marilo_drive click X Y [right]       move the mouse to the screen point and click the left (or right) button
-//   marilo_drive move X Y                move the mouse to the screen point
+//   marilo_drive mouse-click X Y [right] move the mouse to the screen point and click the left (or right) button
+//   marilo_drive mouse-move X Y          move the mouse to the screen point
 //   marilo_drive menu-rects              left top right bottom of each open popup menu, one a line
 //   marilo_drive menu-key VK             press a key (a virtual-key number) in the innermost open menu
 //   marilo_drive graph-window            left top right bottom of its graph window and of its client area
 //   marilo_drive shown-tips              the texts of its own tooltips that are showing, UTF-8
 //   marilo_drive clipboard-bitmap        width and height of the bitmap on the clipboard
+//   marilo_drive dialog-wait, click, select, settext, tab, arrow, get, press, focus ...
+//                                        its dialogs' controls (see drive_dialogs.cpp)
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -33,16 +35,18 @@
 #include <string_view>
 #include <vector>
 
+int driveDialogs(HWND main, int argc, wchar_t** argv);
+
 namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 100;
 
-// The main window: the dialog titled "Marilo" without a window menu (the
-// graph window has the same title, a caption and a window menu).
-bool isGraphWindow(HWND w) { return (GetWindowLongPtrW(w, GWL_STYLE) & WS_SYSMENU) != 0; }
+// The unowned dialog titled "Marilo": the program's message boxes carry the
+// same title, but they have an owner.
 HWND mainWindow() {
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", L"Marilo"));)
-        if (!isGraphWindow(w)) return w;
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, L"#32770", L"Marilo")) != nullptr)
+        if (!GetWindow(w, GW_OWNER)) return w;
     return nullptr;
 }
 
@@ -136,8 +140,9 @@ BOOL CALLBACK collectMenus(HWND hwnd, LPARAM out) {
 BOOL CALLBACK findGraphWindow(HWND hwnd, LPARAM out) {
     wchar_t cls[16] = {};
     GetClassNameW(hwnd, cls, 16);
+    // Marilo's own tool window: its message boxes, titled alike, are none.
     if (wcscmp(cls, L"#32770") == 0 && processOf(hwnd) == processOf(mainWindow()) && IsWindowVisible(hwnd) &&
-        isGraphWindow(hwnd)) {
+        (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && hwnd != mainWindow()) {
         *reinterpret_cast<HWND*>(out) = hwnd;
         return FALSE;
     }
@@ -170,13 +175,13 @@ int wmain(int argc, wchar_t** argv) {
         HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
         return taskbar ? printTips(processOf(taskbar), false) : 1;
     }
-    if ((cmd == L"click" || cmd == L"move") && argc > 3) {
+    if ((cmd == L"mouse-click" || cmd == L"mouse-move") && argc > 3) {
         const int x = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
         const int y = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
         SetCursorPos(x, y);
         sendMouse(x, y, 0);
         Sleep(100);
-        if (cmd == L"click") {
+        if (cmd == L"mouse-click") {
             const bool right = argc > 4 && std::wstring_view(argv[4]) == L"right";
             sendMouse(x, y, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
             Sleep(50);
@@ -208,6 +213,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "marilo_drive: Marilo is not running\n");
         return 1;
     }
+    if (const int r = driveDialogs(hwnd, argc, argv); r >= 0) return r;
     if (cmd == L"command" && argc > 2) {
         return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0) ? 0 : 1;
     }

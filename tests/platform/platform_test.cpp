@@ -114,6 +114,18 @@ TEST(Dialog, QuitRequestEndsTheHiddenRunAndStaysQueued) {
     EXPECT_EQ(msg.wParam, 3u);
 }
 
+TEST(Dialog, QuitRequestEndsTheModalRunWithoutAResult) {
+    // The system's modal loop leaves on a quit request as if confirmed;
+    // only what end() was given counts.
+    Probe probe;
+    probe.quitInstead = true;
+    EXPECT_EQ(probe.runModal(nullptr), 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    Probe ended;
+    EXPECT_EQ(ended.runModal(nullptr), 42);
+}
+
 TEST(Dialog, MissingTemplateGivesMinusOne) {
     class Missing final : public Dialog {
     public:

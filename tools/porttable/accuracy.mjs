@@ -246,6 +246,9 @@ out.push(`${PREDICTOR_VERSION}, fed the same constants, for the ${selected.lengt
 out.push(`port (docs/ports.md, column *at* = port; rows 1 and 149 keep their original constants and are left out).`);
 out.push(`Constants from \`@neaps/tide-database\` ${DATABASE_VERSION}.`);
 out.push("");
+out.push("Sunrise, sunset, twilight, moonrise and moonset have [their own section](#sunrise-sunset-twilight-moonrise-and-moonset)");
+out.push("at the end, written by `tools/ephemeris/compare.mjs --write` and kept as it is when this report is rewritten.");
+out.push("");
 out.push("## Method");
 out.push("");
 out.push("- The predictor gets each record's nonzero constituents with the amplitude in cm and the Greenwich phase");
@@ -407,7 +410,11 @@ for (const r of results) {
     `${r.dropped[0] ? `${r.dropped[0].name} ${f2(r.dropped[0].cm)}` : "–"} | ${f1(r.sFull.adt95)}, ${f2(r.sFull.adh95)} |`);
 }
 out.push("");
-writeFileSync(OUT, out.join("\n"));
+// The sun and moon section belongs to tools/ephemeris/compare.mjs: carry it over.
+const SUN_MOON = /<!-- sun-moon:[\s\S]*<!-- sun-moon: end -->\n?/;
+const previous = (() => { try { return readFileSync(OUT, "utf8"); } catch { return ""; } })();
+const kept = previous.match(SUN_MOON);
+writeFileSync(OUT, out.join("\n") + (kept ? "\n" + kept[0] : ""));
 console.log(`wrote ${OUT}`);
 console.log(line("engine vs predictor", S));
 console.log(line("M3 turned", SF));
