@@ -76,7 +76,7 @@ std::vector<MenuItem> portTree(PortAddress selected) {
 }
 
 PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const std::vector<HighLowEntry>& extremes,
-                              bool shiftDown) {
+                              bool shiftDown, const DayNotes& notes) {
     PopupMenuModel menu;
     std::vector<MenuItem> highLow;
     for (size_t i = 0; i < 4; ++i) {
@@ -84,6 +84,12 @@ PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const 
         highLow.push_back(MenuItem::command(line, kCmdCopyHighLow));
     }
     menu.hlText = highLowText(extremes);
+    if (!notes.sun.empty() || !notes.moon.empty()) {
+        highLow.push_back(MenuItem::separator());
+        if (!notes.sun.empty()) highLow.push_back(MenuItem::command(notes.sun, kCmdCopyHighLow));
+        if (!notes.moon.empty()) highLow.push_back(MenuItem::command(notes.moon, kCmdCopyHighLow));
+    }
+    if (!notes.constantsNote.empty()) highLow.push_back(MenuItem::note(notes.constantsNote));
 
     std::vector<MenuItem>& items = menu.items;
     items.push_back(MenuItem::command("バージョン情報...", kCmdAbout));

@@ -30,8 +30,11 @@ struct MenuItem {
     int id = 0;        // the command of Command and OwnerDrawn items
     bool checked = false;
     std::vector<MenuItem> children;  // Popup
+    bool grayed = false;             // shown grey and not clickable
 
     static MenuItem command(std::string text, int id) { return {Kind::Command, std::move(text), id, false, {}}; }
+    // A grey line that only informs.
+    static MenuItem note(std::string text) { return {Kind::Command, std::move(text), 0, false, {}, true}; }
     static MenuItem separator() { return {Kind::Separator, {}, 0, false, {}}; }
     static MenuItem ownerDrawn(int id) { return {Kind::OwnerDrawn, {}, id, false, {}}; }
     static MenuItem popup(std::string text, std::vector<MenuItem> children) {
@@ -56,6 +59,17 @@ int prefPos(int group);
 // prefecture and the port of `selected` are checked.
 std::vector<MenuItem> portTree(PortAddress selected);
 
+// What the high/low popup shows under the turning points (cp932): after a
+// separator the shown day's sunrise and sunset and its moonrise and moonset,
+// then, for a port whose constants come from a distant station, a grey note
+// naming it. None of it is part of hlText; a click on the sun or moon line
+// copies the tide lines like a click on them. Empty texts show nothing.
+struct DayNotes {
+    std::string sun;
+    std::string moon;
+    std::string constantsNote;
+};
+
 // The whole menu for the selected port (its table name, for the chooser's
 // title) and the shown day's first four turning points; Shift adds the
 // maintenance items above 終了. Also gives the high/low lines as the
@@ -65,6 +79,6 @@ struct PopupMenuModel {
     std::string hlText;
 };
 PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const std::vector<HighLowEntry>& extremes,
-                              bool shiftDown);
+                              bool shiftDown, const DayNotes& notes = {});
 
 }  // namespace marilo

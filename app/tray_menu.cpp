@@ -1,18 +1,24 @@
 // The tray controller's popup menu and tide graph: what they show of the
 // shown day, and the calendar strip's clicks.
 #include "app/tray_controller.h"
+#include "engine/port_source.h"
+#include "engine/sun_moon_text.h"
 
 namespace marilo {
 
 PopupMenuModel TrayController::popupMenu(bool shiftDown) {
-    const TideDay day(settings_.port, shownDay(clock_.now(), dayOffset));
+    const DateTime shown = shownDay(clock_.now(), dayOffset);
+    const TideDay day(settings_.port, shown);
     std::vector<HighLowEntry> entries;
     for (int i = 0; i < 4; ++i) {
         const TideExtreme& e = day.extremes[i];
         entries.push_back({e.empty() ? kUnclassified : e.kind, e.hour, e.minute, e.level});
     }
     selectedPortName = day.portName;
-    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown);
+    // The light and the moon of the shown day, once per opening.
+    const SunMoonMenuLines sky = sunMoonMenuLines(settings_.port, shown.year, shown.month, shown.day);
+    const DayNotes notes{sky.sun, sky.moon, constantsNote(settings_.port).text};
+    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes);
     hlText = menu.hlText;
     return menu;
 }

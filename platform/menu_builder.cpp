@@ -8,7 +8,7 @@ namespace {
 
 bool appendItems(HMENU menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& item : items) {
-        const UINT check = item.checked ? MF_CHECKED : MF_UNCHECKED;
+        const UINT check = (item.checked ? MF_CHECKED : MF_UNCHECKED) | (item.grayed ? MF_GRAYED : 0);
         BOOL ok = FALSE;
         switch (item.kind) {
             case MenuItem::Kind::Separator: ok = AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); break;

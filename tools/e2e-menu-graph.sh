@@ -69,6 +69,9 @@ grep -qx 'H  6:12 155' "$work/texts-today.txt" && grep -qx 'L 11:33  90' "$work/
   grep -qx 'H 16:35 146' "$work/texts-today.txt" && grep -qx 'L 23:41 -17' "$work/texts-today.txt"
 check "干満時刻 lists the day's four high and low waters" $?
 grep -qx '場所設定(田子の浦)' "$work/texts-today.txt"; check "the port chooser is titled 場所設定(田子の浦)" $?
+grep -qx '日の出 6:54  日の入り 16:52' "$work/texts-today.txt" && grep -qx '月の出 6:48  月の入り 16:19' "$work/texts-today.txt"
+check "under them the day's sunrise and sunset, moonrise and moonset" $?
+! grep -q '^潮汐定数' "$work/texts-today.txt"; check "田子の浦 has constants of its own: no station note" $?
 [ "$(checked_since "$m0" | sort | tr '\n' ' ')" = "東海 田子浦 静岡 " ]
 check "check marks at 東海, 静岡 and 田子浦 ($(checked_since "$m0" | tr '\n' ' '))" $?
 [ "$(texts_since "$m0" | grep -cx 'Iconリフレッシュ')" = 0 ]; check "without Shift no maintenance items" $?
@@ -183,6 +186,16 @@ WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \
   wine "$MARILO_BIN/Marilo.exe" --graph > "$work/bad.out" 2>&1
 status=$?
 [ "$status" = 2 ] && grep -q 'unknown argument: --graph' "$work/bad.out"; check "an unknown argument: status 2 and a message" $?
+
+# A port whose constants come from a distant station says so.
+m6=$(mark)
+drive command 50001
+sleep 2
+texts_since "$m6" | grep -qx '潮汐定数: Nemuroko (1146 km)'; check "片岡湾's menu names the station its constants come from" $?
+drive close-menu
+drive command 50101
+sleep 2
+drive close-menu
 
 drive command 32772
 drive wait-gone 20; check "Exit ends the program" $?

@@ -3,7 +3,8 @@
 # the tray in display modes 1 (日付), 7 (１週間) and 9 (月), the About box,
 # an alert at rest beside the taskbar, with the program's clock at
 # 2024-01-11 15:00 the popup menu with its port chooser open (graph size 2),
-# the menu with the graph at size 1, and the graph window with its tip;
+# the menu with the graph at size 1 and its 干満時刻 open, and the graph
+# window with its tip;
 # the settings dialog's five tabs and the rule editor. Each tray picture is
 # the right end of the taskbar, enlarged three times.
 #   tools/screenshots.sh [OUTDIR]      (default docs/screenshots)
@@ -117,8 +118,12 @@ convert "$work/menu-m2.png" -crop "$(menus_box)" +repage "$out/menu-m2.png"
 for _ in 1 2 3 4 5; do "${bench[@]}" drive close-menu; done   # the four open levels, then the menu
 "${bench[@]}" drive command 1125   # the graph item: the other size, m = 1
 sleep 2
+# 干満時刻 open: the high and low waters, the sun and the moon.
+for key in 0x28 0x28 0x28 0x28 0x27; do "${bench[@]}" drive menu-key "$key"; done
+sleep 1
 "${bench[@]}" shot "$work/menu-m1.png"
 convert "$work/menu-m1.png" -crop "$(menus_box)" +repage "$out/menu-m1.png"
+"${bench[@]}" drive close-menu
 "${bench[@]}" drive close-menu
 "${bench[@]}" drive command 1125   # back to m = 2 for the window
 sleep 2

@@ -126,6 +126,27 @@ TEST(PopupMenu, ItemsInOrderAndShiftAddsTwoAboveExit) {
     EXPECT_EQ(shifted.items[n - 1].text, "終了");
 }
 
+TEST(PopupMenu, SunMoonAndDistantStationLinesFollowTheTideLines) {
+    const std::vector<HighLowEntry> one = {{0, 5, 7, 151.4}};
+    const DayNotes notes{"日の出 6:37  日の入り 16:27", "月の出 4:54  月の入り 14:48", "潮汐定数: Nemuroko (1146 km)"};
+    const PopupMenuModel m = buildPopupMenu(PortAddress(), "田子の浦", one, false, notes);
+    const std::vector<MenuItem>& lines = m.items[6].children;
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[4].kind, Kind::Separator);
+    EXPECT_EQ(lines[5].text, notes.sun);
+    EXPECT_EQ(lines[6].text, notes.moon);
+    EXPECT_EQ(lines[5].id, 1134);  // a click copies the tide lines
+    EXPECT_EQ(lines[6].id, 1134);
+    EXPECT_EQ(lines[7].text, notes.constantsNote);
+    EXPECT_TRUE(lines[7].grayed);
+    EXPECT_FALSE(lines[5].grayed);
+    EXPECT_EQ(m.hlText, "H  5:07 151\n\n\n\n");  // the notes are no tide lines
+
+    // A port within 30 km of its station has no note.
+    const PopupMenuModel near = buildPopupMenu(PortAddress(), "田子の浦", one, false, {notes.sun, notes.moon, ""});
+    EXPECT_EQ(near.items[6].children.size(), 7u);
+}
+
 struct MenuBench {
     ControllerSettings cs;
     testing::RecordingShell shell;
