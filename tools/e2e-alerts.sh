@@ -8,17 +8,9 @@
 # at once.
 #   e2e-alerts.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$root/build/windows}" && pwd)"
-export MARILO_BIN="$build/bin"
-work="$build/e2e-alerts"
-bench=("$root/tools/wine-bench.sh" --dir "$work")
-failures=0
-passes=0
+source "$(dirname "$0")/e2e-common.sh"
+e2e_bench e2e-alerts
 
-check() {  # check NAME CONDITION-EXIT-STATUS
-  if [ "$2" -eq 0 ]; then echo "PASS $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
 # "VISIBLE X Y W H  TL TT TR TB": the alert window and the taskbar.
 alert() { "${bench[@]}" drive alert | tr -d '\r'; }
 visible() { [ "$(alert | awk '{ print $1 }')" = 1 ]; }
@@ -80,5 +72,4 @@ took=$(( $(date +%s) - clicked ))
 "${bench[@]}" drive command 32772
 "${bench[@]}" drive wait-gone 20; check "Exit ends the program with its alert window" $?
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+e2e_summary

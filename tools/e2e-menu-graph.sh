@@ -6,17 +6,8 @@
 # 06:12, 11:33, 16:35 and 23:41).
 #   e2e-menu-graph.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$root/build/windows}" && pwd)"
-export MARILO_BIN="$build/bin"
-work="$build/e2e-menu-graph"
-bench=("$root/tools/wine-bench.sh" --dir "$work")
-drive() { "${bench[@]}" drive "$@" | tr -d '\r'; }
-failures=0
-passes=0
-check() {  # check NAME CONDITION-EXIT-STATUS
-  if [ "$2" -eq 0 ]; then echo "PASS $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/e2e-common.sh"
+e2e_bench e2e-menu-graph
 
 "${bench[@]}" stop >/dev/null 2>&1 || true
 trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
@@ -25,7 +16,7 @@ mkdir -p "$work"
 # menu items; each step reads what was logged since it began.
 wine_log="$work/wine.log"
 mark() { wc -l < "$wine_log"; }
-decode() { LC_ALL=C perl -CO -ne 'while (/Text=L"((?:[^"\\]|\\.)*)"/g) { my $t = $1; $t =~ s/\\([0-9a-f]{4})/chr(hex($1))/ge; print "$t\n" }'; }
+decode() { decode_menu_texts; }
 texts_since() { tail -n +"$1" "$wine_log" | decode; }
 checked_since() { tail -n +"$1" "$wine_log" | grep -a 'State=check' | decode; }
 shot() { "${bench[@]}" shot "$1"; }
@@ -200,10 +191,8 @@ drive close-menu
 drive command 32772
 drive wait-gone 20; check "Exit ends the program" $?
 "${bench[@]}" reg > "$work/exit.txt"
-value() { awk -v n="$1" '$1 == n { print $3 }' "$2"; }
 [ "$(value IsBig "$work/exit.txt")" = 0x0 ] && [ "$(value Ken "$work/exit.txt")" = 0x1 ] &&
   [ "$(value Port "$work/exit.txt")" = 0x0 ]
 check "Exit keeps the smaller graph and the chosen port" $?
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+e2e_summary

@@ -9,19 +9,9 @@
 # changes and leaves the registry as it was; Exit saves the same again.
 #   e2e-settings.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$root/build/windows}" && pwd)"
-export MARILO_BIN="$build/bin"
-work="$build/e2e-settings"
-bench=("$root/tools/wine-bench.sh" --dir "$work")
-failures=0
-passes=0
+source "$(dirname "$0")/e2e-common.sh"
+e2e_bench e2e-settings
 
-check() {  # check NAME CONDITION-EXIT-STATUS
-  if [ "$2" -eq 0 ]; then echo "PASS $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
-value() { awk -v n="$1" '$1 == n { print $3 }' "$2"; }
-drive() { "${bench[@]}" drive "$@" | tr -d '\r'; }
 # One state line of a control: drive get PATH, then the line "NAME: ...".
 state() { drive get "$1" | sed -n "s/^$2: //p"; }
 # The registry's little-endian hexadecimal of 32-bit integers.
@@ -174,5 +164,4 @@ drive command 32772
 drive wait-gone 20; check "Exit ends the program" $?
 cmp -s "$work/confirmed.txt" <("${bench[@]}" reg); check "Exit saves the confirmed settings unchanged" $?
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+e2e_summary

@@ -7,28 +7,19 @@
 # saves a port chosen from the menu.
 #   e2e-test.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$root/build/windows}" && pwd)"
-export MARILO_BIN="$build/bin"
-work="$build/e2e"
-bench=("$root/tools/wine-bench.sh" --dir "$work")
-failures=0
-passes=0
+source "$(dirname "$0")/e2e-common.sh"
+e2e_bench e2e
 
-check() {  # check NAME CONDITION-EXIT-STATUS
-  if [ "$2" -eq 0 ]; then echo "PASS $1"; passes=$((passes + 1)); else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
 # Distinct colours in the right end of the taskbar: a bare taskbar has two
 # or three, the date and clock icons bring many more.
 tray_colours() { convert "$1" -crop 120x24+904+744 +repage -format %k info:; }
-value() { awk -v n="$1" '$1 == n { print $3 }' "$2"; }
 
 "${bench[@]}" stop >/dev/null 2>&1 || true
 trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
 # Wine's menu messages show the texts the program gives its menu items.
 wine_log="$work/wine.log"
 tips() { "${bench[@]}" drive tips | tr -d '\r'; }
-menu_texts() { LC_ALL=C perl -CO -ne 'while (/Text=L"((?:[^"\\]|\\.)*)"/g) { my $t = $1; $t =~ s/\\([0-9a-f]{4})/chr(hex($1))/ge; print "$t\n" }' "$wine_log"; }
+menu_texts() { decode_menu_texts "$wine_log"; }
 
 "${bench[@]}" prepare --fresh
 MARILO_NOW=2024-01-11T23:59:35 WINEDEBUG=+menu BENCH_LOG="$wine_log" "${bench[@]}" start
@@ -98,5 +89,4 @@ sleep 1
 [ "$(value Ken "$work/exit.txt")" = 0x1 ] && [ "$(value Port "$work/exit.txt")" = 0x0 ]
 check "Exit saves the chosen port" $?
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+e2e_summary
