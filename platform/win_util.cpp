@@ -41,8 +41,6 @@ bool copyTextToClipboard(HWND owner, const std::string& cp932) {
     return true;
 }
 
-Menu loadMenuResource(int id) { return Menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id))); }
-
 Icon loadIconResource(int id, int size) {
     return Icon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)));

@@ -14,9 +14,6 @@ namespace marilo {
 // correctly. The clipboard owns the blocks afterwards.
 bool copyTextToClipboard(HWND owner, const std::string& cp932);
 
-// A resource menu; null when it does not exist.
-Menu loadMenuResource(int id);
-
 // An icon resource at the given size; released by its owner.
 Icon loadIconResource(int id, int size);
 
