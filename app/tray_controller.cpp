@@ -156,6 +156,11 @@ void TrayController::refreshIcons() {
     if (settings_.settings.TrayClock) AddClockIcon();
 }
 
+void TrayController::redrawIcons() {
+    UpdateDateIcons(false);
+    if (settings_.settings.TrayClock) UpdateClockIcon();
+}
+
 void TrayController::scheduleTick() {
     const DateTime now = clock_.now();
     timer_.start(tickPeriodMs(settings_.settings.TrayClock, settings_.settings.Alert != 0, now.hour, now.minute));

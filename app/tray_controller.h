@@ -85,6 +85,9 @@ public:
     void readdAllIcons();
     // "Iconリフレッシュ": delete and add again.
     void refreshIcons();
+    // The icons' look changed (the screen's dpi, the taskbar's theme): every
+    // icon shown is drawn again and replaced.
+    void redrawIcons();
 
     void scheduleTick();
     // One tick. True when a new minute began and alerts are on. Every tick

@@ -15,8 +15,12 @@ Font pointFont(HDC dc, int points, std::string_view face) {
     HDC screen = dc ? nullptr : GetDC(nullptr);
     const int dpi = GetDeviceCaps(dc ? dc : screen, LOGPIXELSY);
     if (screen) ReleaseDC(nullptr, screen);
+    return pixelFont(MulDiv(points, dpi, 72), face);
+}
+
+Font pixelFont(int pixels, std::string_view face) {
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(points, dpi, 72);
+    lf.lfHeight = -pixels;
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = NONANTIALIASED_QUALITY;

@@ -7,9 +7,11 @@
 //   now7.ico         the present moment at the larger sizes (190), 7 x 7
 //   turn7.ico        a high or low water in the graph (191), 7 x 7
 //   alert.ico        the alert mark (202)
-// The pictures hold 16 x 16 and 32 x 32 images at 32 bits per pixel with an
-// AND mask, supersampled 4 x 4 for smooth edges; the graph's marks are one
-// image each, drawn pixel for pixel.
+// The tray's pictures (application, moon, alert) hold an image for every
+// small-icon size from 100% to 300% scaling (16, 20, 24, 28, 32, 40, 48),
+// so that none is enlarged from a smaller one; the graph's moons are 16 x 16.
+// All are 32 bits per pixel with an AND mask, supersampled 4 x 4 for smooth
+// edges; the graph's marks are one image each, drawn pixel for pixel.
 //   node gen_art.js OUTDIR
 'use strict';
 const fs = require('fs');
@@ -64,7 +66,9 @@ function icoImage(size, px) {
   return Buffer.concat([header, colour, mask]);
 }
 
-function ico(shade, sizes = [16, 32]) {
+const TRAY_SIZES = [16, 20, 24, 28, 32, 40, 48];
+
+function ico(shade, sizes = TRAY_SIZES) {
   return icoOf(sizes, sizes.map((s) => render(s, shade)));
 }
 

@@ -11,6 +11,7 @@
 #   wine-bench.sh [--dir DIR] shot FILE           screenshot of the whole display
 #   wine-bench.sh [--dir DIR] reg                 the settings key, as reg.exe prints it
 #   wine-bench.sh [--dir DIR] set NAME VALUE      one REG_DWORD setting
+#   wine-bench.sh [--dir DIR] reg-add KEY NAME VALUE  a REG_DWORD anywhere (LogPixels, the theme)
 #   wine-bench.sh [--dir DIR] stop                Exit Marilo, end the desktop and the display
 #
 # DIR (default build/windows/bench) holds the prefix and the bench's state.
@@ -141,6 +142,7 @@ case "$cmd" in
   shot) ensure_display; import -display "$DISPLAY" -window root "$1" ;;
   reg) "$wine" reg query "$key" 2>/dev/null | tr -d '\r' ;;
   set) "$wine" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ;;
+  reg-add) "$wine" reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1 ;;
   stop) stop ;;
   *) sed -n '2,20p' "$0" >&2; exit 2 ;;
 esac

@@ -4,12 +4,14 @@
 #include <windowsx.h>
 
 #include <cstdio>
+#include <cwchar>
 
 #include "app/menu_model.h"
 #include "app/version_info.h"
 #include "platform/menu_builder.h"
 #include "platform/text.h"
 #include "render/graph_popup_dlg.h"
+#include "render/icon_layout.h"
 #include "render/menu_items.h"
 #include "render/tide_graph.h"
 #include "res/resource.h"
@@ -44,6 +46,51 @@ std::optional<int32_t> screenLeftOfMenuItem(HMENU menu, UINT id) {
     return std::nullopt;
 }
 
+// A function of user32 that older systems lack, or null.
+template <typename Fn>
+Fn user32Function(const char* name) {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name))) : nullptr;
+}
+
+// The dpi the taskbar's icons are drawn at: the taskbar's own on systems
+// that know a dpi per window (Windows 10 and later), the screen's otherwise.
+int taskbarDpi(HWND owner) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    const auto dpiForWindow = user32Function<DpiForWindow>("GetDpiForWindow");
+    if (dpiForWindow) {
+        HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+        const UINT dpi = dpiForWindow(taskbar ? taskbar : owner);
+        if (dpi != 0) return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The small-icon size at a dpi as the system states it, or as it follows
+// from the dpi where the system cannot say.
+int smallIconSize(int dpi) {
+    using MetricsForDpi = int(WINAPI*)(int, UINT);
+    const auto metricsForDpi = user32Function<MetricsForDpi>("GetSystemMetricsForDpi");
+    const int size = metricsForDpi ? metricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)) : 0;
+    return size > 0 ? size : trayIconSizeForDpi(dpi);
+}
+
+// SystemUsesLightTheme under the Personalize key: 0 is a dark taskbar;
+// absent (every system before the dark taskbar) or anything else is light.
+TaskbarTheme taskbarTheme() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
+                      KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return TaskbarTheme::Light;
+    DWORD value = 1, type = 0, size = sizeof value;
+    const LONG got = RegQueryValueExW(key, L"SystemUsesLightTheme", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    return got == ERROR_SUCCESS && type == REG_DWORD && value == 0 ? TaskbarTheme::Dark : TaskbarTheme::Light;
+}
+
 }  // namespace
 
 CTrayDlg::CTrayDlg(SettingsStore& store)
@@ -62,6 +109,7 @@ void CTrayDlg::onInitDialog() {
     tickTimer_.attach(hwnd());
     controller_.start();
     painter_ = std::make_unique<TrayPainter>();
+    takeTrayLook();
     splashTimer_ = SetTimer(hwnd(), kSplashTimerId, kSplashMs, nullptr) != 0;
     if (splashTimer_) ShowWindow(hwnd(), SW_SHOW);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
@@ -72,6 +120,15 @@ void CTrayDlg::onInitDialog() {
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
     controller_.handOverSound();
+}
+
+bool CTrayDlg::takeTrayLook() {
+    if (!painter_) return false;
+    const int size = smallIconSize(taskbarDpi(hwnd()));
+    const TaskbarTheme theme = taskbarTheme();
+    if (size == painter_->size() && theme == painter_->theme()) return false;
+    painter_->configure(size, theme);
+    return true;
 }
 
 void CTrayDlg::runAbout() {
@@ -171,6 +228,7 @@ void CTrayDlg::onDestroy() {
 
 std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
+        takeTrayLook();  // a new taskbar may have another dpi or theme
         controller_.readdAllIcons();
         return TRUE;
     }
@@ -186,6 +244,15 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             return TRUE;
         case WM_TIMECHANGE: controller_.timeChanged(); return TRUE;
+        case WM_DPICHANGED:
+        case WM_DISPLAYCHANGE:
+            if (takeTrayLook()) controller_.redrawIcons();
+            return TRUE;
+        case WM_SETTINGCHANGE:
+            // The theme's colours changed: lParam names "ImmersiveColorSet".
+            if (lp && std::wcscmp(reinterpret_cast<const wchar_t*>(lp), L"ImmersiveColorSet") == 0 && takeTrayLook())
+                controller_.redrawIcons();
+            return std::nullopt;
         case WM_POWERBROADCAST:
             if (wp != PBT_APMRESUMEAUTOMATIC && wp != PBT_APMRESUMESUSPEND) return std::nullopt;
             controller_.resumedFromSleep();

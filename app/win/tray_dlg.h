@@ -47,6 +47,9 @@ private:
     void runSettings();
     bool onMeasureItem(MEASUREITEMSTRUCT& item);
     bool onDrawItem(const DRAWITEMSTRUCT& item);
+    // Sets the painter to the tray's icon size and the taskbar's theme;
+    // true when either changed.
+    bool takeTrayLook();
 
     SettingsStore& store_;
     ControllerSettings settings_;

@@ -7,6 +7,7 @@
 //   marilo_drive tray ICON MESSAGE       post the tray callback 1124
 //   marilo_drive drop-icons              delete icons 0..10 of its window
 //   marilo_drive taskbar-created         post the "TaskbarCreated" message
+//   marilo_drive setting-change AREA     send it WM_SETTINGCHANGE naming AREA (e.g. ImmersiveColorSet)
 //   marilo_drive close-dialog            press OK on its About box
 //   marilo_drive close-menu              press Escape on an open popup menu
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
@@ -235,6 +236,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"taskbar-created") {
         return PostMessageW(hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) ? 0 : 1;
+    }
+    if (cmd == L"setting-change" && argc > 2) {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(argv[2]), SMTO_NORMAL, 10000,
+                                   &result)
+                   ? 0
+                   : 1;
     }
     if (cmd == L"close-menu") {
         HWND menu = FindWindowW(L"#32768", nullptr);

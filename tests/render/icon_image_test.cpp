@@ -65,6 +65,33 @@ TEST(IconImage, KeyColourOfTheClockBecomesTransparent) {
     EXPECT_EQ(img.rgbAt(0, 0), 0u);
 }
 
+TEST(IconImage, LargerSizesAndTheAlphaCopy) {
+    // 24 pixels: 4-bit rows of 12 bytes, 24-bit rows of 72, mask rows of 4.
+    EXPECT_EQ(IconImage(4, 24).size(), 40u + 64u + 12u * 24 + 4u * 24);
+    EXPECT_EQ(IconImage(24, 24).size(), 40u + 72u * 24 + 4u * 24);
+    EXPECT_EQ(read32(IconImage(24, 24).data() + 8), 48u);
+    // A 24-pixel image, all key but for a white top-left pixel.
+    uint8_t pixels[12 * 24];
+    std::memset(pixels, 0x11, sizeof pixels);
+    pixels[23 * 12] = 0xF1;
+    uint8_t palette[64] = {};
+    palette[4 * 15] = 0xFF;      // blue byte of white
+    palette[4 * 15 + 1] = 0xFE;  // green
+    palette[4 * 15 + 2] = 0xFD;  // red
+    IconImage img(4, 24);
+    img.setFrom4Bit(pixels, palette);
+    const std::vector<uint8_t> a = img.withAlpha();
+    ASSERT_EQ(a.size(), 40u + 4u * 24 * 24 + 4u * 24);
+    EXPECT_EQ(a[14], 32);
+    EXPECT_EQ(read32(a.data() + 4), 24u);
+    const uint8_t* top = a.data() + 40 + 23 * 96;  // image row 0, stored last
+    EXPECT_EQ(read32(top), 0xFFFDFEFFu);         // B G R A
+    EXPECT_EQ(read32(top + 4), 0u);              // transparent: nothing at all
+    const uint8_t* mask = a.data() + 40 + 4 * 24 * 24;
+    EXPECT_EQ(mask[23 * 4], 0x7F);  // row 0: the first pixel opaque
+    EXPECT_EQ(mask[0], 0xFF);
+}
+
 TEST(ClockGeometry, HandsAndMarks) {
     EXPECT_EQ(hourHandEnd(3, 0, true), (Pixel{12, 7}));
     EXPECT_EQ(hourHandEnd(3, 0, false), (Pixel{13, 7}));
