@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# End to end under Wine at 150% and on a dark taskbar: the executable's
+# manifest; at LogPixels 144 the date icon (mode 1) and the clock icon are
+# drawn 24 pixels tall, not enlarged from 16 (few of their rows and columns
+# repeat their neighbours); with SystemUsesLightTheme 0, announced as
+# "ImmersiveColorSet", the date icon of an ordinary weekday loses its dark ink.
+#   e2e-dpi.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
+set -uo pipefail
+source "$(dirname "$0")/e2e-common.sh"
+e2e_bench dpi
+pixels() { node "$root/tools/tray-pixels.mjs" "$@"; }
+# The right end of the taskbar at 144 dpi, which is 28 pixels tall.
+tray() { convert "$1" -crop 200x26+824+742 +repage "$2"; }
+
+exe="$MARILO_BIN/Marilo.exe"
+LC_ALL=C grep -aq '<dpiAwareness[^>]*>PerMonitorV2' "$exe"; check "the manifest declares PerMonitorV2" $?
+LC_ALL=C grep -aq '<dpiAware[^>]*>true/pm<' "$exe"; check "the manifest keeps dpiAware as the fallback" $?
+LC_ALL=C grep -aq 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$exe"
+check "the manifest asks for common controls 6" $?
+LC_ALL=C grep -aq 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' "$exe"
+check "the manifest names Windows 10 among the supported systems" $?
+
+"${bench[@]}" stop >/dev/null 2>&1 || true
+trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
+"${bench[@]}" prepare --fresh
+"${bench[@]}" reg-add 'HKCU\Control Panel\Desktop' LogPixels 144
+"${bench[@]}" start
+"${bench[@]}" drive wait-window 60; check "main window appears at 144 dpi" $?
+sleep 3
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+"${bench[@]}" set TrayIcon 1
+"${bench[@]}" set TrayClock 1
+# An ordinary Wednesday: no rule colours it.
+MARILO_NOW=2024-01-10T10:00:00 "${bench[@]}" start
+"${bench[@]}" drive wait-window 60
+sleep 4.5
+"${bench[@]}" shot "$work/light.png"
+tray "$work/light.png" "$work/light.ppm"
+read -r _ n _ tall _ rows _ cols <<< "$(pixels repeats "$work/light.ppm")"
+[ "$n" -eq 2 ] && [ "$tall" -eq 24 ]; check "two icons 24 pixels tall ($n icons, $tall)" $?
+[ "$rows" -le 20 ] && [ "$cols" -le 20 ]
+check "their rows and columns repeat their neighbours at most 20% ($rows%, $cols%)" $?
+
+light=$(pixels dark "$work/light.ppm")
+"${bench[@]}" reg-add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' SystemUsesLightTheme 0
+"${bench[@]}" drive setting-change ImmersiveColorSet
+sleep 1
+"${bench[@]}" shot "$work/dark.png"
+tray "$work/dark.png" "$work/dark.ppm"
+dark=$(pixels dark "$work/dark.ppm")
+[ "$light" -gt 20 ] && [ $((dark * 10)) -le "$light" ]
+check "on a dark taskbar the date icon keeps at most a tenth of its dark ink ($light -> $dark pixels)" $?
+
+"${bench[@]}" reg-add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' SystemUsesLightTheme 1
+"${bench[@]}" drive setting-change ImmersiveColorSet
+sleep 1
+"${bench[@]}" shot "$work/light-again.png"
+tray "$work/light-again.png" "$work/light-again.ppm"
+again=$(pixels dark "$work/light-again.ppm")
+[ "$again" -eq "$light" ]; check "back on a light taskbar the ink is dark again ($again pixels)" $?
+
+e2e_summary
