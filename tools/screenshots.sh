@@ -5,9 +5,12 @@
 # 2024-01-11 15:00 the popup menu with its port chooser open (graph size 2),
 # the menu with the graph at size 1 and its 干満時刻 open, and the graph
 # window with its tip;
-# the settings dialog's five tabs and the rule editor. Each tray picture is
-# the right end of the taskbar, enlarged three times.
-#   tools/screenshots.sh [OUTDIR]      (default docs/screenshots)
+# the settings dialog's five tabs and the rule editor; then at 150% scaling
+# (LogPixels 144) the tray in modes 1 and 7 on a light and on a dark taskbar.
+# Each tray picture is the right end of the taskbar, enlarged three times
+# (twice at 150%).
+#   tools/screenshots.sh [OUTDIR] [scaled]   (default docs/screenshots; `scaled`
+#                                            makes only the 150% pictures)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/screenshots}"
@@ -18,6 +21,37 @@ work=build/windows/shots
 bench=(tools/wine-bench.sh --dir "$work")
 "${bench[@]}" stop >/dev/null 2>&1 || true
 trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
+
+# 150%: Wine's taskbar asks for 24-pixel icons. Its dark variant: Wine's
+# taskbar takes the menu colour, set near the dark taskbar of Windows 10 and
+# 11, with SystemUsesLightTheme 0 for the program to read.
+scaled() {
+  local theme mode
+  for theme in light dark; do
+    "${bench[@]}" stop >/dev/null 2>&1 || true
+    "${bench[@]}" prepare --fresh
+    "${bench[@]}" reg-add 'HKCU\Control Panel\Desktop' LogPixels 144
+    if [ "$theme" = dark ]; then
+      "${bench[@]}" reg-add 'HKCU\Control Panel\Colors' Menu '32 32 32' REG_SZ
+      "${bench[@]}" reg-add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' SystemUsesLightTheme 0
+    fi
+    "${bench[@]}" start
+    "${bench[@]}" drive wait-window 60
+    sleep 3
+    for mode in 1 7; do
+      "${bench[@]}" drive command 32772
+      "${bench[@]}" drive wait-gone 20
+      "${bench[@]}" set TrayIcon "$mode"
+      "${bench[@]}" set IsXP "$([ "$mode" = 7 ] && echo 1 || echo 0)"
+      MARILO_NOW=2024-01-10T10:08 "${bench[@]}" start
+      "${bench[@]}" drive wait-window 60
+      sleep 4.5
+      "${bench[@]}" shot "$work/150-$theme-$mode.png"
+      convert "$work/150-$theme-$mode.png" -crop 300x28+724+740 +repage -scale 200% "$out/tray-150-$theme-mode$mode.png"
+    done
+  done
+}
+if [ "${2:-}" = scaled ]; then scaled; ls "$out"; exit 0; fi
 "${bench[@]}" prepare --fresh
 
 tray() { convert "$1" -crop 240x40+784+728 +repage -scale 300% "$2"; }
@@ -137,4 +171,5 @@ sleep 0.5
 "${bench[@]}" shot "$work/window.png"
 convert "$work/window.png" -crop "$(( wr - wl + 100 ))x$(( wb - wt + 40 ))+$(( wl - 8 ))+$(( wt - 8 ))" +repage "$out/graph-window.png"
 "${bench[@]}" drive close-dialog
+scaled
 ls "$out"

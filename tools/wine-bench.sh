@@ -11,7 +11,8 @@
 #   wine-bench.sh [--dir DIR] shot FILE           screenshot of the whole display
 #   wine-bench.sh [--dir DIR] reg                 the settings key, as reg.exe prints it
 #   wine-bench.sh [--dir DIR] set NAME VALUE      one REG_DWORD setting
-#   wine-bench.sh [--dir DIR] reg-add KEY NAME VALUE  a REG_DWORD anywhere (LogPixels, the theme)
+#   wine-bench.sh [--dir DIR] reg-add KEY NAME VALUE [TYPE]  a value anywhere, REG_DWORD unless TYPE
+#                                                 says otherwise (LogPixels, the theme, the colours)
 #   wine-bench.sh [--dir DIR] stop                Exit Marilo, end the desktop and the display
 #
 # DIR (default build/windows/bench) holds the prefix and the bench's state.
@@ -142,7 +143,11 @@ case "$cmd" in
   shot) ensure_display; import -display "$DISPLAY" -window root "$1" ;;
   reg) "$wine" reg query "$key" 2>/dev/null | tr -d '\r' ;;
   set) "$wine" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ;;
-  reg-add) "$wine" reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1 ;;
+  reg-add)
+    "$wine" reg add "$1" /v "$2" /t "${4:-REG_DWORD}" /d "$3" /f >/dev/null 2>&1
+    # With nothing else running, let the server it started end, or the
+    # desktop started next may come up without its display.
+    [ -f "$dir/desktop.pid" ] || "$server" -w 2>/dev/null || true ;;
   stop) stop ;;
   *) sed -n '2,20p' "$0" >&2; exit 2 ;;
 esac

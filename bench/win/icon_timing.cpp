@@ -13,17 +13,7 @@
 
 #include "app/tray_logic.h"
 #include "render/tray_painter.h"
-
-namespace {
-
-double nowMs() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-}  // namespace
+#include "timing.h"
 
 int wmain(int argc, wchar_t** argv) {
     using namespace marilo;
@@ -47,12 +37,10 @@ int wmain(int argc, wchar_t** argv) {
         double base = 0;
         for (int size : {16, 20, 24, 32, 40}) {
             TrayPainter painter(size, theme);
-            const double start = nowMs();
-            for (int r = 0; r < runs; ++r) {
+            const double ms = meanMs(runs, [&] {
                 for (const DateIconImage& img : images) painter.dateIcon(img);
                 painter.clockIcon(clock, 10, 8);
-            }
-            const double ms = (nowMs() - start) / runs;
+            });
             if (size == 16) base = ms;
             std::printf("%s taskbar, %2d px: %.3f ms for all %zu icons (%.2f x the 16-pixel time)\n",
                         theme == TaskbarTheme::Dark ? "dark " : "light", size, ms, images.size() + 1, ms / base);

@@ -14,24 +14,7 @@
 #include "platform/gdi.h"
 #include "platform/menu_builder.h"
 #include "render/tide_graph.h"
-
-namespace {
-
-double nowMs() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-template <class F>
-double meanMs(int runs, F&& f) {
-    const double start = nowMs();
-    for (int i = 0; i < runs; ++i) f();
-    return (nowMs() - start) / runs;
-}
-
-}  // namespace
+#include "timing.h"
 
 int wmain(int argc, wchar_t** argv) {
     using namespace marilo;
