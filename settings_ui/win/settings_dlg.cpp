@@ -1,6 +1,7 @@
 #include "settings_ui/win/settings_dlg.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "platform/text.h"
 #include "res/settings_ids.h"
@@ -42,6 +43,10 @@ void CSettingsDlg::onInit() {
         // Each page answers to its template's number, so tools can tell the
         // pages' controls apart (their numbers repeat across pages).
         SetWindowLongPtrW(w, GWLP_ID, page->templateId());
+        // With visual styles the tab control's body is drawn with the
+        // theme's texture; the page takes the same, or it shows as a grey
+        // sheet on it. Without visual styles this changes nothing.
+        EnableThemeDialogTexture(w, ETDT_ENABLETAB);
         SetWindowPos(w, HWND_TOP, kPageLeft, kPageTop, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
         ShowWindow(w, SW_SHOW);
     }
