@@ -84,7 +84,10 @@ void printUtf8(const wchar_t* text) {
 BOOL CALLBACK collectTips(HWND hwnd, LPARAM out) {
     wchar_t cls[64] = {};
     GetClassNameW(hwnd, cls, 64);
-    if (wcscmp(cls, L"tooltips_class32") == 0) reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
+    // Under common controls 6 the class carries its version: "6.0...!tooltips_class32".
+    const wchar_t* bang = wcsrchr(cls, L'!');
+    if (wcscmp(bang ? bang + 1 : cls, L"tooltips_class32") == 0)
+        reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
     return TRUE;
 }
 
