@@ -9,6 +9,19 @@ bool belongsToDay(const TideExtreme& x) {
     return !x.empty() && x.hour < 24 && (x.kind == kHighWater || x.kind == kLowWater);
 }
 
+MonthDay monthDayOf(const TideDay& solved) {
+    MonthDay d;
+    d.date = solved.date;
+    d.tideNameIndex = solved.tideNameIndex;
+    std::memcpy(d.tideName, solved.tideName, sizeof d.tideName);
+    d.moonAge = solved.moonAge;
+    d.phaseNumber = solved.phaseNumber;
+    std::memcpy(d.phaseName, solved.phaseName, sizeof d.phaseName);
+    for (const TideExtreme& x : solved.extremes)
+        if (belongsToDay(x)) d.waters[d.waterCount++] = x;
+    return d;
+}
+
 TideMonth tideMonth(PortAddress port, int year, int month) {
     TideMonth m;
     m.port = port;
@@ -22,14 +35,7 @@ TideMonth tideMonth(PortAddress port, int year, int month) {
     for (int k = 0; k < m.dayCount; ++k) {
         if (k > 0) solved.setDate(DateTime(year, month, k + 1));
         MonthDay& d = m.days[k];
-        d.date = solved.date;
-        d.tideNameIndex = solved.tideNameIndex;
-        std::memcpy(d.tideName, solved.tideName, sizeof d.tideName);
-        d.moonAge = solved.moonAge;
-        d.phaseNumber = solved.phaseNumber;
-        std::memcpy(d.phaseName, solved.phaseName, sizeof d.phaseName);
-        for (const TideExtreme& x : solved.extremes)
-            if (belongsToDay(x)) d.waters[d.waterCount++] = x;
+        d = monthDayOf(solved);
         const SunMoonTimes sky = sunMoonTimes(port, year, month, k + 1);
         d.sunrise = sky.sunrise;
         d.sunset = sky.sunset;

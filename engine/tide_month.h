@@ -47,6 +47,9 @@ struct TideMonth {
 // the next day's, and that day's solution lists it again.
 bool belongsToDay(const TideExtreme& x);
 
+// A solved day at a glance, without its sunrise and sunset.
+MonthDay monthDayOf(const TideDay& solved);
+
 // The month of `year` (1000..9999) and `month` (1..12) at a port.
 TideMonth tideMonth(PortAddress port, int year, int month);
 
