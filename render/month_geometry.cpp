@@ -135,4 +135,14 @@ std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& 
     return texts;
 }
 
+void stepMonth(int32_t& year, int32_t& month, int delta) {
+    int64_t k = static_cast<int64_t>(year) * 12 + (month - 1) + delta;
+    if (k < 1000 * 12) k = 1000 * 12;
+    if (k > 9999 * 12 + 11) k = 9999 * 12 + 11;
+    year = static_cast<int32_t>(k / 12);
+    month = static_cast<int32_t>(k % 12 + 1);
+}
+
+int monthScaleForDpi(int dpi) { return dpi >= 240 ? 3 : dpi >= 144 ? 2 : 1; }
+
 }  // namespace marilo

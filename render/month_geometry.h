@@ -47,6 +47,13 @@ int monthPictureHeight(const TideMonth& month, int scale);
 
 Scene monthScene(const MonthPicture& picture, int scale);
 
+// The month `delta` months from year/month, held within 1000-01..9999-12.
+void stepMonth(int32_t& year, int32_t& month, int delta);
+
+// The scale that fits the picture to a screen of `dpi` dots per inch: 1 up
+// to 143 dpi, 2 from 144, 3 from 240.
+int monthScaleForDpi(int dpi);
+
 // The texts of day `day`'s cell in drawing order (cp932): the date, the tide
 // name, the phase name when one falls, then one line per high or low water.
 std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int scale);

@@ -83,5 +83,24 @@ TEST(MonthScene, CellOfTheWorkedDay) {
     EXPECT_NE(monthCellTexts(monthScene(p, 1), p, 25, 1)[2].substr(0, 1), " ");
 }
 
+TEST(MonthScene, StepsAndScale) {
+    int32_t y = 2024, m = 12;
+    stepMonth(y, m, 1);
+    EXPECT_EQ(y * 100 + m, 202501);
+    stepMonth(y, m, -13);
+    EXPECT_EQ(y * 100 + m, 202312);
+    y = 9999, m = 12;
+    stepMonth(y, m, 1);
+    EXPECT_EQ(y * 100 + m, 999912);
+    y = 1000, m = 1;
+    stepMonth(y, m, -1);
+    EXPECT_EQ(y * 100 + m, 100001);
+    EXPECT_EQ(monthScaleForDpi(96), 1);
+    EXPECT_EQ(monthScaleForDpi(120), 1);
+    EXPECT_EQ(monthScaleForDpi(144), 2);
+    EXPECT_EQ(monthScaleForDpi(192), 2);
+    EXPECT_EQ(monthScaleForDpi(288), 3);
+}
+
 }  // namespace
 }  // namespace marilo
