@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/text.h"
@@ -22,8 +23,18 @@ void CMonthDlg::show() {
     RECT r{0, 0, scene_.width, scene_.height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), TRUE,
                        static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
-    SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    if (!placed_) {
+        // Opened in the middle of the work area, its top-left corner inside it.
+        RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        const int left = work.left + std::max(0L, (work.right - work.left - width) / 2);
+        const int top = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
+        SetWindowPos(hwnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        placed_ = true;
+    } else {
+        SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     char title[64];
     std::snprintf(title, sizeof title, "月間潮見表 %d年%d月 %s", year_, month_, picture_.month.portName);
     SetWindowTextW(hwnd(), widen(title).c_str());

@@ -46,6 +46,7 @@ private:
     int32_t year_;
     int32_t month_;
     int scale_ = 1;
+    bool placed_ = false;
     MonthPicture picture_{};
     Scene scene_;
     DibSurface backing_;
