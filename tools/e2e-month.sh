@@ -5,7 +5,8 @@
 #    month's differs; a bad month is refused with status 2, an unwritable
 #    file with status 1;
 #  - 月間潮見表... opens the window for the shown month; PageDown and PageUp
-#    step it, Home comes back to this month, Esc closes it.
+#    step it, Home comes back to this month, コピー puts the picture on the
+#    clipboard, Esc closes it.
 # (That the picture's cells tell what marilo-cli --month prints is a native
 # test: MonthAgreement.)
 #   e2e-month.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
@@ -56,6 +57,8 @@ drive month-key 0x22; t=$(title); [ "$t" = "月間潮見表 2024年4月 田子�
 drive month-key 0x21; drive month-key 0x21; t=$(title)
 [ "$t" = "月間潮見表 2024年2月 田子の浦" ]; check "PageUp twice steps back to February ($t)" $?
 drive month-key 0x24; t=$(title); [ "$t" = "月間潮見表 2024年3月 田子の浦" ]; check "Home comes back to March ($t)" $?
+drive month-command 1144
+[ "$(drive clipboard-bitmap)" = "597 581" ]; check "コピー puts the 597 x 581 picture on the clipboard" $?
 drive month-key 0x1B
 sleep 1
 ! drive month-window >/dev/null; check "Esc closes the window" $?

@@ -288,12 +288,18 @@ int wmain(int argc, wchar_t** argv) {
                     c.bottom);
         return 0;
     }
-    if (cmd == L"month-window" || (cmd == L"month-key" && argc > 2)) {
+    if (cmd == L"month-window" || ((cmd == L"month-key" || cmd == L"month-command") && argc > 2)) {
         // month-window: its title and client size; month-key VK: a key press
-        // through its queue, as the keyboard would give it.
+        // through its queue, as the keyboard would give it; month-command ID:
+        // an item of its menu bar.
         HWND month = nullptr;
         EnumWindows(findMonthWindow, reinterpret_cast<LPARAM>(&month));
         if (!month) return 1;
+        if (cmd == L"month-command") {
+            PostMessageW(month, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0);
+            Sleep(500);
+            return 0;
+        }
         if (cmd == L"month-key") {
             const WPARAM vk = std::wcstol(argv[2], nullptr, 0);
             PostMessageW(month, WM_KEYDOWN, vk, 1);
