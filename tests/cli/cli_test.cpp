@@ -208,7 +208,9 @@ TEST(CliReport, IcsLinesFoldAt75OctetsBetweenCharacters) {
         EXPECT_LE(piece.size(), 75u);
         // A piece after the first begins with the space, then a lead octet.
         const size_t text = from == 0 ? 0 : 1;
-        if (from != 0) EXPECT_EQ(piece[0], ' ');
+        if (from != 0) {
+            EXPECT_EQ(piece[0], ' ');
+        }
         EXPECT_NE(static_cast<unsigned char>(piece[text]) & 0xC0, 0x80);
         unfolded += piece.substr(text);
         from = end + 2;

@@ -56,8 +56,12 @@ TEST(MonthScene, ColoursFromTheRulesAndTodayFramed) {
     for (const SceneLine& l : scene.all<SceneLine>()) todayLines += l.color == kMonthToday;
     EXPECT_EQ(todayLines, 8);
     for (const SceneText& t : scene.all<SceneText>()) {
-        if (t.text == "20" || t.text == "日") EXPECT_EQ(t.color, kRed);
-        if (t.text == "4" || t.text == "水") EXPECT_EQ(t.color, kMonthText);
+        if (t.text == "20" || t.text == "日") {
+            EXPECT_EQ(t.color, kRed);
+        }
+        if (t.text == "4" || t.text == "水") {
+            EXPECT_EQ(t.color, kMonthText);
+        }
     }
 
     // Another month shows no frame.

@@ -1,10 +1,10 @@
-#include "app/win/save_month.h"
+#include "program/save_month.h"
 
 #include "app/interfaces.h"
 #include "app/read_only_store.h"
 #include "app/settings.h"
 #include "app/version_info.h"
-#include "platform/registry_store.h"
+#include "program/registry_store.h"
 #include "render/month_geometry.h"
 #include "render/scene_painter.h"
 
