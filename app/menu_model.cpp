@@ -103,6 +103,7 @@ PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const 
         "設定変更",
         {MenuItem::popup(portChooserTitle(portName), portTree(selected)), MenuItem::command("その他の設定...", kCmdSettings)}));
     items.push_back(MenuItem::command("窓表示", kCmdGraphWindow));
+    items.push_back(MenuItem::command("月間潮見表...", kCmdMonthWindow));
     items.push_back(MenuItem::separator());
     if (shiftDown) {
         items.push_back(MenuItem::command("Iconリフレッシュ", kCmdIconRefresh));

@@ -16,6 +16,7 @@ namespace marilo {
 constexpr int kCmdAbout = 32777;
 constexpr int kCmdSettings = 32778;
 constexpr int kCmdGraphWindow = 32809;
+constexpr int kCmdMonthWindow = 32810;
 constexpr int kCmdExit = 32772;
 constexpr int kCmdGraphItem = 1125;
 constexpr int kCmdCalendarStrip = 1126;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/moon.h"
+#include "engine/tide_month.h"
 
 namespace marilo {
 
@@ -100,11 +101,7 @@ int32_t dayOffsetAfterStripButton(const DateTime& today, int32_t offset, int but
 std::string portChooserTitle(const char* portName) { return std::string("場所設定(") + portName + ")"; }
 
 std::string highLowLine(const HighLowEntry& e) {
-    if (e.kind != 0 && e.kind != 1) return {};
-    char buf[64];
-    std::snprintf(buf, sizeof buf, e.kind == 0 ? "H %2d:%02d %3.0f" : "L %2d:%02d %3.0f", e.hour, e.minute,
-                  e.level);
-    return buf;
+    return waterText(e.kind, e.hour, e.minute, e.level).text;
 }
 
 std::string highLowText(const std::vector<HighLowEntry>& extremes) {

@@ -6,6 +6,7 @@
 
 #include "calendar/clock.h"
 #include "calendar/holidays.h"
+#include "cli/calendar_report.h"
 #include "cli/options.h"
 #include "cli/report.h"
 #include "engine/rise_set.h"
@@ -33,9 +34,26 @@ int main(int argc, char** argv) {
     if (o.help) return emit(cli::kUsage) && std::fflush(stdout) == 0 ? 0 : 1;
     if (o.listPorts) return emit(cli::portList()) ? 0 : 1;
     if (o.holidaysYear != 0) return emit(holidayLines(o.holidaysYear)) ? 0 : 1;
+    if (o.monthYear != 0)
+        return emit(cli::monthTable(tideMonth(o.port, o.monthYear, o.monthMonth), o.sun)) && std::fflush(stdout) == 0
+                   ? 0
+                   : 1;
 
     // The port's own zone time, whatever the machine's time zone.
     DateTime when = cli::firstMoment(o, zoneNow(o.port.zoneMeridian()));
+    if (o.ics) {
+        const std::string error = cli::rangeError(when, o.days);
+        if (!error.empty()) {
+            std::fprintf(stderr, "marilo-cli: %s\n", error.c_str());
+            return 2;
+        }
+        // Already UTF-8.
+        const std::string calendar = cli::icsCalendar(o.port, when, o.days);
+        return std::fwrite(calendar.data(), 1, calendar.size(), stdout) == calendar.size() &&
+                       std::fflush(stdout) == 0
+                   ? 0
+                   : 1;
+    }
     if (o.alerts) {
         // The tray's own scheduler, minute by minute over whole days.
         bool ok = emit(cli::alertsTsvHeader());

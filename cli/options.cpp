@@ -12,6 +12,8 @@ namespace marilo::cli {
 const char kUsage[] =
     "usage: marilo-cli [--port NAME|ID] [--date YYYY-MM-DD] [--time HH:MM] [--days N] [--sun] [--tsv]\n"
     "       marilo-cli --alerts [--port NAME|ID] [--date YYYY-MM-DD] [--days N] [--lead MIN] [--events LIST]\n"
+    "       marilo-cli --month YYYY-MM [--port NAME|ID] [--sun]\n"
+    "       marilo-cli --ics [--port NAME|ID] [--date YYYY-MM-DD] [--days N]\n"
     "       marilo-cli --list-ports\n"
     "       marilo-cli --holidays YEAR\n"
     "\n"
@@ -29,6 +31,10 @@ const char kUsage[] =
     "             (0 slack water, 1 falling stage, 2 rising stage)\n"
     "  --lead     minutes ahead of the event: 0, 5, 15, 30, 60, 120 or 180 (default 0)\n"
     "  --events   comma-separated: stp (slack water), up3, up7, dn3, dn7 (default all)\n"
+    "  --month    a month at a glance, one line per day: date, weekday, tide name,\n"
+    "             moon phase, the high (H) and low (L) waters before 24:00\n"
+    "  --ics      the days as an iCalendar file (RFC 5545, UTC times): an event at\n"
+    "             each high and low water and an all-day event with the tide name\n"
     "  --list-ports  all ports with group, index, command ID and name\n"
     "  --holidays    the national holidays of a year, one date per line\n";
 
@@ -185,6 +191,16 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 r.error = "--holidays: " + quoted(v) + " is not a year from 1000 to 9999";
                 return r;
             }
+        } else if (a == "--month") {
+            if (!value(v)) return r;
+            static const std::regex monthForm("([0-9]{4})-([0-9]{2})");
+            if (!std::regex_match(v, m, monthForm) || !parseInt(m[1], 1000, 9999, o.monthYear) ||
+                !parseInt(m[2], 1, 12, o.monthMonth)) {
+                r.error = "--month: " + quoted(v) + " is not a month of the form YYYY-MM";
+                return r;
+            }
+        } else if (a == "--ics") {
+            o.ics = true;
         } else if (!utf8ToCp932(a)) {
             r.error = "argument " + std::to_string(k + 1) + " is not UTF-8 text";
             return r;
@@ -195,6 +211,10 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
     }
     if (!o.alerts && !leadOrEvents.empty()) r.error = leadOrEvents + ": only with --alerts";
     if (o.alerts && o.timeGiven) r.error = "--time: --alerts covers whole days";
+    if (o.monthYear != 0 && (o.dateGiven || o.timeGiven || o.days != 1 || o.tsv || o.alerts || o.ics))
+        r.error = "--month: not with --date, --time, --days, --tsv, --alerts or --ics";
+    if (o.ics && (o.timeGiven || o.tsv || o.sun || o.alerts))
+        r.error = "--ics: not with --time, --tsv, --sun or --alerts";
     return r;
 }
 

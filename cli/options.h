@@ -27,6 +27,10 @@ struct Options {
     // chosen (all five events at the moment itself unless told otherwise).
     bool alerts = false;
     AlertChoice alertChoice{true, true, true, true, true, 0};
+    // --month YYYY-MM: the month as a table, one line per day.
+    int monthYear = 0, monthMonth = 0;  // 0: not asked for
+    // --ics: the days as an iCalendar file instead of text.
+    bool ics = false;
 };
 
 struct ParseResult {

@@ -9,12 +9,6 @@ namespace marilo::cli {
 
 namespace {
 
-std::string format(const char* fmt, auto... args) {
-    char buf[256];
-    const int n = std::snprintf(buf, sizeof buf, fmt, args...);
-    return std::string(buf, n < 0 ? 0 : (n < static_cast<int>(sizeof buf) ? n : sizeof buf - 1));
-}
-
 const char* kindText(int kind) {
     switch (kind) {
         case kHighWater: return "上げ止まり";

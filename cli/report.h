@@ -2,6 +2,7 @@
 // Text and tab-separated reports of daily solutions. Texts are cp932, like
 // the engine's; the caller converts them for the terminal.
 
+#include <cstdio>
 #include <string>
 
 #include "alerts/alert_scheduler.h"
@@ -9,6 +10,13 @@
 #include "engine/tide_day.h"
 
 namespace marilo::cli {
+
+// printf into a string, cut at 255 bytes.
+std::string format(const char* fmt, auto... args) {
+    char buf[256];
+    const int n = std::snprintf(buf, sizeof buf, fmt, args...);
+    return std::string(buf, n < 0 ? 0 : (n < static_cast<int>(sizeof buf) ? n : sizeof buf - 1));
+}
 
 // "HH:MM" of a time counted from 0:00 of the date (hours 24 and above kept),
 // or "" for the empty hour 99.

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "program/save_graph.h"
+#include "program/save_month.h"
 #include "program/tray_dlg.h"
 #include "calendar/clock.h"
 #include "platform/text.h"
@@ -73,6 +74,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
             const std::string error = marilo::saveGraphPng(args.file);
             if (error.empty()) return 0;
             tellCaller(L"Marilo: cannot save the graph to " + args.file + L": " + marilo::widen(error));
+            return 1;
+        }
+        case marilo::ProgramArguments::Action::SaveMonth: {
+            const std::string error = marilo::saveMonthPng(args.file, args.year, args.month);
+            if (error.empty()) return 0;
+            tellCaller(L"Marilo: cannot save the month to " + args.file + L": " + marilo::widen(error));
             return 1;
         }
         case marilo::ProgramArguments::Action::RunResident: break;

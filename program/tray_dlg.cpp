@@ -13,6 +13,7 @@
 #include "render/graph_popup_dlg.h"
 #include "render/icon_layout.h"
 #include "render/menu_items.h"
+#include "render/month_window_dlg.h"
 #include "render/tide_graph.h"
 #include "res/resource.h"
 #include "settings_ui/win/settings_dlg.h"
@@ -27,6 +28,9 @@ static_assert(ID_APP_ABOUT == kCmdAbout && ID_SETTINGS == kCmdSettings && ID_GRA
 static_assert(IDD_GRAPH_POPUP == kGraphPopupTemplate && IDI_GRAPH_MOON_FIRST == kGraphMoonIconFirst &&
               IDI_NOW_MARK_SMALL == kNowMarkSmallIcon && IDI_NOW_MARK == kNowMarkIcon &&
               IDI_EXTREME_MARK == kExtremeMarkIcon);
+static_assert(ID_MONTH_WINDOW == kCmdMonthWindow && IDD_MONTH_WINDOW == kMonthWindowTemplate &&
+              ID_MONTH_PREVIOUS == kMonthCmdPrevious && ID_MONTH_NEXT == kMonthCmdNext &&
+              ID_MONTH_THIS == kMonthCmdThis && ID_MONTH_COPY == kMonthCmdCopy && ID_MONTH_SAVE == kMonthCmdSave);
 
 namespace {
 
@@ -165,6 +169,13 @@ void CTrayDlg::ShowPopupMenu() {
     PostMessageW(hwnd(), WM_NULL, 0, 0);
 }
 
+// The month of the shown day at the selected port.
+void CTrayDlg::ShowMonthWindow() {
+    const DateTime shown = controller_.graphDay().day.date;
+    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown);
+    window.runModal(hwnd());
+}
+
 void CTrayDlg::ShowGraphPopup() {
     controller_.menuPoint = messagePoint();
     CGraphPopupDlg popup(controller_.graphDay(), graphStyleOf(settings_), controller_.menuPoint);
@@ -195,6 +206,7 @@ void CTrayDlg::onCommand(int id) {
         case ID_APP_ABOUT: runAbout(); return;
         case ID_SETTINGS: runSettings(); return;
         case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
+        case ID_MONTH_WINDOW: ShowMonthWindow(); return;
         case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.graphDay(), graphStyleOf(settings_)); return;
         case ID_GRAPH_ITEM:
             controller_.toggleGraphSize();

@@ -36,6 +36,7 @@ public:
     void ShowPopupMenu();
     // The graph window with its bottom-right corner at the mouse.
     void ShowGraphPopup();
+    void ShowMonthWindow();
 
 protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/gdi.h"
+#include "platform/png_file.h"
 #include "platform/text.h"
 #include "platform/win_util.h"
 
@@ -103,6 +104,39 @@ void paintScene(HDC dc, const Scene& scene) {
         for (const SceneElement& e : scene.elements) std::visit(painter, e);
     }
     if (saved) RestoreDC(dc, saved);
+}
+
+Bitmap sceneBitmap(HDC like, const Scene& scene) {
+    HDC screen = like ? nullptr : GetDC(nullptr);
+    HDC base = like ? like : screen;
+    Bitmap bitmap(CreateCompatibleBitmap(base, scene.width, scene.height));
+    MemoryDc memory = memoryDcLike(base);
+    if (screen) ReleaseDC(nullptr, screen);
+    if (!bitmap || !memory) return Bitmap();
+    {
+        const SelectGuard selected(memory.get(), bitmap.get());
+        SetBkMode(memory.get(), TRANSPARENT);
+        paintScene(memory.get(), scene);
+    }
+    return bitmap;
+}
+
+bool copySceneToClipboard(HWND owner, const Scene& scene) {
+    HDC windowDc = GetDC(owner);
+    Bitmap bitmap = sceneBitmap(windowDc, scene);
+    ReleaseDC(owner, windowDc);
+    if (!bitmap || !OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    if (SetClipboardData(CF_BITMAP, bitmap.get())) bitmap.release();  // the clipboard's from now on
+    CloseClipboard();
+    return true;
+}
+
+std::string writeScenePng(const std::wstring& file, const Scene& scene) {
+    DibSurface surface(scene.width, scene.height, 24);
+    if (!surface) return "no drawing surface for the picture";
+    paintScene(surface.dc(), scene);
+    return writePngFile(file, surface);
 }
 
 }  // namespace marilo

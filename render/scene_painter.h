@@ -6,10 +6,25 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "platform/handle.h"
 #include "render/scene.h"
 
 namespace marilo {
 
 void paintScene(HDC dc, const Scene& scene);
+
+// A bitmap compatible with `like` (the screen when null) holding the scene,
+// its width by its height.
+Bitmap sceneBitmap(HDC like, const Scene& scene);
+
+// The scene on the clipboard as a bitmap, for `owner`; false when the
+// clipboard could not be opened (the copy is then lost).
+bool copySceneToClipboard(HWND owner, const Scene& scene);
+
+// The scene as a 24-bit PNG file; empty on success, otherwise what went
+// wrong (English).
+std::string writeScenePng(const std::wstring& file, const Scene& scene);
 
 }  // namespace marilo

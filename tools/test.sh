@@ -21,6 +21,9 @@ npm test --prefix tools/porttable
 # ephemeris, four ports over a year (the full run is in docs/accuracy.md).
 npm ci --prefix tools/ephemeris --silent
 node tools/ephemeris/compare.mjs --quick
+# marilo-cli --ics read by a standard iCalendar parser and compared with --tsv.
+npm ci --prefix tools/ics-check --silent
+node tools/ics-check/check.mjs build/native/cli/marilo-cli
 # A short fuzzing run of the settings loader and the rule walk.
 tools/fuzz.sh 20
 

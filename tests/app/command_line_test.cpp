@@ -25,9 +25,29 @@ TEST(CommandLine, NothingRunsResidentSaveGraphTakesOneFileAndTheRestIsRefused) {
     for (const auto& args : bad) {
         const ProgramArguments a = parseProgramArguments(args);
         EXPECT_EQ(a.action, Action::Refuse);
-        EXPECT_NE(a.error.find(L"usage: Marilo.exe [--save-graph FILE.png]"), std::wstring::npos);
+        EXPECT_NE(a.error.find(L"usage: Marilo.exe [--save-graph FILE.png | --save-month FILE.png [YYYY-MM]]"),
+                  std::wstring::npos);
     }
     EXPECT_EQ(parseProgramArguments({L"--help"}).error.substr(0, 22), L"unknown argument: --he");
+}
+
+TEST(CommandLine, SaveMonthTakesAFileAndAnOptionalMonth) {
+    const ProgramArguments now = parseProgramArguments({L"--save-month", L"m.png"});
+    EXPECT_EQ(now.action, Action::SaveMonth);
+    EXPECT_EQ(now.file, L"m.png");
+    EXPECT_EQ(now.year, 0);
+    const ProgramArguments march = parseProgramArguments({L"--save-month", L"m.png", L"2024-03"});
+    EXPECT_EQ(march.action, Action::SaveMonth);
+    EXPECT_EQ(march.year, 2024);
+    EXPECT_EQ(march.month, 3);
+    for (const wchar_t* bad : {L"2024-13", L"2024-3", L"2024-00", L"0999-01", L"２０２４-03", L"2024/03"}) {
+        const ProgramArguments a = parseProgramArguments({L"--save-month", L"m.png", bad});
+        EXPECT_EQ(a.action, Action::Refuse);
+        EXPECT_EQ(a.error.substr(0, a.error.find(L'\n')),
+                  std::wstring(L"--save-month: '") + bad + L"' is not a month of the form YYYY-MM");
+    }
+    EXPECT_EQ(parseProgramArguments({L"--save-month"}).action, Action::Refuse);
+    EXPECT_EQ(parseProgramArguments({L"--save-month", L"m.png", L"2024-03", L"x"}).action, Action::Refuse);
 }
 
 TEST(ReadOnlyStore, AFirstStartThroughItReadsDefaultsAndWritesNothing) {

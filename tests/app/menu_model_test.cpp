@@ -99,8 +99,9 @@ TEST(PopupMenu, ItemsInOrderAndShiftAddsTwoAboveExit) {
     const std::vector<std::pair<Kind, int>> plain = {
         {Kind::Command, 32777}, {Kind::Separator, 0}, {Kind::OwnerDrawn, 1125}, {Kind::Separator, 0},
         {Kind::OwnerDrawn, 1126}, {Kind::Separator, 0}, {Kind::Popup, 0},  {Kind::Popup, 0},
-        {Kind::Command, 32809}, {Kind::Separator, 0}, {Kind::Command, 32772}};
+        {Kind::Command, 32809}, {Kind::Command, 32810}, {Kind::Separator, 0}, {Kind::Command, 32772}};
     EXPECT_EQ(shape, plain);
+    EXPECT_EQ(m.items[9].text, "月間潮見表...");
     EXPECT_EQ(m.items[6].text, "干満時刻");
     EXPECT_EQ(m.items[7].text, "設定変更");
     EXPECT_EQ(m.items[7].children[1].text, "その他の設定...");

@@ -4,6 +4,9 @@
 #   cli_run_test.sh now CLI   without --date or --time the moment is the
 #                             present one in the port's zone time, whatever
 #                             the machine's time zone
+#   cli_run_test.sh ics CLI   --ics read by a standard iCalendar parser
+#                             (tools/ics-check; skipped, status 77, until
+#                             tools/test.sh has installed it)
 # Expectations come from date(1), not from the program.
 set -euo pipefail
 mode=$1
@@ -21,7 +24,8 @@ text)
   if printf '%s\n' "$help" | not_utf8; then fail "--help is not UTF-8"; fi
   grep -q '田子の浦' <<<"$help" || fail "--help does not name 田子の浦"
   # Arguments in cp932 (田子) and a name shared by three ports.
-  for args in "--port $(printf '\x93\x63\x8e\x71')" "--port 白浜" "$(printf '\xff') --tsv"; do
+  for args in "--port $(printf '\x93\x63\x8e\x71')" "--port 白浜" "$(printf '\xff') --tsv" "--month 2024-13" \
+              "--ics --date 9999-12-01 --days 32"; do
     status=0
     err=$("$cli" $args 2>&1 >/dev/null) || status=$?
     [ "$status" -eq 2 ] || fail "$args: exit status $status, not 2"
@@ -77,8 +81,14 @@ now)
   done
   ;;
 
+ics)
+  check=$(dirname "$0")/../../tools/ics-check
+  [ -d "$check/node_modules/ical.js" ] || { echo "SKIP: npm ci --prefix tools/ics-check first"; exit 77; }
+  node "$check/check.mjs" "$cli" || failed=1
+  ;;
+
 *)
-  echo "usage: $0 text|now CLI" >&2
+  echo "usage: $0 text|now|ics CLI" >&2
   exit 2
   ;;
 esac

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/calendar_report.h"
 #include "cli/options.h"
 #include "cli/report.h"
 #include "tests/port_at.h"
@@ -156,6 +157,66 @@ TEST(CliReport, PortListHasEveryPort) {
     EXPECT_EQ(lines, 1 + 358);
     EXPECT_NE(list.find("\n149\t22\t13\t52214\t田子の浦\n"), std::string::npos);
     EXPECT_NE(list.find("\n357\t80\t2\t58003\tポナペ\n"), std::string::npos);
+}
+
+TEST(CliOptions, MonthAndIcsArgumentsAndTheirCompanions) {
+    ParseResult r = parse({"--month", "2024-03", "--port", "58003"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.options.monthYear, 2024);
+    EXPECT_EQ(r.options.monthMonth, 3);
+    for (const char* bad : {"2024-13", "2024-00", "2024-3", "24-03", "2024-03-01", "0999-12"})
+        EXPECT_EQ(parse({"--month", bad}).error, std::string("--month: '") + bad + "' is not a month of the form YYYY-MM");
+    EXPECT_EQ(parse({"--month"}).error, "--month: missing value");
+    EXPECT_NE(parse({"--month", "2024-03", "--days", "3"}).error, "");
+    EXPECT_NE(parse({"--month", "2024-03", "--ics"}).error, "");
+    EXPECT_TRUE(parse({"--ics", "--date", "2024-03-01", "--days", "31"}).options.ics);
+    EXPECT_NE(parse({"--ics", "--tsv"}).error, "");
+    EXPECT_NE(parse({"--ics", "--time", "12:00"}).error, "");
+
+    EXPECT_EQ(rangeError(DateTime(9999, 12, 1), 31), "");
+    EXPECT_EQ(rangeError(DateTime(9999, 12, 1), 32), "--days: 32 days from 9999-12-01 run past 9999-12-31");
+}
+
+TEST(CliReport, MonthTableLine) {
+    const std::string table = monthTable(tideMonth(PortAddress(), 2024, 1), true);  // cp932
+    EXPECT_EQ(table.substr(0, table.find('\n')), "田子の浦  2024-01");
+    const size_t at = table.find("2024-01-11(木) 大潮  朔   H  6:12 15");
+    ASSERT_NE(at, std::string::npos) << table;
+    const std::string line = table.substr(at, table.find('\n', at) - at);
+    // (154.5 and 89.5 cm round either way; the others do not.)
+    EXPECT_NE(line.find("  L 11:33  "), std::string::npos) << line;
+    EXPECT_NE(line.find("  H 16:35 146  L 23:41 -17  日の出 6:"), std::string::npos) << line;
+    // A day without a principal phase keeps the column with two ideographic spaces.
+    EXPECT_NE(table.find("2024-01-25(木) 大潮 　　  "), std::string::npos);
+    int lines = 0;
+    for (char c : table) lines += c == '\n';
+    EXPECT_EQ(lines, 1 + 31);
+}
+
+TEST(CliReport, IcsLinesFoldAt75OctetsBetweenCharacters) {
+    EXPECT_EQ(icsLine("VERSION:2.0"), "VERSION:2.0\r\n");
+    // "SUMMARY:" and 40 three-octet characters: 128 octets.
+    std::string line = "SUMMARY:";
+    for (int k = 0; k < 40; ++k) line += "\xe6\xbd\xae";  // 潮
+    const std::string folded = icsLine(line);
+    std::string unfolded;
+    size_t from = 0;
+    while (from < folded.size()) {
+        const size_t end = folded.find("\r\n", from);
+        ASSERT_NE(end, std::string::npos);
+        const std::string piece = folded.substr(from, end - from);
+        EXPECT_LE(piece.size(), 75u);
+        // A piece after the first begins with the space, then a lead octet.
+        const size_t text = from == 0 ? 0 : 1;
+        if (from != 0) {
+            EXPECT_EQ(piece[0], ' ');
+        }
+        EXPECT_NE(static_cast<unsigned char>(piece[text]) & 0xC0, 0x80);
+        unfolded += piece.substr(text);
+        from = end + 2;
+    }
+    EXPECT_EQ(unfolded, line);
+    EXPECT_EQ(folded.substr(0, 74), line.substr(0, 74));  // 8 + 22 x 3 = 74: the 23rd would pass 75
 }
 
 }  // namespace

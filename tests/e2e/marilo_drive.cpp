@@ -141,6 +141,18 @@ BOOL CALLBACK collectMenus(HWND hwnd, LPARAM out) {
     return TRUE;
 }
 
+// The month window: Marilo's visible window whose title begins 月間潮見表.
+BOOL CALLBACK findMonthWindow(HWND hwnd, LPARAM out) {
+    wchar_t title[128] = {};
+    GetWindowTextW(hwnd, title, 128);
+    if (processOf(hwnd) == processOf(mainWindow()) && IsWindowVisible(hwnd) &&
+        std::wstring_view(title).substr(0, 5) == L"月間潮見表") {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CALLBACK findGraphWindow(HWND hwnd, LPARAM out) {
     wchar_t cls[16] = {};
     GetClassNameW(hwnd, cls, 16);
@@ -285,6 +297,33 @@ int wmain(int argc, wchar_t** argv) {
         MapWindowPoints(graph, nullptr, reinterpret_cast<POINT*>(&c), 2);
         std::printf("%ld %ld %ld %ld\n%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom, c.left, c.top, c.right,
                     c.bottom);
+        return 0;
+    }
+    if (cmd == L"month-window" || ((cmd == L"month-key" || cmd == L"month-command") && argc > 2)) {
+        // month-window: its title and client size; month-key VK: a key press
+        // through its queue, as the keyboard would give it; month-command ID:
+        // an item of its menu bar.
+        HWND month = nullptr;
+        EnumWindows(findMonthWindow, reinterpret_cast<LPARAM>(&month));
+        if (!month) return 1;
+        if (cmd == L"month-command") {
+            PostMessageW(month, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0);
+            Sleep(500);
+            return 0;
+        }
+        if (cmd == L"month-key") {
+            const WPARAM vk = std::wcstol(argv[2], nullptr, 0);
+            PostMessageW(month, WM_KEYDOWN, vk, 1);
+            PostMessageW(month, WM_KEYUP, vk, 0xC0000001);
+            Sleep(300);
+            return 0;
+        }
+        wchar_t title[128] = {};
+        GetWindowTextW(month, title, 128);
+        printUtf8(title);
+        RECT c;
+        GetClientRect(month, &c);
+        std::printf("%ld %ld\n", c.right, c.bottom);
         return 0;
     }
     if (cmd == L"alert" || cmd == L"click-alert") {

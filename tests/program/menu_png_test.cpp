@@ -32,7 +32,7 @@ TEST(MenuBuilder, TheMenuIsTheModelItemForItem) {
     const Menu menu = menuFromModel(model.items);
     ASSERT_TRUE(menu);
     HMENU m = menu.get();
-    ASSERT_EQ(GetMenuItemCount(m), 14);
+    ASSERT_EQ(GetMenuItemCount(m), 15);
     EXPECT_EQ(textOf(m, 0), L"バージョン情報...");
     EXPECT_EQ(GetMenuItemID(m, 0), 32777u);
     MENUITEMINFOW info{};
@@ -60,8 +60,10 @@ TEST(MenuBuilder, TheMenuIsTheModelItemForItem) {
     EXPECT_FALSE(GetMenuState(chooser, 3, MF_BYPOSITION) & MF_CHECKED);
     EXPECT_TRUE(GetMenuState(GetSubMenu(chooser, 4), 0, MF_BYPOSITION) & MF_CHECKED);  // 静岡
     EXPECT_TRUE(GetMenuState(chooser, 52214, MF_BYCOMMAND) & MF_CHECKED);              // 田子浦
-    EXPECT_EQ(textOf(m, 10), L"Iconリフレッシュ");
-    EXPECT_EQ(textOf(m, 13), L"終了");
+    EXPECT_EQ(textOf(m, 9), L"月間潮見表...");
+    EXPECT_EQ(GetMenuItemID(m, 9), 32810u);
+    EXPECT_EQ(textOf(m, 11), L"Iconリフレッシュ");
+    EXPECT_EQ(textOf(m, 14), L"終了");
 }
 
 TEST(PngFile, WritesAPngAndSaysWhyWhenItCannot) {

@@ -1,0 +1,148 @@
+#include "render/month_geometry.h"
+
+#include <cstdio>
+
+#include "render/graph_geometry.h"
+
+namespace marilo {
+
+namespace {
+
+constexpr const char* kWeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
+
+// At scale 1: margins, the title band, the weekday row, the port's line.
+constexpr int kMargin = 4;
+constexpr int kTitleHeight = 22;
+constexpr int kWeekdayHeight = 16;
+constexpr int kFooterHeight = 18;
+constexpr int kLineHeight = 11;  // of the 8-point font
+
+std::string format(const char* fmt, auto... args) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, fmt, args...);
+    return buf;
+}
+
+int gridLeft(int s) { return kMargin * s; }
+int gridTop(int s) { return (kMargin + kTitleHeight + kWeekdayHeight) * s; }
+
+// Top-left corner of the cell of a day (1-based).
+ScenePoint cellOf(const TideMonth& m, int day, int s) {
+    const int k = m.firstWeekday + day - 1;
+    return {gridLeft(s) + (k % 7) * kMonthCellWidth * s, gridTop(s) + (k / 7) * kMonthCellHeight * s};
+}
+
+void frame(Scene& scene, int left, int top, int right, int bottom, uint32_t color) {
+    // Lines leave out their end point: the corners are closed by the next line.
+    scene.elements.push_back(SceneLine{{left, top}, {right, top}, color});
+    scene.elements.push_back(SceneLine{{right, top}, {right, bottom}, color});
+    scene.elements.push_back(SceneLine{{right, bottom}, {left, bottom}, color});
+    scene.elements.push_back(SceneLine{{left, bottom}, {left, top}, color});
+}
+
+}  // namespace
+
+MonthPicture monthPictureOf(const TideMonth& month, const RuleList& rules, const DateTime& now) {
+    MonthPicture p;
+    p.month = month;
+    for (int k = 0; k < month.dayCount; ++k) p.dateColors[k] = rules.colorForDate(month.days[k].date, now.year);
+    for (int w = 0; w < 7; ++w)
+        for (const DateColorRule& r : rules)
+            if (r.kind == Weekly && r.weekday == w) {
+                p.weekdayColors[w] = r.colorIndex >= 0 && r.colorIndex < kRuleColorCount ? RuleColors[r.colorIndex] : 0;
+                break;
+            }
+    if (now.year == month.year && now.month == month.month) p.today = now.day;
+    return p;
+}
+
+int monthRows(const TideMonth& month) { return month.firstWeekday + month.dayCount > 35 ? 6 : 5; }
+
+int monthPictureWidth(int s) { return (2 * kMargin + 7 * kMonthCellWidth) * s + 1; }
+
+int monthPictureHeight(const TideMonth& month, int s) {
+    return gridTop(s) + monthRows(month) * kMonthCellHeight * s + 1 + (kFooterHeight + kMargin) * s;
+}
+
+Scene monthScene(const MonthPicture& picture, int s) {
+    const TideMonth& m = picture.month;
+    const SceneFont font{"ＭＳ ゴシック", 8 * s};
+    const SceneFont titleFont{"ＭＳ ゴシック", 12 * s};
+    const int cw = kMonthCellWidth * s, ch = kMonthCellHeight * s;
+    const int rows = monthRows(m);
+    const int left = gridLeft(s), top = gridTop(s);
+    const int right = left + 7 * cw, bottom = top + rows * ch;
+
+    Scene scene;
+    scene.width = monthPictureWidth(s);
+    scene.height = monthPictureHeight(m, s);
+    scene.elements.push_back(SceneFill{0, 0, scene.width, scene.height, kMonthPaper});
+
+    scene.elements.push_back(SceneText{{left + 2 * s, kMargin * s}, format("%d年%d月", m.year, m.month), kMonthText,
+                                       titleFont, HAlign::Left, VAlign::Top});
+    for (int w = 0; w < 7; ++w)
+        scene.elements.push_back(SceneText{{left + w * cw + cw / 2, top - 2 * s}, kWeekdayNames[w],
+                                           picture.weekdayColors[w] != 0 ? picture.weekdayColors[w] : kMonthText,
+                                           font, HAlign::Center, VAlign::Bottom});
+
+    // Cells outside the month, then the grid.
+    const int used = m.firstWeekday + m.dayCount;
+    for (int k = 0; k < rows * 7; ++k)
+        if (k < m.firstWeekday || k >= used) {
+            const int x = left + (k % 7) * cw, y = top + (k / 7) * ch;
+            scene.elements.push_back(SceneFill{x, y, x + cw, y + ch, kMonthOutside});
+        }
+    for (int r = 0; r <= rows; ++r)
+        scene.elements.push_back(SceneLine{{left, top + r * ch}, {right + 1, top + r * ch}, kMonthGrid});
+    for (int c = 0; c <= 7; ++c)
+        scene.elements.push_back(SceneLine{{left + c * cw, top}, {left + c * cw, bottom + 1}, kMonthGrid});
+
+    for (int day = 1; day <= m.dayCount; ++day) {
+        const MonthDay& d = m.days[day - 1];
+        const ScenePoint at = cellOf(m, day, s);
+        const uint32_t dateColor = picture.dateColors[day - 1] != 0 ? picture.dateColors[day - 1] : kMonthText;
+        scene.elements.push_back(SceneText{{at.x + 3 * s, at.y + 3 * s}, format("%d", day), dateColor, font,
+                                           HAlign::Left, VAlign::Top});
+        scene.elements.push_back(SceneIcon{moonIconOf(d.moonAge), {at.x + cw - 18 * s, at.y + 2 * s}, 16 * s});
+        scene.elements.push_back(SceneText{{at.x + 3 * s, at.y + 18 * s}, d.tideName, kMonthText, font,
+                                           HAlign::Left, VAlign::Top});
+        if (d.hasPhase())
+            scene.elements.push_back(SceneText{{at.x + cw - 3 * s, at.y + 18 * s}, d.phaseName, kMonthText, font,
+                                               HAlign::Right, VAlign::Top});
+        for (int w = 0; w < d.waterCount; ++w)
+            scene.elements.push_back(SceneText{{at.x + 3 * s, at.y + (30 + w * kLineHeight) * s},
+                                               waterText(d.waters[w]).text, kMonthWaters, font, HAlign::Left,
+                                               VAlign::Top});
+        if (day == picture.today) {
+            frame(scene, at.x + 1, at.y + 1, at.x + cw - 1, at.y + ch - 1, kMonthToday);
+            frame(scene, at.x + 2, at.y + 2, at.x + cw - 2, at.y + ch - 2, kMonthToday);
+        }
+    }
+
+    scene.elements.push_back(SceneText{{left + 2 * s, bottom + 4 * s}, m.portName, kMonthText, font, HAlign::Left,
+                                       VAlign::Top});
+    return scene;
+}
+
+std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int s) {
+    std::vector<std::string> texts;
+    if (day < 1 || day > picture.month.dayCount) return texts;
+    const ScenePoint at = cellOf(picture.month, day, s);
+    for (const SceneText& t : scene.all<SceneText>())
+        if (t.at.x >= at.x && t.at.x < at.x + kMonthCellWidth * s && t.at.y >= at.y &&
+            t.at.y < at.y + kMonthCellHeight * s)
+            texts.push_back(t.text);
+    return texts;
+}
+
+void stepMonth(int32_t& year, int32_t& month, int delta) {
+    int64_t k = static_cast<int64_t>(year) * 12 + (month - 1) + delta;
+    if (k < 1000 * 12) k = 1000 * 12;
+    if (k > 9999 * 12 + 11) k = 9999 * 12 + 11;
+    year = static_cast<int32_t>(k / 12);
+    month = static_cast<int32_t>(k % 12 + 1);
+}
+
+int monthScaleForDpi(int dpi) { return dpi >= 240 ? 3 : dpi >= 144 ? 2 : 1; }
+
+}  // namespace marilo

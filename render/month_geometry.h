@@ -1,0 +1,61 @@
+#pragma once
+// The month picture as a scene: a calendar of one month at a port, seven
+// columns from 日 to 土 (the weekday names in the colours the date rules give
+// them), five or six rows of days, and the port's name under the grid. Each
+// day's cell holds its date in its rule colour (holidays included), the
+// moon's icon, the tide name, the principal phase when one falls on it and
+// the day's high and low waters as 干満時刻 writes them; today's cell is
+// framed. Everything is `scale` times the size of the picture at 1.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calendar/color_rules.h"
+#include "engine/tide_month.h"
+#include "render/scene.h"
+
+namespace marilo {
+
+// What the picture shows.
+struct MonthPicture {
+    TideMonth month;
+    uint32_t dateColors[31]{};   // each day's rule colour, 0 when no rule matches
+    uint32_t weekdayColors[7]{};  // 日..土: the colour of the first weekly rule for the weekday, else 0
+    int32_t today = 0;            // day of the month framed, 0 when today lies in another month
+};
+
+// The month coloured by `rules` (period runs laid out in now's year), with
+// today taken from `now`, the present moment in the port's zone time.
+MonthPicture monthPictureOf(const TideMonth& month, const RuleList& rules, const DateTime& now);
+
+// Colours and sizes.
+constexpr uint32_t kMonthPaper = rgb(255, 255, 255);
+constexpr uint32_t kMonthOutside = rgb(236, 236, 236);  // cells of the months before and after
+constexpr uint32_t kMonthGrid = rgb(160, 160, 160);
+constexpr uint32_t kMonthText = rgb(0, 0, 0);           // also the date colour when no rule matches
+constexpr uint32_t kMonthWaters = rgb(64, 64, 64);
+constexpr uint32_t kMonthToday = rgb(0, 160, 0);
+constexpr int kMonthCellWidth = 84;  // at scale 1
+constexpr int kMonthCellHeight = 86;
+
+// Rows of the grid: 6 when the month runs into a sixth week, otherwise 5
+// (a February of 28 days from a Sunday keeps an empty fifth row).
+int monthRows(const TideMonth& month);
+int monthPictureWidth(int scale);
+int monthPictureHeight(const TideMonth& month, int scale);
+
+Scene monthScene(const MonthPicture& picture, int scale);
+
+// The month `delta` months from year/month, held within 1000-01..9999-12.
+void stepMonth(int32_t& year, int32_t& month, int delta);
+
+// The scale that fits the picture to a screen of `dpi` dots per inch: 1 up
+// to 143 dpi, 2 from 144, 3 from 240.
+int monthScaleForDpi(int dpi);
+
+// The texts of day `day`'s cell in drawing order (cp932): the date, the tide
+// name, the phase name when one falls, then one line per high or low water.
+std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int scale);
+
+}  // namespace marilo

@@ -1,0 +1,55 @@
+#pragma once
+// The month window (dialog 207): the month picture of a port in a window of
+// its own, with a menu bar to step a month back (◀ 前月, PageUp) or forward
+// (翌月 ▶, PageDown), to come back to this month (今月, Home), to copy the
+// picture (コピー, Ctrl+C) and to save it as a PNG file through the standard
+// save dialog (PNG 保存...). Esc closes it. It is modal, so there is one at a
+// time, and the program's timers keep running in its loop. Sized to fit the
+// picture at the screen's DPI.
+
+#include <windows.h>
+
+#include "calendar/color_rules.h"
+#include "calendar/date_time.h"
+#include "engine/port_address.h"
+#include "platform/gdi.h"
+#include "platform/window.h"
+#include "render/month_geometry.h"
+
+namespace marilo {
+
+constexpr int kMonthWindowTemplate = 207;
+// Commands of its menu bar.
+constexpr int kMonthCmdPrevious = 1141;
+constexpr int kMonthCmdNext = 1142;
+constexpr int kMonthCmdThis = 1143;
+constexpr int kMonthCmdCopy = 1144;
+constexpr int kMonthCmdSave = 1145;
+
+class CMonthDlg final : public Dialog {
+public:
+    // The month of `shown` at `port`; `now` marks today.
+    CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown);
+
+protected:
+    std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void show();  // builds the picture of year_/month_ and fits the window to it
+    void onPaint();
+    bool onCommand(int id);
+    void save();
+
+    PortAddress port_;
+    const RuleList& rules_;
+    DateTime now_;
+    int32_t year_;
+    int32_t month_;
+    int scale_ = 1;
+    bool placed_ = false;
+    MonthPicture picture_{};
+    Scene scene_;
+    DibSurface backing_;
+};
+
+}  // namespace marilo

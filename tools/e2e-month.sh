@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# End to end under Wine: the month picture and the month window, on a fresh
+# prefix with MARILO_NOW set to 2024-03-15 12:00.
+#  - --save-month of a fixed month is the same file twice and another
+#    month's differs; a bad month is refused with status 2, an unwritable
+#    file with status 1;
+#  - 月間潮見表... opens the window for the shown month; PageDown and PageUp
+#    step it, Home comes back to this month, コピー puts the picture on the
+#    clipboard, Esc closes it.
+# (That the picture's cells tell what marilo-cli --month prints is a native
+# test: MonthAgreement.)
+#   e2e-month.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
+set -uo pipefail
+source "$(dirname "$0")/e2e-common.sh"
+e2e_bench e2e-month
+
+"${bench[@]}" stop >/dev/null 2>&1 || true
+trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
+mkdir -p "$work"
+
+"${bench[@]}" prepare --fresh
+MARILO_NOW=2024-03-15T12:00 "${bench[@]}" start
+drive wait-window 60; check "main window appears" $?
+sleep 4
+
+save_month() {  # FILE [MONTH] -> status
+  WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" MARILO_NOW=2024-03-15T12:00 \
+    wine "$MARILO_BIN/Marilo.exe" --save-month "Z:${1//\//\\}" ${2:+"$2"} > "$work/save.out" 2>&1
+}
+rm -f "$work"/m*.png
+save_month "$work/m1.png" 2024-03; s1=$?
+save_month "$work/m2.png" 2024-03; s2=$?
+save_month "$work/m3.png"; s3=$?
+save_month "$work/m4.png" 2024-04
+[ "$s1$s2$s3" = 000 ] && [ -s "$work/m1.png" ]; check "--save-month writes the file and ends with 0 ($s1 $s2 $s3)" $?
+[ "$(identify -format '%wx%h' "$work/m1.png" 2>/dev/null)" = 597x581 ]; check "March 2024 is 597 x 581 (six rows)" $?
+[ "$(compare -metric AE "$work/m1.png" "$work/m2.png" null: 2>&1)" = 0 ]; check "the same month twice: the same pixels" $?
+[ "$(compare -metric AE "$work/m1.png" "$work/m3.png" null: 2>&1)" = 0 ]; check "without a month: this month (MARILO_NOW)" $?
+[ "$(compare -metric AE "$work/m1.png" "$work/m4.png" null: 2>&1)" != 0 ]; check "April differs" $?
+n=$(convert "$work/m1.png" txt:- | grep -ci '#00A000'); [ "$n" -gt 300 ]; check "today is framed in green ($n pixels)" $?
+n=$(convert "$work/m4.png" txt:- | grep -ci '#00A000'); [ "$n" = 0 ]; check "and not in April ($n pixels)" $?
+save_month "$work/bad.png" 2024-13; status=$?
+[ "$status" = 2 ] && grep -q "'2024-13' is not a month of the form YYYY-MM" "$work/save.out"
+check "a bad month: status 2 and a message ($status: $(head -1 "$work/save.out"))" $?
+save_month "/no/such/folder/m.png" 2024-03; status=$?
+[ "$status" = 1 ] && grep -q 'cannot save the month to' "$work/save.out"
+check "an unwritable file: status 1 and a message ($status)" $?
+
+# The window, from the menu's command.
+drive command 32810
+sleep 3
+title() { drive month-window | head -1; }
+t=$(title); [ "$t" = "月間潮見表 2024年3月 田子の浦" ]; check "月間潮見表... opens this month's window ($t)" $?
+size=$(drive month-window | sed -n 2p); [ "$size" = "597 581" ]; check "its client area fits the picture ($size)" $?
+"${bench[@]}" shot "$work/window.png"
+drive month-key 0x22; t=$(title); [ "$t" = "月間潮見表 2024年4月 田子の浦" ]; check "PageDown steps to April ($t)" $?
+drive month-key 0x21; drive month-key 0x21; t=$(title)
+[ "$t" = "月間潮見表 2024年2月 田子の浦" ]; check "PageUp twice steps back to February ($t)" $?
+drive month-key 0x24; t=$(title); [ "$t" = "月間潮見表 2024年3月 田子の浦" ]; check "Home comes back to March ($t)" $?
+drive month-command 1144
+[ "$(drive clipboard-bitmap)" = "597 581" ]; check "コピー puts the 597 x 581 picture on the clipboard" $?
+drive month-key 0x1B
+sleep 1
+! drive month-window >/dev/null; check "Esc closes the window" $?
+drive command 32810
+sleep 2
+drive month-window >/dev/null; check "and it opens again" $?
+drive month-key 0x1B
+
+drive command 32772
+drive wait-gone 20; check "Exit ends the program" $?
+e2e_summary
