@@ -16,6 +16,7 @@
 #include "platform/handle.h"
 #include "platform/registry_store.h"
 #include "platform/shell_notify_area.h"
+#include "platform/startup_registry.h"
 #include "platform/win_util.h"
 #include "platform/window.h"
 #include "render/tray_painter.h"
@@ -26,6 +27,10 @@ constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
 constexpr UINT_PTR kSplashTimerId = 1;
 constexpr UINT_PTR kTickTimerId = 2;
 constexpr UINT kSplashMs = 2000;
+// The registered message that asks the running program to end as Exit does
+// (settings saved, icons removed); the installer and the uninstaller send it
+// to the main window, found by its class (a dialog) and its title "Marilo".
+constexpr const wchar_t* kQuitMessageName = L"Marilo.Quit";
 
 class CTrayDlg final : public Dialog {
 public:
@@ -72,6 +77,10 @@ private:
     // The alert window; its blinking redraws the date icons.
     CAlertWnd alertWnd_{[this](bool alert) { controller_.UpdateDateIcons(alert); }};
     UINT taskbarCreated_;
+    UINT quitMessage_;
+    // The sign-in entry, named after the program, for this executable.
+    RegistryStartupEntry startup_{L"Marilo"};
+    std::wstring exePath_ = executablePath();
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
 };
