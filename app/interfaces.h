@@ -2,8 +2,8 @@
 // What the application needs from the world outside it, in one place: the
 // clock, the notification area and its icon images, a restartable timer and
 // the store that keeps the settings between runs, and the entry that starts
-// the program when the user signs in. The Windows layer
-// (platform/, render/) implements them; tests put recording doubles in
+// the program when the user signs in. The Windows program (program/,
+// render/) implements them; tests put recording doubles in
 // their place, so every decision of the application runs anywhere.
 
 #include <cstddef>
@@ -89,7 +89,7 @@ public:
 
 // Where the settings live between runs: integer, text and binary values by
 // section and name, after the profile-style interface of the platform. The
-// Windows registry implements it (platform/registry_store.h); MemoryStore
+// Windows registry implements it (program/registry_store.h); MemoryStore
 // (app/memory_store.h) keeps the values in memory.
 class SettingsStore {
 public:
@@ -117,7 +117,7 @@ protected:
 // command line the system runs, and the approval mark that the system's
 // start-up manager keeps beside it (its first byte odd when the user has
 // turned the entry off there). Paths are UTF-16, as the system keeps them.
-// The Windows registry implements it (platform/startup_registry.h).
+// The Windows registry implements it (program/startup_registry.h).
 class StartupEntry {
 public:
     virtual ~StartupEntry() = default;

@@ -1,11 +1,11 @@
-#include "platform/registry_store.h"
+#include "program/registry_store.h"
 
 #include <windows.h>
 
 #include <utility>
 
-#include "platform/startup_registry.h"
 #include "platform/text.h"
+#include "program/startup_registry.h"
 
 namespace marilo {
 

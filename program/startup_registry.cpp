@@ -1,4 +1,4 @@
-#include "platform/startup_registry.h"
+#include "program/startup_registry.h"
 
 #include <windows.h>
 
