@@ -1,12 +1,14 @@
 #pragma once
 // What the application needs from the world outside it, in one place: the
 // clock, the notification area and its icon images, a restartable timer and
-// the store that keeps the settings between runs. The Windows program
-// (program/, render/) implements them; tests put recording doubles in
+// the store that keeps the settings between runs, and the entry that starts
+// the program when the user signs in. The Windows program (program/,
+// render/) implements them; tests put recording doubles in
 // their place, so every decision of the application runs anywhere.
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -109,6 +111,25 @@ protected:
     SettingsStore() = default;
     SettingsStore(const SettingsStore&) = default;
     SettingsStore& operator=(const SettingsStore&) = default;
+};
+
+// The per-user entry that starts a program at sign-in, under one name: the
+// command line the system runs, and the approval mark that the system's
+// start-up manager keeps beside it (its first byte odd when the user has
+// turned the entry off there). Paths are UTF-16, as the system keeps them.
+// The Windows registry implements it (program/startup_registry.h).
+class StartupEntry {
+public:
+    virtual ~StartupEntry() = default;
+    // The command line, or nothing when there is no entry.
+    virtual std::optional<std::wstring> command() = 0;
+    // The approval mark's bytes; empty when there is none.
+    virtual std::vector<uint8_t> approval() = 0;
+    // Writes fail silently, leaving what was there.
+    virtual void writeCommand(const std::wstring& commandLine) = 0;
+    virtual void writeApproval(const std::vector<uint8_t>& mark) = 0;
+    // Removes the command and its approval mark.
+    virtual void remove() = 0;
 };
 
 }  // namespace marilo

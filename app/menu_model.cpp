@@ -76,7 +76,7 @@ std::vector<MenuItem> portTree(PortAddress selected) {
 }
 
 PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const std::vector<HighLowEntry>& extremes,
-                              bool shiftDown, const DayNotes& notes) {
+                              bool shiftDown, const DayNotes& notes, bool startAtSignIn) {
     PopupMenuModel menu;
     std::vector<MenuItem> highLow;
     for (size_t i = 0; i < 4; ++i) {
@@ -99,9 +99,10 @@ PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const 
     items.push_back(MenuItem::ownerDrawn(kCmdCalendarStrip));
     items.push_back(MenuItem::separator());
     items.push_back(MenuItem::popup("干満時刻", std::move(highLow)));
-    items.push_back(MenuItem::popup(
-        "設定変更",
-        {MenuItem::popup(portChooserTitle(portName), portTree(selected)), MenuItem::command("その他の設定...", kCmdSettings)}));
+    MenuItem signIn = MenuItem::command("Windows の起動時に開始", kCmdStartAtSignIn);
+    signIn.checked = startAtSignIn;
+    items.push_back(MenuItem::popup("設定変更", {MenuItem::popup(portChooserTitle(portName), portTree(selected)),
+                                                 MenuItem::command("その他の設定...", kCmdSettings), signIn}));
     items.push_back(MenuItem::command("窓表示", kCmdGraphWindow));
     items.push_back(MenuItem::command("月間潮見表...", kCmdMonthWindow));
     items.push_back(MenuItem::separator());

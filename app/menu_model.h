@@ -18,6 +18,7 @@ constexpr int kCmdSettings = 32778;
 constexpr int kCmdGraphWindow = 32809;
 constexpr int kCmdMonthWindow = 32810;
 constexpr int kCmdExit = 32772;
+constexpr int kCmdStartAtSignIn = 32811;
 constexpr int kCmdGraphItem = 1125;
 constexpr int kCmdCalendarStrip = 1126;
 constexpr int kCmdIconRefresh = 1132;
@@ -73,13 +74,13 @@ struct DayNotes {
 
 // The whole menu for the selected port (its table name, for the chooser's
 // title) and the shown day's first four turning points; Shift adds the
-// maintenance items above 終了. Also gives the high/low lines as the
+// maintenance items above 終了. startAtSignIn checks "Windows の起動時に開始". Also gives the high/low lines as the
 // clipboard takes them.
 struct PopupMenuModel {
     std::vector<MenuItem> items;
     std::string hlText;
 };
 PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const std::vector<HighLowEntry>& extremes,
-                              bool shiftDown, const DayNotes& notes = {});
+                              bool shiftDown, const DayNotes& notes = {}, bool startAtSignIn = false);
 
 }  // namespace marilo

@@ -111,7 +111,7 @@ public:
 
     // The popup menu of the shown day at the selected port; refreshes
     // selectedPortName and hlText.
-    PopupMenuModel popupMenu(bool shiftDown);
+    PopupMenuModel popupMenu(bool shiftDown, bool startAtSignIn = false);
     // What the tide graph shows at this moment; refreshes selectedPortName.
     GraphDay graphDay();
     // A click on the calendar strip with the cursor at screen column

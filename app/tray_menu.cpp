@@ -6,7 +6,7 @@
 
 namespace marilo {
 
-PopupMenuModel TrayController::popupMenu(bool shiftDown) {
+PopupMenuModel TrayController::popupMenu(bool shiftDown, bool startAtSignIn) {
     const DateTime shown = shownDay(clock_.now(), dayOffset);
     const TideDay day(settings_.port, shown);
     std::vector<HighLowEntry> entries;
@@ -18,7 +18,7 @@ PopupMenuModel TrayController::popupMenu(bool shiftDown) {
     // The light and the moon of the shown day, once per opening.
     const SunMoonMenuLines sky = sunMoonMenuLines(settings_.port, shown.year, shown.month, shown.day);
     const DayNotes notes{sky.sun, sky.moon, constantsNote(settings_.port).text};
-    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes);
+    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes, startAtSignIn);
     hlText = menu.hlText;
     return menu;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "program/startup_registry.h"
 
 namespace marilo {
 
@@ -76,16 +77,8 @@ std::wstring RegistryStore::profileKeyFor(const std::wstring& appName) {
 }
 
 std::wstring RegistryStore::executableBaseName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return L"Marilo";
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::wstring path = executablePath();
+    if (path.empty()) return L"Marilo";
     const std::size_t slash = path.find_last_of(L"\\/");
     std::wstring base = slash == std::wstring::npos ? path : path.substr(slash + 1);
     const std::size_t dot = base.find_last_of(L'.');

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "app/menu_model.h"
+#include "app/start_at_sign_in.h"
 #include "app/version_info.h"
 #include "program/menu_builder.h"
 #include "platform/text.h"
@@ -24,7 +25,7 @@ namespace marilo {
 static_assert(ID_APP_ABOUT == kCmdAbout && ID_SETTINGS == kCmdSettings && ID_GRAPH_WINDOW == kCmdGraphWindow &&
               ID_APP_EXIT == kCmdExit && ID_GRAPH_ITEM == kCmdGraphItem && ID_CALENDAR_STRIP == kCmdCalendarStrip &&
               ID_ICON_REFRESH == kCmdIconRefresh && ID_COPY_GRAPH == kCmdCopyGraph &&
-              ID_COPY_HIGH_LOW == kCmdCopyHighLow);
+              ID_COPY_HIGH_LOW == kCmdCopyHighLow && ID_START_AT_SIGN_IN == kCmdStartAtSignIn);
 static_assert(IDD_GRAPH_POPUP == kGraphPopupTemplate && IDI_GRAPH_MOON_FIRST == kGraphMoonIconFirst &&
               IDI_NOW_MARK_SMALL == kNowMarkSmallIcon && IDI_NOW_MARK == kNowMarkIcon &&
               IDI_EXTREME_MARK == kExtremeMarkIcon);
@@ -103,7 +104,8 @@ CTrayDlg::CTrayDlg(SettingsStore& store)
       appIcon_(loadIconResource(IDR_MAINFRAME, 32)),
       appIconSmall_(loadIconResource(IDR_MAINFRAME, 16)),
       controller_(settings_, shell_, images_, tickTimer_, clock_, tide_),
-      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      quitMessage_(RegisterWindowMessageW(kQuitMessageName)) {}
 
 void CTrayDlg::onInitDialog() {
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
@@ -161,7 +163,7 @@ void CTrayDlg::runSettings() {
 
 void CTrayDlg::ShowPopupMenu() {
     SetForegroundWindow(hwnd());
-    const PopupMenuModel model = controller_.popupMenu(GetKeyState(VK_SHIFT) < 0);
+    const PopupMenuModel model = controller_.popupMenu(GetKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
     const Menu menu = menuFromModel(model.items);  // owns every popup in it
     if (!menu) return;
     const ScreenPoint at = controller_.menuPoint;
@@ -207,6 +209,7 @@ void CTrayDlg::onCommand(int id) {
         case ID_SETTINGS: runSettings(); return;
         case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
         case ID_MONTH_WINDOW: ShowMonthWindow(); return;
+        case ID_START_AT_SIGN_IN: setStartAtSignIn(startup_, exePath_, !startsAtSignIn(startup_, exePath_)); return;
         case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.graphDay(), graphStyleOf(settings_)); return;
         case ID_GRAPH_ITEM:
             controller_.toggleGraphSize();
@@ -242,6 +245,10 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
         takeTrayLook();  // a new taskbar may have another dpi or theme
         controller_.readdAllIcons();
+        return TRUE;
+    }
+    if (msg == quitMessage_ && quitMessage_ != 0) {  // as Exit
+        PostQuitMessage(0);
         return TRUE;
     }
     switch (msg) {

@@ -18,6 +18,7 @@
 #include "platform/window.h"
 #include "program/registry_store.h"
 #include "program/shell_notify_area.h"
+#include "program/startup_registry.h"
 #include "program/window_timer.h"
 #include "render/tray_painter.h"
 
@@ -27,6 +28,10 @@ constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
 constexpr UINT_PTR kSplashTimerId = 1;
 constexpr UINT_PTR kTickTimerId = 2;
 constexpr UINT kSplashMs = 2000;
+// The registered message that asks the running program to end as Exit does
+// (settings saved, icons removed); the installer and the uninstaller send it
+// to the main window, found by its class (a dialog) and its title "Marilo".
+constexpr const wchar_t* kQuitMessageName = L"Marilo.Quit";
 
 class CTrayDlg final : public Dialog {
 public:
@@ -77,6 +82,10 @@ private:
     // The alert window; its blinking redraws the date icons.
     CAlertWnd alertWnd_{[this](bool alert) { controller_.UpdateDateIcons(alert); }};
     UINT taskbarCreated_;
+    UINT quitMessage_;
+    // The sign-in entry, named after the program, for this executable.
+    RegistryStartupEntry startup_{L"Marilo"};
+    std::wstring exePath_ = executablePath();
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
 };

@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev                                  # fuzzing
   nodejs npm                                                # table generator, accuracy report
   locales tzdata                                            # cp932 character map, time zones in tests
+  nsis                                                      # the installer (CPack NSIS)
 )
 missing=()
 for p in "${packages[@]}"; do

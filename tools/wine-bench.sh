@@ -6,7 +6,8 @@
 #   wine-bench.sh [--dir DIR] start [EXE]         display, desktop with taskbar, Marilo.exe
 #                                                 (MARILO_NOW sets its clock; BENCH_LOG keeps
 #                                                 Wine's messages, WINEDEBUG chooses them)
-#   wine-bench.sh [--dir DIR] launch [EXE]        one more start of Marilo.exe; waits for it to end
+#   wine-bench.sh [--dir DIR] launch [EXE [ARGS]] one more start of Marilo.exe (or EXE with
+#                                                 ARGS); waits for it to end, with its exit code
 #   wine-bench.sh [--dir DIR] drive ARGS...       marilo_drive.exe (see tests/e2e/marilo_drive.cpp)
 #   wine-bench.sh [--dir DIR] shot FILE           screenshot of the whole display
 #   wine-bench.sh [--dir DIR] reg                 the settings key, as reg.exe prints it
@@ -109,7 +110,7 @@ start() {
 launch() {
   local exe; exe="$(exe_arg "${1:-}")"
   ensure_display
-  "$wine" "$exe" >/dev/null 2>&1 < /dev/null
+  "$wine" "$exe" "${@:2}" >/dev/null 2>&1 < /dev/null
 }
 
 drive() {

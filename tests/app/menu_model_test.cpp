@@ -106,6 +106,11 @@ TEST(PopupMenu, ItemsInOrderAndShiftAddsTwoAboveExit) {
     EXPECT_EQ(m.items[7].text, "設定変更");
     EXPECT_EQ(m.items[7].children[1].text, "その他の設定...");
     EXPECT_EQ(m.items[7].children[1].id, 32778);
+    ASSERT_EQ(m.items[7].children.size(), 3u);
+    EXPECT_EQ(m.items[7].children[2].text, "Windows の起動時に開始");
+    EXPECT_EQ(m.items[7].children[2].id, 32811);
+    EXPECT_FALSE(m.items[7].children[2].checked);
+    EXPECT_TRUE(buildPopupMenu(PortAddress(), "田子の浦", three, false, {}, true).items[7].children[2].checked);
 
     // Three turning points: three lines and an empty item, all copying.
     const std::vector<MenuItem>& lines = m.items[6].children;
