@@ -15,6 +15,10 @@ Font pointFont(HDC dc, int points, std::string_view face) {
     HDC screen = dc ? nullptr : GetDC(nullptr);
     const int dpi = GetDeviceCaps(dc ? dc : screen, LOGPIXELSY);
     if (screen) ReleaseDC(nullptr, screen);
+    return pointFont(points, dpi, face);
+}
+
+Font pointFont(int points, int dpi, std::string_view face) {
     LOGFONTW lf{};
     lf.lfHeight = -MulDiv(points, dpi, 72);
     lf.lfWeight = FW_NORMAL;
