@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "alerts/alert_layout.h"
+#include "base/screen_scale.h"
 
 namespace marilo {
 

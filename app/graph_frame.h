@@ -24,8 +24,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "alerts/alert_layout.h"
-#include "app/tray_logic.h"
+#include "base/screen_geometry.h"
+#include "base/screen_scale.h"
 
 namespace marilo {
 

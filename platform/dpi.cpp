@@ -1,6 +1,6 @@
 #include "platform/dpi.h"
 
-#include "alerts/alert_layout.h"
+#include "base/screen_scale.h"
 
 namespace marilo {
 

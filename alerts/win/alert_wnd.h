@@ -12,7 +12,8 @@
 
 #include "alerts/alert_layout.h"
 #include "alerts/alert_scheduler.h"
-#include "app/alert_sink.h"
+#include "alerts/alert_sink.h"
+#include "base/screen_scale.h"
 #include "platform/handle.h"
 #include "platform/window.h"
 
