@@ -1,10 +1,14 @@
 #include "app/command_line.h"
 
+#include "base/screen_scale.h"
+
 namespace marilo {
 
 namespace {
 
-constexpr const wchar_t* kUsage = L"usage: Marilo.exe [--save-graph FILE.png | --save-month FILE.png [YYYY-MM]]";
+constexpr const wchar_t* kUsage =
+    L"usage: Marilo.exe [--save-graph FILE.png | --save-month FILE.png [YYYY-MM]] [--scale PERCENT]\n"
+    L"  --scale draws the saved graph for a screen scaled to PERCENT (100 to 400; 100 when not given)";
 
 ProgramArguments refuse(const std::wstring& why) {
     ProgramArguments a;
@@ -27,28 +31,58 @@ bool parseMonth(const std::wstring& text, int& year, int& month) {
     return year >= 1000 && month >= 1 && month <= 12;
 }
 
-ProgramArguments saveMonth(const std::vector<std::wstring>& args) {
-    if (args.size() < 2 || args[1].empty()) return refuse(L"--save-month needs the name of the file to write");
-    if (args.size() > 3) return refuse(L"unexpected argument after --save-month FILE YYYY-MM: " + args[3]);
-    ProgramArguments a;
-    a.action = ProgramArguments::Action::SaveMonth;
-    a.file = args[1];
-    if (args.size() == 3 && !parseMonth(args[2], a.year, a.month))
-        return refuse(L"--save-month: '" + args[2] + L"' is not a month of the form YYYY-MM");
-    return a;
+// A whole percentage from 100 to 400, digits only; 0 for anything else.
+int percentOf(const std::wstring& text) {
+    if (text.empty() || text.size() > 3) return 0;
+    int value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return 0;
+        value = value * 10 + (c - L'0');
+    }
+    return value >= 100 && value <= 400 ? value : 0;
 }
 
 }  // namespace
 
+int dpiOfScalePercent(int percent) { return (percent * kBaseDpi + 50) / 100; }
+
 ProgramArguments parseProgramArguments(const std::vector<std::wstring>& args) {
-    if (args.empty()) return {};
-    if (args[0] == L"--save-month") return saveMonth(args);
-    if (args[0] != L"--save-graph") return refuse(L"unknown argument: " + args[0]);
-    if (args.size() < 2 || args[1].empty()) return refuse(L"--save-graph needs the name of the file to write");
-    if (args.size() > 2) return refuse(L"unexpected argument after --save-graph FILE: " + args[2]);
+    using Action = ProgramArguments::Action;
     ProgramArguments a;
-    a.action = ProgramArguments::Action::SaveGraph;
-    a.file = args[1];
+    bool scaleGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const bool graph = args[i] == L"--save-graph";
+        if (graph || args[i] == L"--save-month") {
+            if (a.action != Action::RunResident) {
+                if ((a.action == Action::SaveGraph) == graph) return refuse(args[i] + L" is given twice");
+                return refuse(L"--save-graph and --save-month cannot be given together");
+            }
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                return refuse(args[i] + L" needs the name of the file to write");
+            a.action = graph ? Action::SaveGraph : Action::SaveMonth;
+            a.file = args[++i];
+            // The month, when one follows the file.
+            if (!graph && i + 1 < args.size() && args[i + 1].rfind(L"--", 0) != 0) {
+                ++i;
+                if (!parseMonth(args[i], a.year, a.month))
+                    return refuse(L"--save-month: '" + args[i] + L"' is not a month of the form YYYY-MM");
+            }
+        } else if (args[i] == L"--scale") {
+            if (scaleGiven) return refuse(L"--scale is given twice");
+            if (i + 1 >= args.size()) return refuse(L"--scale needs a percentage");
+            const int percent = percentOf(args[++i]);
+            if (percent == 0) return refuse(L"--scale takes a whole percentage from 100 to 400, not: " + args[i]);
+            a.dpi = dpiOfScalePercent(percent);
+            scaleGiven = true;
+        } else if (a.action == Action::SaveGraph) {
+            return refuse(L"unexpected argument after --save-graph FILE: " + args[i]);
+        } else if (a.action == Action::SaveMonth) {
+            return refuse(L"unexpected argument after --save-month FILE YYYY-MM: " + args[i]);
+        } else {
+            return refuse(L"unknown argument: " + args[i]);
+        }
+    }
+    if (scaleGiven && a.action != Action::SaveGraph) return refuse(L"--scale applies only with --save-graph");
     return a;
 }
 

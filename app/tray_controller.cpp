@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/date_format.h"
+#include "app/graph_frame.h"
 
 namespace marilo {
 
@@ -105,7 +106,7 @@ DateIconImage TrayController::imageFor(int32_t m, int slot, int k, const DateTim
         img.resourceId = kAppIconId;
     } else if (m == kModeMoon) {
         const DayFacts f = tide_.day(settings_.port, img.day);
-        img.resourceId = kFirstMoonIconId + moonImageIndex(f.moonAge);
+        img.resourceId = kFirstMoonIconId + GraphFrame::moonPicture(f.moonAge);
     }
     return img;
 }

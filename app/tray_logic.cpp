@@ -1,6 +1,5 @@
 #include "app/tray_logic.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "engine/moon.h"
@@ -143,12 +142,6 @@ IconFigures iconFigures(int32_t mode, int k, const DateTime& shown) {
 
 DateTime iconDay(int32_t mode, int k, const DateTime& today) {
     return shownDay(today, mode == kModeWeek ? k - today.weekday : 0);
-}
-
-int moonImageIndex(double moonAge) {
-    const int j = static_cast<int>(std::floor(moonAge / kSynodicMonth * 16 + 0.5));
-    if (j < 0 || j >= 16) return 0;
-    return j;
 }
 
 bool isLightDateColor(uint32_t color) { return color == 0xC0C000 || color == 0x00C0C0; }

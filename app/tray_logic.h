@@ -115,10 +115,6 @@ IconFigures iconFigures(int32_t mode, int k, const DateTime& shown);
 // the current week, Sunday first.
 DateTime iconDay(int32_t mode, int k, const DateTime& today);
 
-// Index 0..15 of the moon image (resource 173 + index) for a moon age in
-// days; an age that rounds to a whole cycle is the new moon again.
-int moonImageIndex(double moonAge);
-
 // Date colours that are drawn with grey rather than white shadows.
 bool isLightDateColor(uint32_t color);
 

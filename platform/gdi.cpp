@@ -15,8 +15,10 @@ Font pointFont(HDC dc, int points, std::string_view face) {
     HDC screen = dc ? nullptr : GetDC(nullptr);
     const int dpi = GetDeviceCaps(dc ? dc : screen, LOGPIXELSY);
     if (screen) ReleaseDC(nullptr, screen);
-    return pixelFont(MulDiv(points, dpi, 72), face);
+    return pointFont(points, dpi, face);
 }
+
+Font pointFont(int points, int dpi, std::string_view face) { return pixelFont(MulDiv(points, dpi, 72), face); }
 
 Font pixelFont(int pixels, std::string_view face) {
     LOGFONTW lf{};

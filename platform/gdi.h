@@ -11,6 +11,8 @@ Pen solidPen(COLORREF color, int width = 1);
 Brush solidBrush(COLORREF color);
 // A font of the given point size on the device of dc; face is cp932 text.
 Font pointFont(HDC dc, int points, std::string_view face);
+// The same for a screen of `dpi`, whatever surface it is drawn on.
+Font pointFont(int points, int dpi, std::string_view face);
 // A font whose characters are `pixels` high, whatever the device's dpi.
 Font pixelFont(int pixels, std::string_view face);
 MemoryDc memoryDcLike(HDC dc);  // dc may be null: compatible with the screen

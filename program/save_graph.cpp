@@ -12,14 +12,15 @@
 
 namespace marilo {
 
-std::string saveGraphPng(const std::wstring& file) {
+std::string saveGraphPng(const std::wstring& file, int dpi) {
     RegistryStore registry = RegistryStore::forThisProgram();
     ReadOnlyStore store(registry);
     ControllerSettings settings;
     LoadSettings(store, settings, IsWindowsXp());
     const GraphDay day = graphDayOf(settings, SystemClock().now(), 0);
-    const GraphStyle style = graphStyleOf(settings);
-    DibSurface surface(graphWidth(style.scale), graphHeight(style.scale), 24);
+    const GraphStyle style = graphStyleOf(settings, dpi);
+    const ItemSize picture = style.frame().picture();
+    DibSurface surface(picture.width, picture.height, 24);
     if (!surface) return "no drawing surface for the graph";
     DrawTideGraph(surface.dc(), 0, 0, day, style, false);
     return writePngFile(file, surface);

@@ -9,6 +9,7 @@
 #include "app/menu_model.h"
 #include "app/start_at_sign_in.h"
 #include "app/version_info.h"
+#include "platform/dpi.h"
 #include "program/menu_builder.h"
 #include "platform/text.h"
 #include "render/graph_popup_dlg.h"
@@ -167,6 +168,7 @@ void CTrayDlg::ShowPopupMenu() {
     const Menu menu = menuFromModel(model.items);  // owns every popup in it
     if (!menu) return;
     const ScreenPoint at = controller_.menuPoint;
+    menuDpi_ = dpiAtPoint({at.x, at.y});
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
     PostMessageW(hwnd(), WM_NULL, 0, 0);
 }
@@ -180,18 +182,19 @@ void CTrayDlg::ShowMonthWindow() {
 
 void CTrayDlg::ShowGraphPopup() {
     controller_.menuPoint = messagePoint();
-    CGraphPopupDlg popup(controller_.graphDay(), graphStyleOf(settings_), controller_.menuPoint);
+    const ScreenPoint at = controller_.menuPoint;
+    CGraphPopupDlg popup(controller_.graphDay(), graphStyleOf(settings_, dpiAtPoint({at.x, at.y})), at);
     popup.runModal(hwnd());
 }
 
 bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {
-    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, settings_.GraphScale);
+    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, graphStyleOf(settings_, menuDpi_).frame());
 }
 
 bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
     if (item.itemID == ID_GRAPH_ITEM) {
-        controller_.lastItemRect = drawGraphItem(item, controller_.graphDay(), graphStyleOf(settings_));
+        controller_.lastItemRect = drawGraphItem(item, controller_.graphDay(), graphStyleOf(settings_, menuDpi_));
         controller_.lastItemScreenLeft = screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM);
         return true;
     }

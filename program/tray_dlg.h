@@ -88,6 +88,7 @@ private:
     std::wstring exePath_ = executablePath();
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
+    int menuDpi_ = 96;           // of the monitor the popup menu opens on
 };
 
 // The About box (template 100).

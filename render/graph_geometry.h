@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "app/graph_day.h"
+#include "app/graph_frame.h"
 #include "app/settings.h"
 #include "render/scene.h"
 
@@ -28,8 +29,13 @@ struct GraphStyle {
     int32_t YL = -20;   // level at its bottom row
     int32_t YT = 50;    // spacing of the level grid
     int32_t showMode = 4;  // at high and low water: 0, 1 marks; 2 time; 3 level; 4 both
+    int32_t dpi = kBaseDpi;  // of the screen it is drawn for
+
+    // The frame at the scale, held to 1..3.
+    GraphFrame frame() const { return {std::clamp(scale, 1, 3), screenDpiOrBase(dpi)}; }
 };
-GraphStyle graphStyleOf(const ControllerSettings& settings);
+// The style of the stored settings, for a screen of `dpi`.
+GraphStyle graphStyleOf(const ControllerSettings& settings, int dpi = kBaseDpi);
 
 // Colours of the graph.
 constexpr uint32_t kGraphPlate = rgb(0, 0, 0);
@@ -47,25 +53,14 @@ constexpr SceneFont kGraphSmallFont{"Small Fonts", 6};
 constexpr SceneFont kGraphGothic8{"ＭＳ ゴシック", 8};
 constexpr SceneFont kGraphWatermarkFont{"ＭＳ ゴシック", 64};
 
-// Icons: the moon in 16 steps from new moon, the present moment at m = 1 and
+// Icons: the moon in 16 pictures from new moon (GraphFrame::moonPicture), the present moment at m = 1 and
 // at m = 2 or 3, and the high/low-water mark.
 constexpr int kGraphMoonIconFirst = 157;
 constexpr int kNowMarkSmallIcon = 189;
 constexpr int kNowMarkIcon = 190;
 constexpr int kExtremeMarkIcon = 191;
 
-// The picture every caller takes: 96m + 1 by 100m + 17.
-constexpr int graphWidth(int m) { return 96 * m + 1; }
-constexpr int graphHeight(int m) { return 100 * m + 17; }
-
-// Row of a level below the graph's top edge: 16 for YH, 16 + 100m for YL,
-// held within +-32767. Needs YH > YL.
-int levelToY(double level, const GraphStyle& style);
-// Column of a time of day (minutes after 0:00, may pass 24:00).
-int minuteToX(int minutes, int scale);
-// The moon's step 0..16 for an age in days (16 is the new moon again) and
-// its icon.
-int moonStep(double moonAge);
+// The graph's icon for a moon age.
 int moonIconOf(double moonAge);
 
 // The graph with its top-left corner at (x, y); the watermark "Ｍ" only for

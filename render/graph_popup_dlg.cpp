@@ -29,8 +29,8 @@ CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, Scr
     : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor) {}
 
 void CGraphPopupDlg::onInit() {
-    const int m = style_.scale;
-    const ItemSize client = graphWindowClientSize(m);
+    const GraphFrame frame = style_.frame();
+    const ItemSize client = frame.windowClient();
     RECT r{0, 0, client.width, client.height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
@@ -38,7 +38,7 @@ void CGraphPopupDlg::onInit() {
     const ScreenPoint at = graphWindowOrigin(anchor_, outer);
     SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    backing_ = DibSurface(graphWidth(m), graphHeight(m), 24);
+    backing_ = DibSurface(frame.picture().width, frame.picture().height, 24);
     if (backing_) DrawTideGraph(backing_.dc(), 0, 0, day_, style_, false);
 
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -58,7 +58,7 @@ void CGraphPopupDlg::onInit() {
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (!tip_) return;
     const int x = LOWORD(lp), y = HIWORD(lp);
-    const std::optional<std::string> text = tipText_.moved(day_.day, style_.scale, x, y);
+    const std::optional<std::string> text = tipText_.moved(day_.day, style_.frame(), x, y);
     if (!text) return;
     std::wstring wide = widen(*text);
     TOOLINFOW tool = toolFor(hwnd(), wide.data());

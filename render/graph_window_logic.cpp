@@ -5,27 +5,24 @@
 
 namespace marilo {
 
-ItemSize graphWindowClientSize(int m) { return {96 * m, 100 * m + 16}; }
-
 ScreenPoint graphWindowOrigin(ScreenPoint anchor, ItemSize outer) {
     return {anchor.x - outer.width, anchor.y - outer.height};
 }
 
-std::string graphTipText(const TideDay& day, int x, int m) {
+std::string graphTipText(const TideDay& day, int x, const GraphFrame& frame) {
     // The pointer is over the client area; a column beyond it (the window
     // made larger than its picture) reads as the last one.
-    const int column = std::clamp(x, 0, 96 * m - 1);
-    const int t = column * 1440 / (96 * m);
+    const int t = frame.columnToMinute(std::clamp(x, 0, frame.plotWidth() - 1));
     const int hour = t / 60, minute = t % 60;
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d:%02d L%.0f", hour, minute, day.levelAtTime(hour, minute));
     return buf;
 }
 
-std::optional<std::string> GraphTip::moved(const TideDay& day, int scale, int x, int y) {
+std::optional<std::string> GraphTip::moved(const TideDay& day, const GraphFrame& frame, int x, int y) {
     if (last_ && last_->x == x && last_->y == y) return std::nullopt;
     last_ = ScreenPoint{x, y};
-    return graphTipText(day, x, scale);
+    return graphTipText(day, x, frame);
 }
 
 }  // namespace marilo

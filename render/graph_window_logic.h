@@ -9,25 +9,23 @@
 
 #include "app/tray_logic.h"
 #include "engine/tide_day.h"
-#include "render/menu_item_geometry.h"
+#include "app/graph_frame.h"
 
 namespace marilo {
 
-// The client area: the plot and the title band, 96m by 100m + 16.
-ItemSize graphWindowClientSize(int scale);
 // Top-left corner of a window of outer size `outer` whose bottom-right
 // corner is at `anchor`.
 ScreenPoint graphWindowOrigin(ScreenPoint anchor, ItemSize outer);
 
-// "%02d:%02d L%.0f": the time of column x of the plot (x x 1440 / 96m
-// minutes, hours and minutes) and the level then.
-std::string graphTipText(const TideDay& day, int x, int scale);
+// "%02d:%02d L%.0f": the time column x of the plot reads (hours and
+// minutes) and the level then.
+std::string graphTipText(const TideDay& day, int x, const GraphFrame& frame);
 
 // Follows the pointer over the window: a new text for each new pixel, none
 // while the pointer stays on the same one.
 class GraphTip {
 public:
-    std::optional<std::string> moved(const TideDay& day, int scale, int x, int y);
+    std::optional<std::string> moved(const TideDay& day, const GraphFrame& frame, int x, int y);
 
 private:
     std::optional<ScreenPoint> last_;

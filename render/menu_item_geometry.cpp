@@ -20,14 +20,10 @@ void chevron(Scene& s, int tip, int end, int t) {
 
 }  // namespace
 
-std::optional<ItemSize> measureMenuItem(int id, int scale) {
-    if (id == kCmdGraphItem) return ItemSize{96 * scale, 100 * scale + 17};
+std::optional<ItemSize> measureMenuItem(int id, const GraphFrame& frame) {
+    if (id == kCmdGraphItem) return frame.menuItem();
     if (id == kCmdCalendarStrip) return ItemSize{kStripWidth, 16};
     return std::nullopt;
-}
-
-ScenePoint graphItemOrigin(const ItemRect& r, int m) {
-    return {(r.left + r.right - 96 * m) / 2, (r.top + r.bottom - 100 * m - 16) / 2};
 }
 
 uint32_t itemBackground(bool selected, uint32_t menuColor, uint32_t highlightColor) {

@@ -6,23 +6,15 @@
 
 #include <optional>
 
+#include "app/graph_frame.h"
 #include "app/tray_logic.h"
 #include "render/scene.h"
 
 namespace marilo {
 
-struct ItemSize {
-    int width;
-    int height;
-    bool operator==(const ItemSize&) const = default;
-};
-
-// What the item of command `id` asks for at graph scale m; none for items
-// the system measures itself.
-std::optional<ItemSize> measureMenuItem(int id, int scale);
-
-// Top-left corner of the graph's picture, centred in the item.
-ScenePoint graphItemOrigin(const ItemRect& item, int scale);
+// What the item of command `id` asks for with the graph's frame; none for
+// items the system measures itself.
+std::optional<ItemSize> measureMenuItem(int id, const GraphFrame& frame);
 
 uint32_t itemBackground(bool selected, uint32_t menuColor, uint32_t highlightColor);
 

@@ -14,8 +14,8 @@ bool selected(const DRAWITEMSTRUCT& item) { return (item.itemState & ODS_SELECTE
 
 }  // namespace
 
-bool measureOwnerDrawnItem(MEASUREITEMSTRUCT& item, int scale) {
-    const std::optional<ItemSize> size = measureMenuItem(static_cast<int>(item.itemID), scale);
+bool measureOwnerDrawnItem(MEASUREITEMSTRUCT& item, const GraphFrame& frame) {
+    const std::optional<ItemSize> size = measureMenuItem(static_cast<int>(item.itemID), frame);
     if (!size) return false;
     item.itemWidth = static_cast<UINT>(size->width);
     item.itemHeight = static_cast<UINT>(size->height);
@@ -35,8 +35,9 @@ ItemRect drawGraphItem(const DRAWITEMSTRUCT& item, const GraphDay& day, const Gr
         MemoryDc memory = memoryDcLike(dc);
         if (graph && memory) {
             const SelectGuard sel(memory.get(), graph.get());
-            const ScenePoint at = graphItemOrigin(r, style.scale);
-            BitBlt(dc, at.x, at.y, graphWidth(style.scale), graphHeight(style.scale), memory.get(), 0, 0, SRCCOPY);
+            const GraphFrame frame = style.frame();
+            const ScreenPoint at = frame.itemOrigin(r);
+            BitBlt(dc, at.x, at.y, frame.picture().width, frame.picture().height, memory.get(), 0, 0, SRCCOPY);
         }
     }
     if (saved) RestoreDC(dc, saved);

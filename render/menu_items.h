@@ -13,9 +13,10 @@ namespace marilo {
 
 // Fills in the size of the graph item or the calendar strip; false for any
 // other item.
-bool measureOwnerDrawnItem(MEASUREITEMSTRUCT& item, int scale);
+bool measureOwnerDrawnItem(MEASUREITEMSTRUCT& item, const GraphFrame& frame);
 
-// Draws the graph item and returns its rectangle (lastItemRect).
+// Draws the graph item in the style's frame and returns its rectangle
+// (lastItemRect).
 ItemRect drawGraphItem(const DRAWITEMSTRUCT& item, const GraphDay& day, const GraphStyle& style);
 void drawCalendarStrip(const DRAWITEMSTRUCT& item);
 

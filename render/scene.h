@@ -72,6 +72,7 @@ struct Scene {
     int width = 0;   // the picture its callers take, in pixels
     int height = 0;
     std::vector<SceneElement> elements;
+    int dpi = 0;  // the fonts' point sizes are pixels at this dpi; 0: the surface's own
 
     template <class T>
     std::vector<T> all() const {

@@ -14,7 +14,7 @@ namespace {
 // Drawing objects made on first use during one paint.
 class Objects {
 public:
-    explicit Objects(HDC dc) : dc_(dc) {}
+    Objects(HDC dc, int dpi) : dc_(dc), dpi_(dpi) {}
     HPEN pen(uint32_t color) {
         for (const auto& [c, p] : pens_)
             if (c == color) return p.get();
@@ -30,12 +30,13 @@ public:
     HFONT font(const SceneFont& f) {
         for (const auto& [key, font] : fonts_)
             if (key == f) return font.get();
-        fonts_.emplace_back(f, pointFont(dc_, f.points, f.face));
+        fonts_.emplace_back(f, dpi_ > 0 ? pointFont(f.points, dpi_, f.face) : pointFont(dc_, f.points, f.face));
         return fonts_.back().second.get();
     }
 
 private:
     HDC dc_;
+    int dpi_;
     std::vector<std::pair<uint32_t, Pen>> pens_;
     std::vector<std::pair<uint32_t, Brush>> brushes_;
     std::vector<std::pair<SceneFont, Font>> fonts_;
@@ -96,7 +97,7 @@ struct Painter {
 
 void paintScene(HDC dc, const Scene& scene) {
     const int saved = SaveDC(dc);
-    Objects objects(dc);  // outlives the guard, which deselects them first
+    Objects objects(dc, scene.dpi);  // outlives the guard, which deselects them first
     {
         DcStateGuard guard(dc);
         SetBkMode(dc, TRANSPARENT);

@@ -15,10 +15,11 @@ namespace marilo {
 void DrawTideGraph(HDC dc, int x, int y, const GraphDay& day, const GraphStyle& style, bool withWatermark);
 
 // A bitmap compatible with `like` (the screen when null) holding the graph,
-// graphWidth x graphHeight of the style's scale.
+// the picture of the style's frame.
 Bitmap tideGraphBitmap(HDC like, const GraphDay& day, const GraphStyle& style, bool withWatermark);
 
-// The graph with its watermark on the clipboard as a bitmap, for `owner`;
+// The graph with its watermark on the clipboard as a bitmap, for `owner`,
+// in the style's frame;
 // false when the clipboard could not be opened (the copy is then lost).
 bool copyGraphToClipboard(HWND owner, const GraphDay& day, const GraphStyle& style);
 

@@ -166,6 +166,11 @@ corner=$(convert "$work/menu.png" -crop "$region" +repage txt:- | awk '/#808080/
 convert "$work/menu.png" -crop "$region" +repage -crop "193x217+${corner}" +repage "$menu_graph"
 diff=$(compare -metric AE "$png_unix" "$menu_graph" null: 2>&1)
 [ "$diff" = 0 ]; check "the PNG is the menu's graph pixel for pixel ($diff differ)" $?
+MARILO_NOW=2024-01-11T12:00 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \
+  wine "$MARILO_BIN/Marilo.exe" --save-graph "$png_win" --scale 150 > "$work/save150.out" 2>&1
+status=$?
+size=$(identify -format '%wx%h' "$png_unix" 2>/dev/null)
+[ "$status" = 0 ] && [ "$size" = 289x325 ]; check "--scale 150 draws it for 150%: 289 x 325 ($status $size)" $?
 "${bench[@]}" reg > "$work/reg-after.txt"
 cmp -s "$work/reg-before.txt" "$work/reg-after.txt"; check "--save-graph writes no setting" $?
 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \

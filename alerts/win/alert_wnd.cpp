@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 
@@ -47,10 +48,12 @@ CAlertWnd::CAlertWnd(std::function<void(bool)> updateDateIcons) : updateDateIcon
 
 bool CAlertWnd::CreateAlertWindow(HWND owner) {
     owner_ = owner;
+    dpi_ = dpiOfWindow(owner);
     registerClass(kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
                   reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1)));
     if (!create(kClassName, L"TopLevelWindow", WS_POPUP | WS_DLGFRAME | WS_SYSMENU,
-                WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, 0, 0, kAlertWidth, kAlertHeight, owner))
+                WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, 0, 0, scaledLength(kAlertWidth, dpi_),
+                scaledLength(kAlertHeight, dpi_), owner))
         return false;
     if (const SetLayeredFn setLayered = layeredAttributes()) {
         SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
@@ -78,9 +81,9 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
     BITMAP bm{};
     GetObjectW(backing_.get(), sizeof bm, &bm);
     const int w = bm.bmWidth, h = bm.bmHeight, mid = w / 2;
-    const Font title = pointFont(dc, 10, kFace);
-    const Font body = pointFont(dc, 8, kFace);
-    const Font clock = pointFont(dc, 9, kFace);
+    const Font title = pointFont(10, dpi_, kFace);
+    const Font body = pointFont(8, dpi_, kFace);
+    const Font clock = pointFont(9, dpi_, kFace);
     const SelectGuard bitmap(dc, backing_.get());
     for (int py = 0; py < h; ++py)
         for (int px = 0; px < w; ++px)
@@ -91,8 +94,8 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
     auto layers = [&](const std::wstring& text, std::initializer_list<Layer> list) {
         for (const Layer& l : list) {
             SetTextColor(dc, l.color);
-            drawText(dc, text, mid + l.dx1, l.dy1);
-            drawText(dc, text, mid + l.dx2, l.dy2);
+            drawText(dc, text, mid + scaledLength(l.dx1, dpi_), scaledLength(l.dy1, dpi_));
+            drawText(dc, text, mid + scaledLength(l.dx2, dpi_), scaledLength(l.dy2, dpi_));
         }
     };
     const SelectGuard titleFont(dc, title.get());
@@ -118,7 +121,8 @@ void CAlertWnd::onPaint() {
             const SelectGuard bitmap(mem.get(), backing_.get());
             BITMAP bm{};
             GetObjectW(backing_.get(), sizeof bm, &bm);
-            BitBlt(dc, 0, 0, std::min<int>(bm.bmWidth, kAlertWidth), std::min<int>(bm.bmHeight, kAlertHeight),
+            BitBlt(dc, 0, 0, std::min<int>(bm.bmWidth, scaledLength(kAlertWidth, dpi_)),
+                   std::min<int>(bm.bmHeight, scaledLength(kAlertHeight, dpi_)),
                    mem.get(), 0, 0, SRCCOPY);
         }
     }

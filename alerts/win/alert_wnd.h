@@ -13,13 +13,14 @@
 #include "alerts/alert_layout.h"
 #include "alerts/alert_scheduler.h"
 #include "alerts/alert_sink.h"
+#include "base/screen_scale.h"
 #include "platform/handle.h"
 #include "platform/window.h"
 
 namespace marilo {
 
 constexpr int kAlertSoundId = 203;  // the wave resource of the sound
-constexpr int kAlertWidth = 100;    // outer size
+constexpr int kAlertWidth = 100;    // outer size at 96 dpi, scaled to the screen
 constexpr int kAlertHeight = 80;
 constexpr UINT_PTR kSlideTimerId = 1;  // one step every 50 ms
 constexpr UINT_PTR kCloseTimerId = 2;  // slides back after 10 s
@@ -72,6 +73,7 @@ private:
     bool slideTimer_ = false, closeTimer_ = false, blinkTimer_ = false;
     bool blinkOn_ = false;
     HWND owner_ = nullptr;
+    int dpi_ = kBaseDpi;  // of the owner's monitor at creation: sizes, places and fonts of the picture
 };
 
 // Makes `w` the foreground window, borrowing the input of the thread whose

@@ -23,8 +23,8 @@ int wmain(int argc, wchar_t** argv) {
     cs.rules = DefaultRules();
     const DateTime now(2024, 1, 11, 12, 0);
     for (int m = 1; m <= 3; ++m) {
-        DibSurface surface(graphWidth(m), graphHeight(m), 24);
         const GraphStyle style{m, 180, -20, 50, 4};
+        DibSurface surface(style.frame().picture().width, style.frame().picture().height, 24);
         const double ms = meanMs(runs, [&] {
             DrawTideGraph(surface.dc(), 0, 0, graphDayOf(cs, now, 0), style, false);
             GdiFlush();

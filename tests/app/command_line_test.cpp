@@ -50,6 +50,25 @@ TEST(CommandLine, SaveMonthTakesAFileAndAnOptionalMonth) {
     EXPECT_EQ(parseProgramArguments({L"--save-month", L"m.png", L"2024-03", L"x"}).action, Action::Refuse);
 }
 
+TEST(CommandLine, ScaleGoesWithSaveGraphAsAWholePercentage) {
+    EXPECT_EQ(parseProgramArguments({L"--save-graph", L"g.png"}).dpi, 96);
+    EXPECT_EQ(parseProgramArguments({L"--save-graph", L"g.png", L"--scale", L"150"}).dpi, 144);
+    EXPECT_EQ(parseProgramArguments({L"--scale", L"125", L"--save-graph", L"g.png"}).dpi, 120);
+    const std::vector<std::vector<std::wstring>> bad = {
+        {L"--scale", L"150"},                                         // nothing to scale
+        {L"--save-graph", L"g.png", L"--scale"},                      // no value
+        {L"--save-graph", L"g.png", L"--scale", L"1.5"},              // not a percentage
+        {L"--save-graph", L"g.png", L"--scale", L"99"},               // below 100
+        {L"--save-graph", L"g.png", L"--scale", L"401"},              // above 400
+        {L"--save-graph", L"g.png", L"--scale", L"-150"},
+        {L"--save-graph", L"g.png", L"--scale", L"150", L"--scale", L"150"},
+        {L"--save-graph", L"g.png", L"--save-graph", L"h.png"}};
+    for (const auto& args : bad) EXPECT_EQ(parseProgramArguments(args).action, Action::Refuse) << args.back();
+    EXPECT_EQ(parseProgramArguments({L"--save-graph", L"g.png", L"--scale", L"2"}).error.find(
+                  L"--scale takes a whole percentage from 100 to 400, not: 2\nusage:"),
+              0u);
+}
+
 TEST(ReadOnlyStore, AFirstStartThroughItReadsDefaultsAndWritesNothing) {
     MemoryStore empty;
     ReadOnlyStore ro(empty);

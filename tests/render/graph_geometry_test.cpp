@@ -205,7 +205,7 @@ TEST(GraphGeometry, HourNumbersTitleAndMoon) {
 
     EXPECT_EQ(moonIconOf(0.0), 157);
     EXPECT_EQ(moonIconOf(29.4), 157);  // step 16, the new moon again
-    EXPECT_EQ(moonStep(29.4), 16);
+    EXPECT_EQ(GraphFrame::moonStep(29.4), 16);
     EXPECT_EQ(moonIconOf(14.77), 165);
     EXPECT_EQ(moonIconOf(1.0), 158);
     EXPECT_EQ(moonIconOf(31.0), 157);  // beyond the table's ages: held at new moon
@@ -272,12 +272,31 @@ TEST(GraphGeometry, AnyStoredAxisGivesABoundedSceneInsideTheCoordinateRange) {
     }
 }
 
+TEST(GraphGeometry, At150PercentEveryLengthAndTheFontsScale) {
+    GraphStyle st = style(2);
+    st.dpi = 144;
+    const Scene s = tideGraphScene(dayOf(2024, 1, 12, true, 5, 30), st, false);
+    EXPECT_EQ(s.width, 289);   // 192 x 1.5 + 1
+    EXPECT_EQ(s.height, 325);  // 24 + 200 x 1.5 + 1
+    EXPECT_EQ(s.dpi, 144);
+    // The moon 24 x 24, its left edge 27 pixels inside the right edge; the
+    // present moment at 05:30 is column 66 (330 x 288 / 1440), its 11-pixel
+    // mark one and a half pixels (2) to the left of it.
+    EXPECT_EQ(s.all<SceneIcon>().back().at, (ScenePoint{261, 0}));
+    EXPECT_EQ(s.all<SceneIcon>().back().size, 24);
+    const SceneIcon now = s.all<SceneIcon>().at(s.all<SceneIcon>().size() - 2);
+    EXPECT_EQ(now.resourceId, kNowMarkIcon);
+    EXPECT_EQ(now.at.x, 64);
+    EXPECT_EQ(now.size, 11);  // 10.5
+    EXPECT_EQ(s.all<SceneTitle>().at(0).at, (ScenePoint{6, 3}));
+}
+
 TEST(MenuItems, MeasuresPlacementAndTheStripsButtons) {
-    EXPECT_EQ(measureMenuItem(kCmdGraphItem, 1), (ItemSize{96, 117}));
-    EXPECT_EQ(measureMenuItem(kCmdGraphItem, 3), (ItemSize{288, 317}));
-    EXPECT_EQ(measureMenuItem(kCmdCalendarStrip, 2), (ItemSize{100, 16}));
-    EXPECT_FALSE(measureMenuItem(kCmdAbout, 2));
-    EXPECT_EQ(graphItemOrigin({0, 10, 240, 227}, 2), (ScenePoint{24, 10}));
+    EXPECT_EQ(measureMenuItem(kCmdGraphItem, GraphFrame{1}), (ItemSize{96, 117}));
+    EXPECT_EQ(measureMenuItem(kCmdGraphItem, GraphFrame{3}), (ItemSize{288, 317}));
+    EXPECT_EQ(measureMenuItem(kCmdCalendarStrip, GraphFrame{2}), (ItemSize{100, 16}));
+    EXPECT_FALSE(measureMenuItem(kCmdAbout, GraphFrame{2}));
+    EXPECT_EQ(GraphFrame{2}.itemOrigin({0, 10, 240, 227}), (ScreenPoint{24, 10}));
 
     const Scene selected = calendarStripScene({0, 0, 100, 16}, true, rgb(1, 2, 3), rgb(4, 5, 6));
     EXPECT_EQ(selected.all<SceneFill>()[0].color, rgb(4, 5, 6));
@@ -285,7 +304,7 @@ TEST(MenuItems, MeasuresPlacementAndTheStripsButtons) {
 }
 
 TEST(GraphWindow, PlacementAndTheTip) {
-    EXPECT_EQ(graphWindowClientSize(1), (ItemSize{96, 116}));
+    EXPECT_EQ(GraphFrame{1}.windowClient(), (ItemSize{96, 116}));
     const ScreenPoint at = graphWindowOrigin({1000, 740}, {104, 140});
     EXPECT_EQ(at.x, 896);
     EXPECT_EQ(at.y, 600);
@@ -294,13 +313,13 @@ TEST(GraphWindow, PlacementAndTheTip) {
     // Column 100 at m = 2 is 12:30; the level as a full solution gives it.
     char expected[32];
     std::snprintf(expected, sizeof expected, "12:30 L%.0f", TideDay(PortAddress(), DateTime(2024, 1, 11, 12, 30)).levelNow);
-    EXPECT_EQ(graphTipText(g.day, 100, 2), expected);
-    EXPECT_EQ(graphTipText(g.day, 40, 1).substr(0, 6), "10:00 ");
+    EXPECT_EQ(graphTipText(g.day, 100, GraphFrame{2}), expected);
+    EXPECT_EQ(graphTipText(g.day, 40, GraphFrame{1}).substr(0, 6), "10:00 ");
 
     GraphTip tip;
-    EXPECT_TRUE(tip.moved(g.day, 2, 100, 50));
-    EXPECT_FALSE(tip.moved(g.day, 2, 100, 50));
-    EXPECT_TRUE(tip.moved(g.day, 2, 100, 51));
+    EXPECT_TRUE(tip.moved(g.day, GraphFrame{2}, 100, 50));
+    EXPECT_FALSE(tip.moved(g.day, GraphFrame{2}, 100, 50));
+    EXPECT_TRUE(tip.moved(g.day, GraphFrame{2}, 100, 51));
 }
 
 }  // namespace

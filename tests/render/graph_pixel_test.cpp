@@ -51,7 +51,7 @@ GraphDay day(bool today) {
 int rowOf(double level, int m, int yh, int yl) { return static_cast<int>((yh - level) * 100 * m / (yh - yl) + 16); }
 
 Picture painted(const GraphDay& g, const GraphStyle& s) {
-    Picture p(graphWidth(s.scale), graphHeight(s.scale));
+    Picture p(96 * s.scale + 1, 100 * s.scale + 17);
     DrawTideGraph(p.surface.dc(), 0, 0, g, s, false);
     GdiFlush();
     return p;
