@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "engine/angles.h"
+
 namespace marilo {
 
 namespace {
-
-constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 Pixel handEnd(double degrees, double length) {
     const double a = degrees * kRadiansPerDegree;
