@@ -1,6 +1,7 @@
 #pragma once
 // What the tide graph shows: the shown day's solution, the present moment
-// when that day is today, and the colour its weekday takes from the rules.
+// when that day is today, and the colour its weekday takes from the rules;
+// and how it is drawn: its magnification and axes from the settings.
 // The graph reads every level it draws from this one solution.
 
 #include <cstdint>
@@ -18,6 +19,16 @@ struct GraphDay {
     int32_t nowMinute = 0;
     uint32_t weekdayColor = 0;  // of the shown day; 0 when no rule matches
 };
+
+// How the graph is drawn, from the settings.
+struct GraphStyle {
+    int32_t scale = 2;  // m: 1, 2 or 3
+    int32_t YH = 180;   // level at the plot's top row, cm
+    int32_t YL = -20;   // level at its bottom row
+    int32_t YT = 50;    // spacing of the level grid
+    int32_t showMode = 4;  // at high and low water: 0, 1 marks; 2 time; 3 level; 4 both
+};
+GraphStyle graphStyleOf(const ControllerSettings& settings);
 
 // The graph of today + dayOffset at the selected port, with `now` the
 // present moment.

@@ -56,10 +56,6 @@ void addTitle(Scene& scene, const GraphDay& g, int m, int x, int y) {
 
 }  // namespace
 
-GraphStyle graphStyleOf(const ControllerSettings& s) {
-    return {s.GraphScale, s.settings.YH, s.settings.YL, s.settings.YT, s.settings.GraphShowMode};
-}
-
 int levelToY(double level, const GraphStyle& s) {
     const double v = (s.YH - level) * (100.0 * s.scale) / (static_cast<double>(s.YH) - s.YL) + 16;
     return truncToInt(std::clamp(v, double{-kFarRow}, double{kFarRow}));
