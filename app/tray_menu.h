@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "alerts/alert_layout.h"
+#include "base/screen_geometry.h"
 #include "app/graph_day.h"
 #include "app/interfaces.h"
 #include "app/menu_model.h"
