@@ -1,11 +1,15 @@
 #pragma once
 // What the tide graph shows: the shown day's solution, the present moment
-// when that day is today, and the colour its weekday takes from the rules.
+// when that day is today, and the colour its weekday takes from the rules;
+// and how it is drawn: its magnification and axes from the settings.
 // The graph reads every level it draws from this one solution.
 
+#include <algorithm>
 #include <cstdint>
 
+#include "app/graph_frame.h"
 #include "app/settings.h"
+#include "base/screen_scale.h"
 #include "calendar/date_time.h"
 #include "engine/tide_day.h"
 
@@ -18,6 +22,21 @@ struct GraphDay {
     int32_t nowMinute = 0;
     uint32_t weekdayColor = 0;  // of the shown day; 0 when no rule matches
 };
+
+// How the graph is drawn, from the settings.
+struct GraphStyle {
+    int32_t scale = 2;  // m: 1, 2 or 3
+    int32_t YH = 180;   // level at the plot's top row, cm
+    int32_t YL = -20;   // level at its bottom row
+    int32_t YT = 50;    // spacing of the level grid
+    int32_t showMode = 4;  // at high and low water: 0, 1 marks; 2 time; 3 level; 4 both
+    int32_t dpi = kBaseDpi;  // of the screen it is drawn for
+
+    // The frame at the scale, held to 1..3.
+    GraphFrame frame() const { return {std::clamp(scale, 1, 3), screenDpiOrBase(dpi)}; }
+};
+// The style of the stored settings, for a screen of `dpi`.
+GraphStyle graphStyleOf(const ControllerSettings& settings, int dpi = kBaseDpi);
 
 // The graph of today + dayOffset at the selected port, with `now` the
 // present moment.

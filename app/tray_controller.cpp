@@ -35,11 +35,11 @@ bool sameMinute(const DateTime& a, const DateTime& b) {
 TrayController::TrayController(ControllerSettings& settings, NotifyArea& shell, TrayImages& images,
                                TickTimer& timer, const Clock& clock, TideFacts& tide)
     : settings_(settings), shell_(shell), images_(images), timer_(timer), clock_(clock), tide_(tide),
-      lastTick_(clock.now()) {}
+      lastTick_(clock.now()), menu_(settings, clock) {}
 
 void TrayController::start() {
-    dayOffset = 0;
-    popupsEnabled = true;
+    menu_.showToday();
+    popupsEnabled_ = true;
     lastTick_ = clock_.now();
 }
 
@@ -112,17 +112,19 @@ DateIconImage TrayController::imageFor(int32_t m, int slot, int k, const DateTim
 }
 
 void TrayController::sendDateIcons(bool add, bool alert) {
-    const int32_t m = mode();
-    const int n = dateIconCount(m);
-    const bool reverse = settings_.settings.IsXP;
+    const int n = dateIconCount(mode());
     const DateTime now = clock_.now();
-    for (int i = 1; i <= n; ++i) {
-        const int k = imageIndexOf(i, n, reverse);
-        iconTips[i - 1] = dateTip(k, now);
-        const OwnedIcon icon = images_.dateIcon(imageFor(m, i - 1, k, now, alert));
-        if (add) shell_.add(i, icon, iconTips[i - 1]);
-        else shell_.modify(i, icon, iconTips[i - 1]);
-    }
+    for (int i = 1; i <= n; ++i) sendDateIcon(i, add, alert, now);
+    if (add) armRetry();
+}
+
+void TrayController::sendDateIcon(int i, bool add, bool alert, const DateTime& now) {
+    const int32_t m = mode();
+    const int k = imageIndexOf(i, dateIconCount(m), settings_.settings.IsXP);
+    iconTips_[i - 1] = dateTip(k, now);
+    const OwnedIcon icon = images_.dateIcon(imageFor(m, i - 1, k, now, alert));
+    if (add) addIcon(i, icon, iconTips_[i - 1]);
+    else shell_.modify(i, icon, iconTips_[i - 1]);
 }
 
 void TrayController::AddDateIcons() { sendDateIcons(true, false); }
@@ -130,22 +132,54 @@ void TrayController::UpdateDateIcons(bool alert) { sendDateIcons(false, alert); 
 
 void TrayController::DeleteDateIcons() {
     const int n = dateIconCount(mode());
-    for (int i = 1; i <= n; ++i) shell_.remove(i);
+    for (int i = 1; i <= n; ++i) removeIcon(i);
 }
 
 void TrayController::sendClockIcon(bool add) {
     const DateTime now = clock_.now();
-    clockTip = clockTipText(now);
+    clockTip_ = clockTipText(now);
     const OwnedIcon icon = images_.clockIcon(settings_.settings, now.hour, now.minute);
-    if (add) shell_.add(kClockIconId, icon, clockTip);
-    else shell_.modify(kClockIconId, icon, clockTip);
+    if (add) addIcon(kClockIconId, icon, clockTip_);
+    else shell_.modify(kClockIconId, icon, clockTip_);
 }
 
-void TrayController::AddClockIcon() { sendClockIcon(true); }
+void TrayController::AddClockIcon() {
+    sendClockIcon(true);
+    armRetry();
+}
 void TrayController::UpdateClockIcon() { sendClockIcon(false); }
-void TrayController::DeleteClockIcon() { shell_.remove(kClockIconId); }
+void TrayController::DeleteClockIcon() { removeIcon(kClockIconId); }
+
+void TrayController::addIcon(int id, const OwnedIcon& icon, const std::string& tip) {
+    retry_.added(id, shell_.add(id, icon, tip));
+}
+
+void TrayController::removeIcon(int id) {
+    shell_.remove(id);
+    retry_.removed(id);
+}
+
+void TrayController::armRetry() {
+    if (!retryTimer_ || retryTimer_->running()) return;
+    if (const std::optional<int> delay = retry_.nextDelayMs()) retryTimer_->start(*delay);
+}
+
+void TrayController::retryMissingIcons() {
+    if (retryTimer_) retryTimer_->stop();
+    const std::vector<int> missing = retry_.missing();
+    const DateTime now = clock_.now();
+    const int n = dateIconCount(mode());
+    for (int id : missing) {
+        if (id == kClockIconId && settings_.settings.TrayClock) sendClockIcon(true);
+        else if (id >= 1 && id <= n) sendDateIcon(id, true, false, now);
+        else retry_.removed(id);  // no longer one of the icons shown
+    }
+    armRetry();
+}
 
 void TrayController::readdAllIcons() {
+    if (retryTimer_) retryTimer_->stop();
+    retry_.restart();
     AddDateIcons();
     if (settings_.settings.TrayClock) AddClockIcon();
 }
@@ -196,19 +230,9 @@ void TrayController::timeChanged() {
 
 TrayClick TrayController::trayMouse(int iconNumber, int mouseMessage) {
     if (mouseMessage == kMouseLeftDoubleClick) return TrayClick::OpenDateTimeSettings;
-    if (!clickOpensMenu(settings_.settings.MousePop, mouseMessage, popupsEnabled)) return TrayClick::None;
-    const DateTime now = clock_.now();
-    dayOffset = dayOffsetForClick(dayOffset, settings_.settings.PopCalMode, mode(), settings_.settings.IsXP,
-                                  iconNumber, now.weekday);
+    if (!clickOpensMenu(settings_.settings.MousePop, mouseMessage, popupsEnabled_)) return TrayClick::None;
+    menu_.chooseDayForClick(iconNumber);
     return TrayClick::OpenMenu;
-}
-
-bool TrayController::calendarStrip(int x, int itemWidth) { return pressStripButton(calendarStripButton(x, itemWidth)); }
-
-bool TrayController::pressStripButton(int button) {
-    if (button < 0) return false;
-    dayOffset = dayOffsetAfterStripButton(clock_.now(), dayOffset, button);
-    return true;
 }
 
 void TrayController::toggleGraphSize() {
@@ -263,6 +287,7 @@ void TrayController::handOverSound() {
 void TrayController::shutdown() {
     settings_.settings.IsVirgin = false;
     timer_.stop();
+    if (retryTimer_) retryTimer_->stop();
     DeleteDateIcons();
     if (settings_.settings.TrayClock) DeleteClockIcon();
 }

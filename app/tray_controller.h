@@ -13,9 +13,9 @@
 #include "alerts/alert_sink.h"
 #include "app/graph_day.h"
 #include "app/interfaces.h"
-#include "app/menu_model.h"
 #include "app/settings.h"
 #include "app/tray_logic.h"
+#include "app/tray_menu.h"
 #include "calendar/date_time.h"
 #include "engine/port_address.h"
 
@@ -81,7 +81,8 @@ public:
     void AddClockIcon();
     void UpdateClockIcon();
     void DeleteClockIcon();
-    // The shell was restarted: everything is added again.
+    // The shell was restarted: everything is added again, and refused icons
+    // get a fresh retry schedule.
     void readdAllIcons();
     // "Iconリフレッシュ": delete and add again.
     void refreshIcons();
@@ -99,26 +100,24 @@ public:
     // redrawn at once and the tick rescheduled, whatever the tick's period.
     void resumedFromSleep() { timeChanged(); }
 
-    // A tray mouse message; for OpenMenu the shown day has been chosen.
+    // A tray mouse message; for OpenMenu the menu's shown day has been chosen.
     TrayClick trayMouse(int iconNumber, int mouseMessage);
 
-    // Calendar strip click; true when the menu is to be reopened.
-    bool calendarStrip(int x, int itemWidth);
     // Command 1125: the other graph size.
     void toggleGraphSize();
     // A port command; true when it named a port of the table.
     bool selectPort(int commandId);
 
-    // The popup menu of the shown day at the selected port; refreshes
-    // selectedPortName and hlText.
-    PopupMenuModel popupMenu(bool shiftDown, bool startAtSignIn = false);
-    // What the tide graph shows at this moment; refreshes selectedPortName.
-    GraphDay graphDay();
-    // A click on the calendar strip with the cursor at screen column
-    // cursorX, placed by the graph item's left edge on the screen when it is
-    // known, otherwise by menuPoint and lastItemRect; true when the menu is
-    // to be reopened.
-    bool stripClick(int32_t cursorX);
+    // The popup menu: the shown day, where it opens, what it shows.
+    TrayMenu& menu() { return menu_; }
+    const TrayMenu& menu() const { return menu_; }
+    // How the tide graph is drawn (menu item, graph window, clipboard).
+    GraphStyle graphStyle(int dpi = kBaseDpi) const { return graphStyleOf(settings_, dpi); }
+
+    // Tray clicks open the menu only while popups are enabled; they are not
+    // while the About box or the settings dialog is open.
+    void setPopupsEnabled(bool on) { popupsEnabled_ = on; }
+    bool popupsEnabled() const { return popupsEnabled_; }
 
     // Settings dialog confirmed with these values and rules.
     void applySettings(const AppSettings& edited, const RuleList& rules);
@@ -144,23 +143,29 @@ public:
     std::string dateTip(int k, const DateTime& now);
     std::string clockTipText(const DateTime& now);
 
-    int32_t dayOffset = 0;
-    bool popupsEnabled = true;
-    std::string clockTip;
-    std::string iconTips[kMaxDateIcons];
-    std::string selectedPortName;  // cp932, the table's name of the selected port
-    std::string hlText;            // the shown day's high/low lines, as copied
-    ScreenPoint menuPoint;         // where the last tray click opened the menu
-    ItemRect lastItemRect;         // the graph item as last drawn, in the menu's coordinates
-    std::optional<int32_t> lastItemScreenLeft;  // and its left edge on the screen, when known
+    // The tooltips last handed to the shell: date icon 1..N, the clock.
+    const std::string& iconTip(int iconNumber) const { return iconTips_[iconNumber - 1]; }
+    const std::string& clockTip() const { return clockTip_; }
+
+    // Icons the shell refused are asked for again on a timer of their own
+    // (IconAddRetry's schedule); without one they stay missing until the
+    // taskbar restarts.
+    void setRetryTimer(TickTimer* timer) { retryTimer_ = timer; }
+    // The retry timer fired: the missing icons are added again.
+    void retryMissingIcons();
+    const std::vector<int>& missingIcons() const { return retry_.missing(); }
 
     int32_t mode() const { return effectiveTrayMode(settings_.settings.TrayIcon); }
     DateTime lastTick() const { return lastTick_; }
 
 private:
-    bool pressStripButton(int button);
     void sendDateIcons(bool add, bool alert);
+    void sendDateIcon(int iconNumber, bool add, bool alert, const DateTime& now);
     void sendClockIcon(bool add);
+    void addIcon(int id, const OwnedIcon& icon, const std::string& tip);
+    void removeIcon(int id);
+    // Starts the retry timer when an icon is missing and none runs.
+    void armRetry();
     DateIconImage imageFor(int32_t mode, int slot, int k, const DateTime& today, bool alert);
 
     ControllerSettings& settings_;
@@ -170,6 +175,12 @@ private:
     const Clock& clock_;
     TideFacts& tide_;
     DateTime lastTick_;
+    TrayMenu menu_;
+    bool popupsEnabled_ = true;
+    std::string clockTip_;
+    std::string iconTips_[kMaxDateIcons];
+    IconAddRetry retry_;
+    TickTimer* retryTimer_ = nullptr;
     AlertSink* alertSink_ = nullptr;
     std::optional<DateTime> lastAlertMinute_;  // the last minute the scheduler checked
     std::optional<AlertDays> alertDays_;       // the three days of that minute's date

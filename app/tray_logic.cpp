@@ -1,5 +1,7 @@
 #include "app/tray_logic.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "engine/moon.h"
@@ -34,6 +36,32 @@ int tickPeriodMs(bool trayClock, bool alert, int hour, int minute) {
     if (minute < 50) return 600000;
     if (minute <= 58) return 60000;
     return 5000;
+}
+
+void IconAddRetry::added(int id, bool accepted) {
+    const auto at = std::lower_bound(missing_.begin(), missing_.end(), id);
+    const bool listed = at != missing_.end() && *at == id;
+    if (!accepted && !listed) missing_.insert(at, id);
+    if (accepted && listed) removed(id);
+}
+
+void IconAddRetry::removed(int id) {
+    missing_.erase(std::remove(missing_.begin(), missing_.end(), id), missing_.end());
+    if (missing_.empty()) restart();  // a later refusal starts from 1 s again
+}
+
+std::optional<int> IconAddRetry::nextDelayMs() {
+    if (missing_.empty()) return std::nullopt;
+    const int delay = attempts_ >= 6 ? kLongestDelayMs : std::min(kFirstDelayMs << attempts_, kLongestDelayMs);
+    if (waitedMs_ + delay > kGiveUpAfterMs) return std::nullopt;
+    ++attempts_;
+    waitedMs_ += delay;
+    return delay;
+}
+
+void IconAddRetry::restart() {
+    attempts_ = 0;
+    waitedMs_ = 0;
 }
 
 bool clickOpensMenu(int32_t mousePop, int mouseMessage, bool popupsEnabled) {

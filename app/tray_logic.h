@@ -5,6 +5,7 @@
 // commands and the high/low text.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,34 @@ int imageIndexOf(int iconNumber, int n, bool reverse);
 // alerts need every minute, otherwise hourly, closing in on midnight so the
 // date icons change within seconds after 0:00.
 int tickPeriodMs(bool trayClock, bool alert, int hour, int minute);
+
+// Icons the shell refused to add, and when to ask again. At sign-in the
+// shell is often not ready for them: a refused icon is asked for again after
+// 1 s, then after 2, 4, 8 ... s (at most 64 s apart) until five minutes of
+// waiting have passed; a restarted taskbar starts the schedule over.
+class IconAddRetry {
+public:
+    static constexpr int kFirstDelayMs = 1000;
+    static constexpr int kLongestDelayMs = 64000;
+    static constexpr int kGiveUpAfterMs = 300000;
+
+    // The shell's answer to adding icon `id`.
+    void added(int id, bool accepted);
+    // The icon was deleted: nothing to ask for any more.
+    void removed(int id);
+    // The icons still missing, in increasing order.
+    const std::vector<int>& missing() const { return missing_; }
+    // The wait before the next attempt, counted as waited; none when nothing
+    // is missing or the five minutes are used up.
+    std::optional<int> nextDelayMs();
+    // The taskbar came back: a fresh schedule.
+    void restart();
+
+private:
+    std::vector<int> missing_;
+    int attempts_ = 0;
+    int waitedMs_ = 0;
+};
 
 // Whether a tray mouse message opens the popup menu under MousePop
 // (0 right button, 1 left, 2 both). A stored value outside 0..2 acts as 0.

@@ -1,41 +1,65 @@
-// The tray controller's popup menu and tide graph: what they show of the
-// shown day, and the calendar strip's clicks.
-#include "app/tray_controller.h"
+#include "app/tray_menu.h"
+
+#include "app/sun_moon_text.h"
 #include "engine/port_source.h"
-#include "engine/sun_moon_text.h"
+#include "engine/tide_day.h"
 
 namespace marilo {
 
-PopupMenuModel TrayController::popupMenu(bool shiftDown, bool startAtSignIn) {
-    const DateTime shown = shownDay(clock_.now(), dayOffset);
+TrayMenu::TrayMenu(const ControllerSettings& settings, const Clock& clock) : settings_(settings), clock_(clock) {}
+
+void TrayMenu::showToday() { dayOffset_ = 0; }
+
+void TrayMenu::chooseDayForClick(int iconNumber) {
+    const AppSettings& s = settings_.settings;
+    dayOffset_ = dayOffsetForClick(dayOffset_, s.PopCalMode, effectiveTrayMode(s.TrayIcon), s.IsXP, iconNumber,
+                                   clock_.now().weekday);
+}
+
+PopupMenuModel TrayMenu::popupMenu(bool shiftDown, bool startAtSignIn) {
+    const DateTime shown = shownDay(clock_.now(), dayOffset_);
     const TideDay day(settings_.port, shown);
     std::vector<HighLowEntry> entries;
     for (int i = 0; i < 4; ++i) {
         const TideExtreme& e = day.extremes[i];
         entries.push_back({e.empty() ? kUnclassified : e.kind, e.hour, e.minute, e.level});
     }
-    selectedPortName = day.portName;
+    selectedPortName_ = day.portName;
     // The light and the moon of the shown day, once per opening.
     const SunMoonMenuLines sky = sunMoonMenuLines(settings_.port, shown.year, shown.month, shown.day);
     const DayNotes notes{sky.sun, sky.moon, constantsNote(settings_.port).text};
     PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes, startAtSignIn);
-    hlText = menu.hlText;
+    hlText_ = menu.hlText;
     return menu;
 }
 
-GraphDay TrayController::graphDay() {
-    GraphDay g = graphDayOf(settings_, clock_.now(), dayOffset);
-    selectedPortName = g.day.portName;
+GraphDay TrayMenu::graphDay() {
+    GraphDay g = graphDayOf(settings_, clock_.now(), dayOffset_);
+    selectedPortName_ = g.day.portName;
     return g;
 }
 
-bool TrayController::stripClick(int32_t cursorX) {
+void TrayMenu::graphItemDrawn(const ItemRect& rect, std::optional<int32_t> screenLeft) {
+    lastItemRect_ = rect;
+    lastItemScreenLeft_ = screenLeft;
+}
+
+bool TrayMenu::stripClick(int32_t cursorX) {
     // Where the menu stands decides where the strip is: known exactly from
     // the item's place on the screen, or taken to start at the click point
     // (or to end there, when the menu opened to its left). A menu pushed
     // back onto the screen does neither.
-    if (lastItemScreenLeft) return pressStripButton(stripButtonAt(cursorX - *lastItemScreenLeft, lastItemRect.width()));
-    return calendarStrip(cursorX - menuPoint.x, lastItemRect.width());
+    if (lastItemScreenLeft_)
+        return pressStripButton(stripButtonAt(cursorX - *lastItemScreenLeft_, lastItemRect_.width()));
+    return calendarStrip(cursorX - menuPoint_.x, lastItemRect_.width());
+}
+
+bool TrayMenu::calendarStrip(int x, int itemWidth) { return pressStripButton(calendarStripButton(x, itemWidth)); }
+
+bool TrayMenu::pressStripButton(int button) {
+    if (button < 0 || button >= kStripButtonCount) return false;
+    dayOffset_ = dayOffsetAfterStripButton(clock_.now(), dayOffset_, button);
+    return true;
 }
 
 }  // namespace marilo

@@ -47,6 +47,9 @@ std::string supportMailUrl(int year, int month, int day, const char* osName, con
 // Platform side (Windows): the FileVersion text of the running executable or
 // "バージョン情報取得失敗"; the cached system detection.
 std::string GetVersionText();
+// ParseVersion of GetVersionText: what the splash, the About box and the
+// support mail show (0.00 when the resource cannot be read).
+VersionNumbers runningVersion();
 int DetectOs();
 bool IsWindowsXp();
 

@@ -13,7 +13,7 @@ namespace {
 using namespace marilo;
 
 struct NullShell final : NotifyArea {
-    void add(int, const OwnedIcon&, const std::string&) override {}
+    bool add(int, const OwnedIcon&, const std::string&) override { return true; }
     void modify(int, const OwnedIcon&, const std::string&) override {}
     void remove(int) override {}
 };
@@ -49,7 +49,7 @@ void BM_ClockMinute(benchmark::State& state) {
     Rig rig(kModeMoon);
     for (auto _ : state) {
         rig.tray.UpdateClockIcon();
-        benchmark::DoNotOptimize(rig.tray.clockTip.data());
+        benchmark::DoNotOptimize(rig.tray.clockTip().data());
     }
 }
 BENCHMARK(BM_ClockMinute);
@@ -58,7 +58,7 @@ void BM_DayChange(benchmark::State& state) {
     Rig rig(static_cast<int32_t>(state.range(0)));
     for (auto _ : state) {
         rig.tray.UpdateDateIcons(false);
-        benchmark::DoNotOptimize(rig.tray.iconTips[0].data());
+        benchmark::DoNotOptimize(rig.tray.iconTip(1).data());
     }
 }
 BENCHMARK(BM_DayChange)->Arg(kModeDay)->Arg(kModeWeek)->Arg(kModeMoon);

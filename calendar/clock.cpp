@@ -24,7 +24,6 @@ bool digitsAt(std::string_view s, size_t pos, size_t n, int32_t& out) {
 
 }  // namespace
 
-int64_t clockOffset() { return offsetSeconds(); }
 void setClockOffset(int64_t seconds) { offsetSeconds() = seconds; }
 
 int64_t epochNow() { return static_cast<int64_t>(std::time(nullptr)) + offsetSeconds(); }

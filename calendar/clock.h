@@ -38,7 +38,6 @@ int64_t epochFromCivil(const CivilTime& utc);
 CivilTime zoneNow(double meridianDegrees);
 
 // The offset in seconds added to the machine's clock; 0 until set.
-int64_t clockOffset();
 void setClockOffset(int64_t seconds);
 // Sets the offset so that the local clock reads `local` now.
 void startClockAt(const CivilTime& local);

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/sun_moon_text.h"
 #include "cli/report.h"
-#include "engine/sun_moon_text.h"
 #include "platform/cp932.h"
 
 namespace marilo::cli {

@@ -43,13 +43,13 @@ NodalBasePairs nodalBase(double p, double N) {
                          0.037 * c1;
         const double bb = -0.2505 * std::sin(p2) - 0.1102 * std::sin(p2 - n1) - 0.0156 * std::sin(p2 - 2 * n1) -
                           0.037 * s1;
-        const double u = std::atan2(bb, a) * kRadToDeg;
+        const double u = std::atan2(bb, a) * kDegreesPerRadian;
         b.pair[kBaseL2] = {std::hypot(a, bb), u};
     }
     {
         const double a = 2 * std::cos(pr) + 0.4 * std::cos(pr - n1);
         const double bb = std::sin(pr) + 0.2 * std::sin(pr - n1);
-        const double u = std::atan2(bb, a) * kRadToDeg;
+        const double u = std::atan2(bb, a) * kDegreesPerRadian;
         b.pair[kBaseM1] = {std::hypot(a, bb), u};
     }
     return b;

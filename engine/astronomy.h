@@ -6,12 +6,11 @@
 // constant; the nodal factor f and phase u scale and shift it for the 18.6-year
 // cycle of the node. All angles are degrees.
 
+#include "engine/angles.h"
 #include "engine/port_table.h"
 
 namespace marilo {
 
-constexpr double kDegToRad = 0.0174532925199433;
-constexpr double kRadToDeg = 57.29577951308232;
 
 // x reduced into [0, 360) with floor, so -10 becomes 350.
 double mod360(double x);

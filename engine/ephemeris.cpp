@@ -4,12 +4,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/angles.h"
+
 namespace marilo {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRad = kPi / 180;
 constexpr double kDaysPerCentury = 36525;
 constexpr double kAuKm = 149597870.7;
 
@@ -21,9 +21,9 @@ struct Nutation {
 };
 
 Nutation nutation(double T) {
-    const double omega = (125.04452 - 1934.136261 * T) * kRad;  // Moon's ascending node
-    const double sunL = (280.4665 + 36000.7698 * T) * kRad;
-    const double moonL = (218.3165 + 481267.8813 * T) * kRad;
+    const double omega = (125.04452 - 1934.136261 * T) * kRadiansPerDegree;  // Moon's ascending node
+    const double sunL = (280.4665 + 36000.7698 * T) * kRadiansPerDegree;
+    const double moonL = (218.3165 + 481267.8813 * T) * kRadiansPerDegree;
     Nutation n;
     n.dPsi = (-17.20 * std::sin(omega) - 1.32 * std::sin(2 * sunL) - 0.23 * std::sin(2 * moonL) +
               0.21 * std::sin(2 * omega)) / 3600;
@@ -36,10 +36,10 @@ Nutation nutation(double T) {
 // Ecliptic longitude and latitude of date (degrees) to right ascension and
 // declination with the true obliquity.
 ApparentPlace fromEcliptic(double lambda, double beta, double obliquity, double distanceKm) {
-    const double l = lambda * kRad, b = beta * kRad, e = obliquity * kRad;
+    const double l = lambda * kRadiansPerDegree, b = beta * kRadiansPerDegree, e = obliquity * kRadiansPerDegree;
     const double ra = std::atan2(std::sin(l) * std::cos(e) - std::tan(b) * std::sin(e), std::cos(l));
     const double dec = std::asin(std::sin(b) * std::cos(e) + std::cos(b) * std::sin(e) * std::sin(l));
-    return {reduce360(ra / kRad), dec / kRad, distanceKm};
+    return {reduce360(ra / kRadiansPerDegree), dec / kRadiansPerDegree, distanceKm};
 }
 
 // Periodic terms of the Moon: multiples of the elongation D, the Sun's
@@ -101,11 +101,11 @@ const LatitudeTerm kLatitudeTerms[] = {
 ApparentPlace apparentSun(double ttDays) {
     const double T = ttDays / kDaysPerCentury;
     const double L0 = 280.46646 + T * (36000.76983 + T * 0.0003032);
-    const double M = (357.52911 + T * (35999.05029 - T * 0.0001537)) * kRad;
+    const double M = (357.52911 + T * (35999.05029 - T * 0.0001537)) * kRadiansPerDegree;
     const double C = (1.914602 - T * (0.004817 + T * 0.000014)) * std::sin(M) +
                      (0.019993 - T * 0.000101) * std::sin(2 * M) + 0.000289 * std::sin(3 * M);
     const double e = 0.016708634 - T * (0.000042037 + T * 0.0000001267);
-    const double nu = M + C * kRad;
+    const double nu = M + C * kRadiansPerDegree;
     const double R = 1.000001018 * (1 - e * e) / (1 + e * std::cos(nu));  // AU
     const Nutation n = nutation(T);
     // True longitude, less the annual aberration (20.4898" at 1 AU), plus nutation.
@@ -126,8 +126,8 @@ ApparentPlace apparentMoon(double ttDays) {
     const double E = 1 - 0.002516 * T - 0.0000074 * T2;
     const double scale[3] = {1, E, E * E};
 
-    const double d = reduce360(D) * kRad, m = reduce360(M) * kRad, mp = reduce360(Mp) * kRad,
-                 f = reduce360(F) * kRad;
+    const double d = reduce360(D) * kRadiansPerDegree, m = reduce360(M) * kRadiansPerDegree, mp = reduce360(Mp) * kRadiansPerDegree,
+                 f = reduce360(F) * kRadiansPerDegree;
     double sl = 0, sr = 0, sb = 0;
     for (const LongitudeTerm& k : kLongitudeTerms) {
         const double arg = k.d * d + k.m * m + k.mp * mp + k.f * f;
@@ -138,9 +138,9 @@ ApparentPlace apparentMoon(double ttDays) {
     for (const LatitudeTerm& k : kLatitudeTerms)
         sb += k.sb * scale[k.m < 0 ? -k.m : k.m] * std::sin(k.d * d + k.m * m + k.mp * mp + k.f * f);
     // Actions of Venus and Jupiter and of the Earth's flattening.
-    sl += 3958 * std::sin(A1 * kRad) + 1962 * std::sin((Lp - F) * kRad) + 318 * std::sin(A2 * kRad);
-    sb += -2235 * std::sin(Lp * kRad) + 382 * std::sin(A3 * kRad) + 175 * std::sin((A1 - F) * kRad) +
-          175 * std::sin((A1 + F) * kRad) + 127 * std::sin((Lp - Mp) * kRad) - 115 * std::sin((Lp + Mp) * kRad);
+    sl += 3958 * std::sin(A1 * kRadiansPerDegree) + 1962 * std::sin((Lp - F) * kRadiansPerDegree) + 318 * std::sin(A2 * kRadiansPerDegree);
+    sb += -2235 * std::sin(Lp * kRadiansPerDegree) + 382 * std::sin(A3 * kRadiansPerDegree) + 175 * std::sin((A1 - F) * kRadiansPerDegree) +
+          175 * std::sin((A1 + F) * kRadiansPerDegree) + 127 * std::sin((Lp - Mp) * kRadiansPerDegree) - 115 * std::sin((Lp + Mp) * kRadiansPerDegree);
 
     const Nutation n = nutation(T);
     return fromEcliptic(Lp + sl / 1e6 + n.dPsi, sb / 1e6, n.meanObliquity + n.dEps, 385000.56 + sr / 1000);
@@ -150,7 +150,7 @@ double greenwichSiderealTime(double utDays) {
     const double T = utDays / kDaysPerCentury;
     const double mean = 280.46061837 + 360.98564736629 * utDays + T * T * (0.000387933 - T / 38710000);
     const Nutation n = nutation(T);
-    return reduce360(mean + n.dPsi * std::cos((n.meanObliquity + n.dEps) * kRad));
+    return reduce360(mean + n.dPsi * std::cos((n.meanObliquity + n.dEps) * kRadiansPerDegree));
 }
 
 double deltaTSeconds(double year) {

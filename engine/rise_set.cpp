@@ -4,14 +4,13 @@
 #include <cstdlib>
 
 #include "calendar/date_time.h"
+#include "engine/angles.h"
 #include "engine/ephemeris.h"
 
 namespace marilo {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRad = kPi / 180;
 constexpr double kRefraction = 34.0 / 60;  // degrees, at the horizon
 constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kSunRadiusKm = 695700;
@@ -65,14 +64,14 @@ private:
 class DateSky {
 public:
     DateSky(const Site& site, double utStart)
-        : sinLat_(std::sin(site.latitude * kRad)),
-          cosLat_(std::cos(site.latitude * kRad)),
+        : sinLat_(std::sin(site.latitude * kRadiansPerDegree)),
+          cosLat_(std::cos(site.latitude * kRadiansPerDegree)),
           localSidereal0_(greenwichSiderealTime(utStart) + site.longitude) {}
 
     double geocentricAltitude(const ApparentPlace& p, double s) const {
-        const double hourAngle = (localSidereal0_ + kSiderealDegreesPerDay * s - p.rightAscension) * kRad;
-        const double dec = p.declination * kRad;
-        return std::asin(sinLat_ * std::sin(dec) + cosLat_ * std::cos(dec) * std::cos(hourAngle)) / kRad;
+        const double hourAngle = (localSidereal0_ + kSiderealDegreesPerDay * s - p.rightAscension) * kRadiansPerDegree;
+        const double dec = p.declination * kRadiansPerDegree;
+        return std::asin(sinLat_ * std::sin(dec) + cosLat_ * std::cos(dec) * std::cos(hourAngle)) / kRadiansPerDegree;
     }
 
 private:
@@ -92,8 +91,8 @@ struct EventCurve {
 
     double operator()(double s) const {
         const ApparentPlace p = track.at(s);
-        double h = sky.geocentricAltitude(p, s) - std::asin(kEarthRadiusKm / p.distanceKm) / kRad;
-        if (upperLimb) h += std::asin(bodyRadiusKm / p.distanceKm) / kRad + kRefraction;
+        double h = sky.geocentricAltitude(p, s) - std::asin(kEarthRadiusKm / p.distanceKm) / kRadiansPerDegree;
+        if (upperLimb) h += std::asin(bodyRadiusKm / p.distanceKm) / kRadiansPerDegree + kRefraction;
         return h - centreTarget;
     }
 };

@@ -8,7 +8,7 @@
 
 namespace marilo {
 
-void ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& tip) {
+bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& tip) {
     // The earliest record layout: icon, message and a 64-character tip, which
     // every shell understands.
     NOTIFYICONDATAW nid{};
@@ -23,11 +23,11 @@ void ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& 
         wcsncpy(nid.szTip, text.c_str(), 63);
         nid.szTip[63] = L'\0';
     }
-    Shell_NotifyIconW(action, &nid);
+    return Shell_NotifyIconW(action, &nid) != FALSE;
 }
 
-void ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::string& tip) {
-    send(NIM_ADD, id, static_cast<HICON>(icon.get()), tip);
+bool ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::string& tip) {
+    return send(NIM_ADD, id, static_cast<HICON>(icon.get()), tip);
 }
 void ShellNotifyArea::modify(int id, const OwnedIcon& icon, const std::string& tip) {
     send(NIM_MODIFY, id, static_cast<HICON>(icon.get()), tip);

@@ -114,6 +114,8 @@ void CTrayDlg::onInitDialog() {
     SetWindowTextW(hwnd(), L"Marilo");  // never shown; lets tools find the window
     shell_.setOwner(hwnd());
     tickTimer_.attach(hwnd());
+    retryTimer_.attach(hwnd());
+    controller_.setRetryTimer(&retryTimer_);
     controller_.start();
     painter_ = std::make_unique<TrayPainter>();
     takeTrayLook();
@@ -121,9 +123,7 @@ void CTrayDlg::onInitDialog() {
     if (splashTimer_) ShowWindow(hwnd(), SW_SHOW);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
     LoadSettings(store_, settings_, IsWindowsXp());
-    VersionNumbers v;
-    ParseVersion(GetVersionText().c_str(), v);
-    setItemText(IDC_VERSION_LINE, versionLine(v).c_str());
+    setItemText(IDC_VERSION_LINE, versionLine(runningVersion()).c_str());
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
     controller_.handOverSound();
@@ -139,10 +139,10 @@ bool CTrayDlg::takeTrayLook() {
 }
 
 void CTrayDlg::runAbout() {
-    controller_.popupsEnabled = false;
+    controller_.setPopupsEnabled(false);
     CAboutDlg about;
     about.runModal(hwnd());
-    controller_.popupsEnabled = true;
+    controller_.setPopupsEnabled(true);
 }
 
 // The settings dialog works on copies; confirmed, the controller rebuilds
@@ -152,22 +152,23 @@ void CTrayDlg::runAbout() {
 void CTrayDlg::runSettings() {
     if (settingsOpen_) return;
     settingsOpen_ = true;
-    controller_.popupsEnabled = false;
+    controller_.setPopupsEnabled(false);
     CSettingsDlg dlg(settings_.settings, settings_.rules);
     if (dlg.run(hwnd()) == IDOK) {
         controller_.applySettings(dlg.settings(), dlg.rules());
         SaveSettings(store_, settings_);
     }
-    controller_.popupsEnabled = true;
+    controller_.setPopupsEnabled(true);
     settingsOpen_ = false;
 }
 
 void CTrayDlg::ShowPopupMenu() {
     SetForegroundWindow(hwnd());
-    const PopupMenuModel model = controller_.popupMenu(GetKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
+    const PopupMenuModel model =
+        controller_.menu().popupMenu(GetKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
     const Menu menu = menuFromModel(model.items);  // owns every popup in it
     if (!menu) return;
-    const ScreenPoint at = controller_.menuPoint;
+    const ScreenPoint at = controller_.menu().menuPoint();
     menuDpi_ = dpiAtPoint({at.x, at.y});
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
     PostMessageW(hwnd(), WM_NULL, 0, 0);
@@ -175,27 +176,29 @@ void CTrayDlg::ShowPopupMenu() {
 
 // The month of the shown day at the selected port.
 void CTrayDlg::ShowMonthWindow() {
-    const DateTime shown = controller_.graphDay().day.date;
+    const DateTime shown = controller_.menu().graphDay().day.date;
     CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown);
     window.runModal(hwnd());
 }
 
 void CTrayDlg::ShowGraphPopup() {
-    controller_.menuPoint = messagePoint();
-    const ScreenPoint at = controller_.menuPoint;
-    CGraphPopupDlg popup(controller_.graphDay(), graphStyleOf(settings_, dpiAtPoint({at.x, at.y})), at);
+    TrayMenu& menu = controller_.menu();
+    menu.setMenuPoint(messagePoint());
+    const ScreenPoint at = menu.menuPoint();
+    CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at);
     popup.runModal(hwnd());
 }
 
 bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {
-    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, graphStyleOf(settings_, menuDpi_).frame());
+    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, controller_.graphStyle(menuDpi_).frame());
 }
 
 bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
     if (item.itemID == ID_GRAPH_ITEM) {
-        controller_.lastItemRect = drawGraphItem(item, controller_.graphDay(), graphStyleOf(settings_, menuDpi_));
-        controller_.lastItemScreenLeft = screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM);
+        TrayMenu& menu = controller_.menu();
+        const ItemRect drawn = drawGraphItem(item, menu.graphDay(), controller_.graphStyle(menuDpi_));
+        menu.graphItemDrawn(drawn, screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM));
         return true;
     }
     if (item.itemID == ID_CALENDAR_STRIP) {
@@ -213,17 +216,17 @@ void CTrayDlg::onCommand(int id) {
         case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
         case ID_MONTH_WINDOW: ShowMonthWindow(); return;
         case ID_START_AT_SIGN_IN: setStartAtSignIn(startup_, exePath_, !startsAtSignIn(startup_, exePath_)); return;
-        case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.graphDay(), graphStyleOf(settings_)); return;
+        case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.menu().graphDay(), controller_.graphStyle()); return;
         case ID_GRAPH_ITEM:
             controller_.toggleGraphSize();
             ShowPopupMenu();
             return;
         case ID_CALENDAR_STRIP:
-            if (controller_.stripClick(messagePoint().x)) ShowPopupMenu();
+            if (controller_.menu().stripClick(messagePoint().x)) ShowPopupMenu();
             return;
         case ID_ICON_REFRESH: controller_.refreshIcons(); return;
         case ID_COPY_HIGH_LOW:
-            copyTextToClipboard(hwnd(), controller_.hlText);
+            copyTextToClipboard(hwnd(), controller_.menu().hlText());
             ShowPopupMenu();
             return;
         case IDOK:
@@ -263,6 +266,8 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 controller_.finishSplash();
             } else if (wp == kTickTimerId) {
                 controller_.tick();  // runs the alert scheduler too
+            } else if (wp == kIconRetryTimerId) {
+                controller_.retryMissingIcons();
             }
             return TRUE;
         case WM_TIMECHANGE: controller_.timeChanged(); return TRUE;
@@ -283,10 +288,11 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             const TrayClick click = controller_.trayMouse(static_cast<int>(wp), static_cast<int>(lp));
             if (click == TrayClick::OpenMenu) {
                 // The shell may send rather than post its callback, which
-                // leaves the message position behind: ask for the cursor.
+                // leaves the message position behind: ask for the cursor,
+                // and take the message's position when it cannot be read.
                 POINT cursor;
-                GetCursorPos(&cursor);
-                controller_.menuPoint = {cursor.x, cursor.y};
+                controller_.menu().setMenuPoint(GetCursorPos(&cursor) ? ScreenPoint{cursor.x, cursor.y}
+                                                                      : messagePoint());
                 ShowPopupMenu();
             } else if (click == TrayClick::OpenDateTimeSettings) {
                 shellOpen(hwnd(), "OPEN", "rundll32.exe", "shell32.dll,Control_RunDLL timedate.cpl");
@@ -319,9 +325,7 @@ CAboutDlg::CAboutDlg() : Dialog(IDD_ABOUTBOX) {}
 std::optional<INT_PTR> CAboutDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: {
-            VersionNumbers v;
-            ParseVersion(GetVersionText().c_str(), v);
-            setItemText(IDC_VERSION_LINE, versionLine(v).c_str());
+            setItemText(IDC_VERSION_LINE, versionLine(runningVersion()).c_str());
             setItemText(IDC_SUPPORT_LINK, kSupportAddress);
             return TRUE;
         }
@@ -336,9 +340,8 @@ std::optional<INT_PTR> CAboutDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
         case WM_COMMAND:
             if (LOWORD(wp) == IDC_SUPPORT_LINK && HIWORD(wp) == STN_CLICKED) {
                 const DateTime today;
-                VersionNumbers v;
-                ParseVersion(GetVersionText().c_str(), v);
-                const std::string url = supportMailUrl(today.year, today.month, today.day, OsNames[DetectOs()], v);
+                const std::string url =
+                    supportMailUrl(today.year, today.month, today.day, OsNames[DetectOs()], runningVersion());
                 shellOpen(hwnd(), "open", url.c_str(), nullptr);
                 end(IDOK);
                 return TRUE;

@@ -27,6 +27,7 @@ namespace marilo {
 constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
 constexpr UINT_PTR kSplashTimerId = 1;
 constexpr UINT_PTR kTickTimerId = 2;
+constexpr UINT_PTR kIconRetryTimerId = 3;  // icons the shell refused, asked for again
 constexpr UINT kSplashMs = 2000;
 // The registered message that asks the running program to end as Exit does
 // (settings saved, icons removed); the installer and the uninstaller send it
@@ -37,7 +38,7 @@ class CTrayDlg final : public Dialog {
 public:
     explicit CTrayDlg(SettingsStore& store);
 
-    // The popup menu at the controller's menuPoint for the shown day.
+    // The popup menu at its menu point for the shown day.
     void ShowPopupMenu();
     // The graph window with its bottom-right corner at the mouse.
     void ShowGraphPopup();
@@ -64,6 +65,7 @@ private:
     Icon appIconSmall_;
     ShellNotifyArea shell_{nullptr, kTrayCallbackMessage};
     WindowTimer tickTimer_{nullptr, kTickTimerId};
+    WindowTimer retryTimer_{nullptr, kIconRetryTimerId};
     SystemClock clock_;
     EngineTideFacts tide_;
     std::unique_ptr<TrayPainter> painter_;  // surfaces made at initialisation

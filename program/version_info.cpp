@@ -38,6 +38,12 @@ std::string GetVersionText() {
     return "バージョン情報取得失敗";
 }
 
+VersionNumbers runningVersion() {
+    VersionNumbers v;
+    ParseVersion(GetVersionText().c_str(), v);
+    return v;
+}
+
 int DetectOs() {
     if (cachedOsIndex != 0) return cachedOsIndex;
     cachedOsIndex = osIndexOf(runningOsVersion());

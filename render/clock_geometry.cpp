@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "engine/angles.h"
 #include "render/icon_layout.h"
 
 namespace marilo {
 
 namespace {
-
-constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 Pixel handEnd(double degrees, double length, int size) {
     const double a = degrees * kRadiansPerDegree;

@@ -56,10 +56,6 @@ void addTitle(Scene& scene, const GraphDay& g, const GraphFrame& f, int x, int y
 
 }  // namespace
 
-GraphStyle graphStyleOf(const ControllerSettings& s, int dpi) {
-    return {s.GraphScale, s.settings.YH, s.settings.YL, s.settings.YT, s.settings.GraphShowMode, dpi};
-}
-
 int moonIconOf(double moonAge) { return kGraphMoonIconFirst + GraphFrame::moonPicture(moonAge); }
 
 Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int x, int y) {

@@ -17,25 +17,9 @@
 
 #include "app/graph_day.h"
 #include "app/graph_frame.h"
-#include "app/settings.h"
 #include "render/scene.h"
 
 namespace marilo {
-
-// How the graph is drawn, from the settings.
-struct GraphStyle {
-    int32_t scale = 2;  // m: 1, 2 or 3
-    int32_t YH = 180;   // level at the plot's top row, cm
-    int32_t YL = -20;   // level at its bottom row
-    int32_t YT = 50;    // spacing of the level grid
-    int32_t showMode = 4;  // at high and low water: 0, 1 marks; 2 time; 3 level; 4 both
-    int32_t dpi = kBaseDpi;  // of the screen it is drawn for
-
-    // The frame at the scale, held to 1..3.
-    GraphFrame frame() const { return {std::clamp(scale, 1, 3), screenDpiOrBase(dpi)}; }
-};
-// The style of the stored settings, for a screen of `dpi`.
-GraphStyle graphStyleOf(const ControllerSettings& settings, int dpi = kBaseDpi);
 
 // Colours of the graph.
 constexpr uint32_t kGraphPlate = rgb(0, 0, 0);

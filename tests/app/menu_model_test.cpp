@@ -166,37 +166,36 @@ struct MenuBench {
 TEST(PopupMenu, ControllerShowsTheShownDayAndKeepsItsTexts) {
     MenuBench b;
     b.clock.set(2024, 1, 12, 9, 30);
-    b.tray.dayOffset = -1;  // 2024-01-11 at the default port
-    const PopupMenuModel m = b.tray.popupMenu(false);
-    EXPECT_EQ(b.tray.selectedPortName, "田子の浦");
+    b.tray.menu().pressStripButton(1);  // a day back: 2024-01-11 at the default port
+    const PopupMenuModel m = b.tray.menu().popupMenu(false);
+    EXPECT_EQ(b.tray.menu().selectedPortName(), "田子の浦");
     EXPECT_EQ(chooser(m).text, "場所設定(田子の浦)");
     // 06:12 high, 11:33 low, 16:35 high, 23:41 low.
-    ASSERT_EQ(b.tray.hlText.size(), 4 * 12u);
-    EXPECT_EQ(b.tray.hlText.substr(0, 8), "H  6:12 ");
-    EXPECT_EQ(b.tray.hlText.substr(12, 8), "L 11:33 ");
-    EXPECT_EQ(b.tray.hlText.substr(36, 12), "L 23:41 -17\n");
-    EXPECT_EQ(b.tray.hlText, m.hlText);
+    ASSERT_EQ(b.tray.menu().hlText().size(), 4 * 12u);
+    EXPECT_EQ(b.tray.menu().hlText().substr(0, 8), "H  6:12 ");
+    EXPECT_EQ(b.tray.menu().hlText().substr(12, 8), "L 11:33 ");
+    EXPECT_EQ(b.tray.menu().hlText().substr(36, 12), "L 23:41 -17\n");
+    EXPECT_EQ(b.tray.menu().hlText(), m.hlText);
 }
 
 TEST(PopupMenu, StripClickPlacedByTheClickPointAndTheLastGraphItem) {
     MenuBench b;
-    b.tray.menuPoint = {500, 300};
-    b.tray.lastItemRect = {3, 2, 243, 219};  // 240 wide: the strip from 70
-    EXPECT_FALSE(b.tray.stripClick(560));     // left of the strip
-    EXPECT_TRUE(b.tray.stripClick(570 + 3 * 20 + 5));
-    EXPECT_EQ(b.tray.dayOffset, 1);
-    EXPECT_TRUE(b.tray.stripClick(500 - 240 + 70 + 2 * 20));  // menu opened to the left: today
-    EXPECT_EQ(b.tray.dayOffset, 0);
+    b.tray.menu().setMenuPoint({500, 300});
+    b.tray.menu().graphItemDrawn({3, 2, 243, 219}, std::nullopt);  // 240 wide: the strip from 70
+    EXPECT_FALSE(b.tray.menu().stripClick(560));     // left of the strip
+    EXPECT_TRUE(b.tray.menu().stripClick(570 + 3 * 20 + 5));
+    EXPECT_EQ(b.tray.menu().dayOffset(), 1);
+    EXPECT_TRUE(b.tray.menu().stripClick(500 - 240 + 70 + 2 * 20));  // menu opened to the left: today
+    EXPECT_EQ(b.tray.menu().dayOffset(), 0);
 
     // A menu pushed back onto the screen (click at 1014, the item from 907
     // to 1021, its strip from 914): the item's own place decides. The
     // right end of ▶ is no click on ▶▶.
-    b.tray.menuPoint = {1014, 756};
-    b.tray.lastItemRect = {3, 28, 117, 145};
-    b.tray.lastItemScreenLeft = 907;
-    EXPECT_TRUE(b.tray.stripClick(914 + 3 * 20 + 19));
-    EXPECT_EQ(b.tray.dayOffset, 1);
-    EXPECT_FALSE(b.tray.stripClick(913));
+    b.tray.menu().setMenuPoint({1014, 756});
+    b.tray.menu().graphItemDrawn({3, 28, 117, 145}, 907);
+    EXPECT_TRUE(b.tray.menu().stripClick(914 + 3 * 20 + 19));
+    EXPECT_EQ(b.tray.menu().dayOffset(), 1);
+    EXPECT_FALSE(b.tray.menu().stripClick(913));
 }
 
 TEST(GraphDay, TodayIsMarkedAndTheWeekdayTakesItsRuleColour) {

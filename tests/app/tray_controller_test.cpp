@@ -81,7 +81,7 @@ TEST(TrayIcons, EachModeAddsItsIconsWithNumbersAndTips) {
                 EXPECT_EQ(call.tip, c.tips[k]);
                 EXPECT_EQ(b.images.made[call.image].k, k);
                 EXPECT_EQ(b.images.made[call.image].slot, i - 1);
-                EXPECT_EQ(b.tray.iconTips[i - 1], c.tips[k]);
+                EXPECT_EQ(b.tray.iconTip(i), c.tips[k]);
             }
             EXPECT_EQ(b.images.released, n);
 
@@ -106,7 +106,7 @@ TEST(TrayIcons, FourIconModeShowsCenturyYearMonthDay) {
     EXPECT_EQ(b.images.made[1].figures.first, "07");
     EXPECT_EQ(b.images.made[2].figures.first, "3");
     EXPECT_EQ(b.images.made[3].figures.first, "1");
-    EXPECT_EQ(b.tray.iconTips[3], "1日(木)");
+    EXPECT_EQ(b.tray.iconTip(4), "1日(木)");
 }
 
 TEST(TrayIcons, WeekModeFramesTodayAndReverseOrderAddsSundayLast) {
@@ -301,6 +301,47 @@ TEST(Lifecycle, ConfirmedSettingsRebuildOnlyWhatChanged) {
     EXPECT_EQ(b.cs.settings.RuleN, 0);
 }
 
+TEST(Lifecycle, RefusedIconsAreAskedForAgainWithABackOffThenOnATaskbarRestart) {
+    // The waits double from 1 s, at most 64 s apart, for five minutes:
+    // 1+2+4+8+16+32+64+64+64 = 255 s; another 64 s would pass 300 s.
+    IconAddRetry schedule;
+    schedule.added(3, false);
+    std::vector<int> waits;
+    while (const std::optional<int> w = schedule.nextDelayMs()) waits.push_back(*w / 1000);
+    EXPECT_EQ(waits, (std::vector<int>{1, 2, 4, 8, 16, 32, 64, 64, 64}));
+
+    Bench b(kModeTwoIcons, false, true);
+    RecordingTimer retry;
+    b.tray.setRetryTimer(&retry);
+    b.shell.ready = false;  // signing in: the shell refuses every icon
+    b.tray.finishSplash();
+    EXPECT_EQ(b.tray.missingIcons(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(retry.periods, std::vector<int>{1000});  // one timer for all three
+    b.tray.retryMissingIcons();
+    EXPECT_EQ(retry.periods, (std::vector<int>{1000, 2000}));
+    b.shell.ready = true;
+    b.shell.calls.clear();
+    b.tray.retryMissingIcons();
+    EXPECT_EQ(b.shell.ids('A'), (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(b.tray.missingIcons().empty());
+    EXPECT_FALSE(retry.running());
+
+    // Refused for good: the schedule gives up, a restarted taskbar starts a
+    // fresh one; deleted icons are no longer asked for.
+    b.shell.ready = false;
+    b.tray.refreshIcons();
+    for (int i = 0; i < 12; ++i) b.tray.retryMissingIcons();
+    EXPECT_FALSE(retry.running());
+    EXPECT_EQ(b.tray.missingIcons().size(), 3u);
+    retry.periods.clear();
+    b.tray.readdAllIcons();
+    EXPECT_EQ(retry.periods, std::vector<int>{1000});
+    b.tray.DeleteDateIcons();
+    EXPECT_EQ(b.tray.missingIcons(), std::vector<int>{0});
+    b.tray.shutdown();
+    EXPECT_FALSE(retry.running());
+}
+
 TEST(Clicks, MousePopDecidesWhichButtonOpensTheMenu) {
     for (int32_t pop : {0, 1, 2, 7}) {
         Bench b(kModeDay, false);
@@ -310,7 +351,7 @@ TEST(Clicks, MousePopDecidesWhichButtonOpensTheMenu) {
         EXPECT_EQ(b.tray.trayMouse(1, kMouseRightUp) == TrayClick::OpenMenu, right) << pop;
         EXPECT_EQ(b.tray.trayMouse(1, kMouseLeftDoubleClick), TrayClick::OpenDateTimeSettings);
         EXPECT_EQ(b.tray.trayMouse(1, 0x0200), TrayClick::None);  // mouse move
-        b.tray.popupsEnabled = false;
+        b.tray.setPopupsEnabled(false);
         EXPECT_EQ(b.tray.trayMouse(1, kMouseLeftUp), TrayClick::None);
         EXPECT_EQ(b.tray.trayMouse(1, kMouseRightUp), TrayClick::None);
         EXPECT_EQ(b.tray.trayMouse(1, kMouseLeftDoubleClick), TrayClick::OpenDateTimeSettings);
@@ -321,28 +362,28 @@ TEST(Clicks, WeekModeSelectsTheClickedDayInBothOrders) {
     // Wednesday 7 March 2007: Saturday is three days on.
     Bench normal(kModeWeek, false);
     normal.tray.trayMouse(7, kMouseRightUp);
-    EXPECT_EQ(normal.tray.dayOffset, 3);
+    EXPECT_EQ(normal.tray.menu().dayOffset(), 3);
     normal.tray.trayMouse(1, kMouseRightUp);
-    EXPECT_EQ(normal.tray.dayOffset, -3);
+    EXPECT_EQ(normal.tray.menu().dayOffset(), -3);
     normal.tray.trayMouse(0, kMouseRightUp);  // the clock icon: today
-    EXPECT_EQ(normal.tray.dayOffset, 0);
+    EXPECT_EQ(normal.tray.menu().dayOffset(), 0);
 
     Bench reverse(kModeWeek, true);
     reverse.tray.trayMouse(1, kMouseRightUp);  // Saturday is icon 1
-    EXPECT_EQ(reverse.tray.dayOffset, 3);
+    EXPECT_EQ(reverse.tray.menu().dayOffset(), 3);
     reverse.tray.trayMouse(7, kMouseRightUp);  // Sunday icon 7
-    EXPECT_EQ(reverse.tray.dayOffset, -3);
+    EXPECT_EQ(reverse.tray.menu().dayOffset(), -3);
 }
 
 TEST(Clicks, PopCalModeReturnsToTodayOtherwiseTheShownDayStays) {
     Bench b(kModeDay, false);
     b.cs.settings.PopCalMode = false;
-    b.tray.dayOffset = 5;
+    for (int i = 0; i < 5; ++i) b.tray.menu().pressStripButton(3);  // five days on
     b.tray.trayMouse(1, kMouseRightUp);
-    EXPECT_EQ(b.tray.dayOffset, 5);
+    EXPECT_EQ(b.tray.menu().dayOffset(), 5);
     b.cs.settings.PopCalMode = true;
     b.tray.trayMouse(1, kMouseRightUp);
-    EXPECT_EQ(b.tray.dayOffset, 0);
+    EXPECT_EQ(b.tray.menu().dayOffset(), 0);
 }
 
 TEST(CalendarStrip, ButtonsAndMonthSteps) {
@@ -369,9 +410,9 @@ TEST(CalendarStrip, ButtonsAndMonthSteps) {
     EXPECT_EQ(dayOffsetAfterStripButton(jan15, 7, 3), 8);
 
     Bench b(kModeDay, false);
-    EXPECT_FALSE(b.tray.calendarStrip(500, 100));
-    EXPECT_TRUE(b.tray.calendarStrip(70, 100));
-    EXPECT_EQ(b.tray.dayOffset, 1);
+    EXPECT_FALSE(b.tray.menu().calendarStrip(500, 100));
+    EXPECT_TRUE(b.tray.menu().calendarStrip(70, 100));
+    EXPECT_EQ(b.tray.menu().dayOffset(), 1);
 }
 
 TEST(Commands, PortCommandsSelectOnlyPortsOfTheTable) {

@@ -19,8 +19,10 @@ struct ShellCall {
 
 class RecordingShell : public NotifyArea {
 public:
-    void add(int id, const OwnedIcon& icon, const std::string& tip) override {
+    // Adds are refused while the shell is not ready (still recorded).
+    bool add(int id, const OwnedIcon& icon, const std::string& tip) override {
         calls.push_back({'A', id, tip, index(icon)});
+        return ready;
     }
     void modify(int id, const OwnedIcon& icon, const std::string& tip) override {
         calls.push_back({'M', id, tip, index(icon)});
@@ -33,6 +35,7 @@ public:
         return out;
     }
     std::vector<ShellCall> calls;
+    bool ready = true;
 
 private:
     static int index(const OwnedIcon& icon) { return static_cast<int>(reinterpret_cast<intptr_t>(icon.get())) - 1; }

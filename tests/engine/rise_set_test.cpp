@@ -5,7 +5,6 @@
 #include <string>
 
 #include "engine/port_source.h"
-#include "engine/sun_moon_text.h"
 #include "tests/port_at.h"
 
 namespace marilo {
@@ -86,27 +85,6 @@ TEST(RiseSet, PortDatesWithoutAMoonriseAndAbroadInTheirOwnZone) {
                 {"サイパン", 2026, 9, 23, 344.73, 366.16, 1092.79, 1114.20, 953.10, 168.81});
     expectTimes(sunMoonTimes(portAt(0, 0), 2026, 6, 21),
                 {"片岡湾", 2026, 6, 21, 95.96, 142.06, 1131.79, 1177.89, 582.16, 1335.76});
-}
-
-TEST(SunMoonText, MenuLinesAsTheIssueWritesThem) {
-    SunMoonTimes t;
-    t.sunrise = 6 * 60 + 37;
-    t.sunset = 16 * 60 + 27;
-    t.moonrise = 4 * 60 + 54;
-    t.moonset = 14 * 60 + 48;
-    SunMoonMenuLines lines = sunMoonMenuLines(t);
-    EXPECT_STREQ(lines.sun, "日の出 6:37  日の入り 16:27");
-    EXPECT_STREQ(lines.moon, "月の出 4:54  月の入り 14:48");
-
-    t.moonrise = kNoEvent;
-    t.moonset = 5;
-    lines = sunMoonMenuLines(t);
-    EXPECT_STREQ(lines.moon, "月の出 -  月の入り 0:05");
-
-    // 田子の浦 on its date without a moonrise (the times above).
-    lines = sunMoonMenuLines(portAt(22, 13), 2026, 1, 10);
-    EXPECT_STREQ(lines.sun, "日の出 6:54  日の入り 16:51");
-    EXPECT_STREQ(lines.moon, "月の出 -  月の入り 10:49");
 }
 
 TEST(SunMoonText, ConstantsNoteOnlyForPortsFarFromTheirStation) {

@@ -13,6 +13,7 @@ TEST(VersionResource, FileVersionGivesTheVersionLine) {
     VersionNumbers v;
     ASSERT_TRUE(ParseVersion(text.c_str(), v));
     EXPECT_EQ(versionLine(v), "Marilo Version 1.62");
+    EXPECT_EQ(versionLine(runningVersion()), "Marilo Version 1.62");  // what the splash and About show
 }
 
 TEST(VersionResource, RunningSystemHasAName) {

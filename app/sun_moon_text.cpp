@@ -1,4 +1,4 @@
-#include "engine/sun_moon_text.h"
+#include "app/sun_moon_text.h"
 
 #include <cstdio>
 

@@ -5,6 +5,7 @@
 //     月の出 4:54  月の入り 14:48
 // with "-" for an event the date lacks.
 
+#include "engine/port_address.h"
 #include "engine/rise_set.h"
 
 namespace marilo {

@@ -1,0 +1,71 @@
+#pragma once
+// The popup menu's part of the tray controller: the day it shows (as an
+// offset from today), where it opens, where its graph item was last drawn,
+// and what its items show and do: the menu model, the tide graph of the
+// shown day, the calendar strip's buttons and the texts kept for the
+// clipboard. It reads the selected port, the rules and the click settings;
+// it changes none of them.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/screen_geometry.h"
+#include "app/graph_day.h"
+#include "app/interfaces.h"
+#include "app/menu_model.h"
+#include "app/settings.h"
+#include "app/tray_logic.h"
+
+namespace marilo {
+
+class TrayMenu {
+public:
+    TrayMenu(const ControllerSettings& settings, const Clock& clock);
+
+    // Start-up: the menu shows today.
+    void showToday();
+    // A tray click on icon `iconNumber` opens the menu: PopCalMode returns
+    // to today, in week mode the icon's day is shown.
+    void chooseDayForClick(int iconNumber);
+    // Whole days from today to the shown day.
+    int32_t dayOffset() const { return dayOffset_; }
+
+    // Where the menu opens (the last tray click) and the graph window stands.
+    void setMenuPoint(ScreenPoint at) { menuPoint_ = at; }
+    ScreenPoint menuPoint() const { return menuPoint_; }
+
+    // The menu of the shown day at the selected port; keeps the port's name
+    // and the high/low lines.
+    PopupMenuModel popupMenu(bool shiftDown, bool startAtSignIn = false);
+    // What the tide graph shows at this moment; keeps the port's name.
+    GraphDay graphDay();
+    const std::string& selectedPortName() const { return selectedPortName_; }
+    const std::string& hlText() const { return hlText_; }
+
+    // The graph item was drawn at `rect` in the menu's coordinates, its left
+    // edge at `screenLeft` on the screen when that is known.
+    void graphItemDrawn(const ItemRect& rect, std::optional<int32_t> screenLeft);
+    // A click on the calendar strip with the cursor at screen column
+    // cursorX, placed by the graph item's left edge on the screen when it is
+    // known, otherwise by the menu point and the item's width; true when the
+    // menu is to be reopened.
+    bool stripClick(int32_t cursorX);
+    // The same for a cursor x columns right of the click point, in an item
+    // itemWidth wide.
+    bool calendarStrip(int x, int itemWidth);
+    // Strip button 0..4 pressed; false for anything else (nothing changes).
+    bool pressStripButton(int button);
+
+private:
+    const ControllerSettings& settings_;
+    const Clock& clock_;
+    int32_t dayOffset_ = 0;
+    ScreenPoint menuPoint_;
+    ItemRect lastItemRect_;                       // the graph item as last drawn
+    std::optional<int32_t> lastItemScreenLeft_;   // and its left edge on the screen, when known
+    std::string selectedPortName_;                // cp932, the table's name of the selected port
+    std::string hlText_;                          // the shown day's high/low lines, as copied
+};
+
+}  // namespace marilo
