@@ -30,7 +30,7 @@ void drawClockFace(HDC dc, const AppSettings& s, int hour, int minute, ClockVari
         if (s.IsPlate) {
             const Brush grey = solidBrush(kShadowGrey);
             ellipse(dc, kShadowGrey, &grey, 1, 1, 16, 16);
-        } else if (variant == ClockVariant::TrayIcon) {
+        } else if (variant == ClockVariant::Tray) {
             const Brush key = solidBrush(kKeyColor24);
             ellipse(dc, kShadowGrey, &key, 1, 1, 16, 16);
         } else {

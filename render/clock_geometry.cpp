@@ -27,7 +27,7 @@ Pixel hourHandEnd(int hour, int minute, bool frame) {
 
 Pixel minuteHandEnd(int minute, ClockVariant variant) {
     const double a = 90.0 - minute * 6;
-    return handEnd(a, variant == ClockVariant::TrayIcon ? 8.5 : 8.0);
+    return handEnd(a, variant == ClockVariant::Tray ? 8.5 : 8.0);
 }
 
 }  // namespace marilo

@@ -11,7 +11,7 @@ struct Pixel {
     bool operator==(const Pixel&) const = default;
 };
 
-enum class ClockVariant { TrayIcon, Preview };
+enum class ClockVariant { Tray, Preview };
 
 // The eight hour-mark pixels (12, 6, 9 and 3 o'clock, two each).
 std::array<Pixel, 8> hourMarks(bool frame);

@@ -57,7 +57,7 @@ void addTitle(Scene& scene, const GraphDay& g, int m, int x, int y) {
 }  // namespace
 
 GraphStyle graphStyleOf(const ControllerSettings& s) {
-    return {s.GraphScale, s.settings.YH, s.settings.YL, s.settings.YT, s.settings.GraphShowMode};
+    return {s.graphScale(), s.settings.YH, s.settings.YL, s.settings.YT, s.settings.GraphShowMode};
 }
 
 int levelToY(double level, const GraphStyle& s) {

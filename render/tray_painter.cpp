@@ -172,7 +172,7 @@ OwnedIcon TrayPainter::clockIcon(const AppSettings& settings, int hour, int minu
     if (clockImage_.empty()) clockImage_ = IconImage(24);
     GdiFlush();
     std::memset(clockSurface_.bits(), kKeyByte24, static_cast<size_t>(clockSurface_.byteSize()));
-    drawClockFace(clockSurface_.dc(), settings, hour, minute, ClockVariant::TrayIcon);
+    drawClockFace(clockSurface_.dc(), settings, hour, minute, ClockVariant::Tray);
     GdiFlush();
     clockImage_.setFrom24Bit(clockSurface_.bits());
     return owned(iconFromImage(clockImage_));

@@ -91,7 +91,7 @@ void CTrayDlg::runSettings() {
     controller_.popupsEnabled = false;
     CSettingsDlg dlg(settings_.settings, settings_.rules);
     if (dlg.run(hwnd()) == IDOK) {
-        controller_.applySettings(dlg.settings(), dlg.rules());
+        controller_.applySettings(dlg.settings(), dlg.rules(), dlg.marks());
         SaveSettings(store_, settings_);
     }
     controller_.popupsEnabled = true;
@@ -115,7 +115,7 @@ void CTrayDlg::ShowGraphPopup() {
 }
 
 bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {
-    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, settings_.GraphScale);
+    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, settings_.graphScale());
 }
 
 bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
@@ -156,7 +156,10 @@ void CTrayDlg::onCommand(int id) {
             // Enter or Escape on the splash must not end the program.
             return;
         default:
-            if (controller_.selectPort(id)) ShowPopupMenu();
+            if (controller_.selectPort(id)) {
+                SavePort(store_, settings_);  // kept at once, not only at exit
+                ShowPopupMenu();
+            }
             return;
     }
 }
