@@ -7,7 +7,6 @@
 // REG_BINARY value "BIN" of RuleN x 28 bytes.
 
 #include <cstddef>
-#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -127,6 +126,23 @@ inline constexpr SettingInfo kStoredSettings[] = {
     MARILO_STORED_SETTINGS(MARILO_INFO)
 #undef MARILO_INFO
 };
+
+#undef MARILO_MEMBER_OF
+#undef MARILO_MEMBER_Count
+#undef MARILO_MEMBER_Integer
+#undef MARILO_MEMBER_Flag
+#undef MARILO_MEMBER_Switch
+#undef MARILO_MEMBER_Color
+#undef MARILO_MEMBER_PortGroup
+#undef MARILO_MEMBER_PortIndex
+#undef MARILO_ACCESS_OF
+#undef MARILO_ACCESS_Count
+#undef MARILO_ACCESS_Integer
+#undef MARILO_ACCESS_Flag
+#undef MARILO_ACCESS_Switch
+#undef MARILO_ACCESS_Color
+#undef MARILO_ACCESS_PortGroup
+#undef MARILO_ACCESS_PortIndex
 
 // The row of a stored name, or nullptr.
 const SettingInfo* findSetting(const char* name);

@@ -12,6 +12,7 @@
 #   wine-bench.sh [--dir DIR] reg                 the settings key, as reg.exe prints it
 #   wine-bench.sh [--dir DIR] set NAME VALUE      one REG_DWORD setting
 #   wine-bench.sh [--dir DIR] stop                Exit Marilo, end the desktop and the display
+#   wine-bench.sh [--dir DIR] kill                end what runs in the prefix at once, without Exit
 #
 # DIR (default build/windows/bench) holds the prefix and the bench's state.
 # The executables are taken from MARILO_BIN (default build/windows/bin).
@@ -142,5 +143,6 @@ case "$cmd" in
   reg) "$wine" reg query "$key" 2>/dev/null | tr -d '\r' ;;
   set) "$wine" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ;;
   stop) stop ;;
+  kill) "$server" -k 2>/dev/null || true ;;  # ends the prefix's processes at once, without Exit
   *) sed -n '2,20p' "$0" >&2; exit 2 ;;
 esac
