@@ -143,6 +143,6 @@ case "$cmd" in
   reg) "$wine" reg query "$key" 2>/dev/null | tr -d '\r' ;;
   set) "$wine" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ;;
   stop) stop ;;
-  kill) "$server" -k 2>/dev/null || true ;;  # ends the prefix's processes at once, without Exit
+  kill) "$server" -k 2>/dev/null; "$server" -w 2>/dev/null; rm -f "$dir/desktop.pid" ;;  # at once, without Exit
   *) sed -n '2,20p' "$0" >&2; exit 2 ;;
 esac
