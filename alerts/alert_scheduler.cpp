@@ -106,25 +106,25 @@ bool stage70At(const TideExtreme& x, int h, int m) { return x.stage70Hour == h &
 // previous day is `prev` (its stage times count from its own 0:00).
 std::optional<Event> matchSlot(const TideExtreme& prev, const TideExtreme& cur, const AlertChoice& c, int h,
                                int m) {
-    if (c.STP && at(cur, h, m)) {
+    if (c.slack && at(cur, h, m)) {
         if (cur.kind == kHighWater) return kHighSlack;
         if (cur.kind == kLowWater) return kLowSlack;
     }
     if (prev.kind == kLowWater) {
-        if (c.UP3 && stage30At(prev, h + 24, m)) return kRise30;
-        if (c.UP7 && stage70At(prev, h + 24, m)) return kRise70;
+        if (c.rise30 && stage30At(prev, h + 24, m)) return kRise30;
+        if (c.rise70 && stage70At(prev, h + 24, m)) return kRise70;
     }
     if (cur.kind == kLowWater) {
-        if (c.UP3 && stage30At(cur, h, m)) return kRise30;
-        if (c.UP7 && stage70At(cur, h, m)) return kRise70;
+        if (c.rise30 && stage30At(cur, h, m)) return kRise30;
+        if (c.rise70 && stage70At(cur, h, m)) return kRise70;
     }
     if (prev.kind == kHighWater) {
-        if (c.DN3 && stage30At(prev, h + 24, m)) return kFall30;
-        if (c.DN7 && stage70At(prev, h + 24, m)) return kFall70;
+        if (c.fall30 && stage30At(prev, h + 24, m)) return kFall30;
+        if (c.fall70 && stage70At(prev, h + 24, m)) return kFall70;
     }
     if (cur.kind == kHighWater) {
-        if (c.DN3 && stage30At(cur, h, m)) return kFall30;
-        if (c.DN7 && stage70At(cur, h, m)) return kFall70;
+        if (c.fall30 && stage30At(cur, h, m)) return kFall30;
+        if (c.fall70 && stage70At(cur, h, m)) return kFall70;
     }
     return std::nullopt;
 }
@@ -135,7 +135,7 @@ constexpr int kExaminedSlots = 4;
 }  // namespace
 
 std::optional<Alert> scheduleAlert(const AlertDays& days, const AlertChoice& choice, int hour, int minute) {
-    const LeadTime& lead = leadTimeOf(choice.PreTime);
+    const LeadTime& lead = leadTimeOf(choice.lead);
     const int target = hour * 60 + minute + lead.minutes;
     int h = target / 60;
     const int m = target % 60;

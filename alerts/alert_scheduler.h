@@ -30,7 +30,7 @@ struct Alert {
     bool operator==(const Alert&) const = default;
 };
 
-// One row of the lead-time table, indexed by PreTime 0..6.
+// One row of the lead-time table, indexed by the stored lead 0..6.
 struct LeadTime {
     const char* listText;   // as the settings page lists it: "JUST", "５分前", ...
     int minutes;
@@ -40,21 +40,21 @@ struct LeadTime {
 constexpr int kLeadTimeCount = 7;
 extern const LeadTime kLeadTimes[kLeadTimeCount];
 
-// The lead of a stored PreTime. A value outside 0..6 (only an edited store
+// The row of a stored lead index. A value outside 0..6 (only an edited store
 // holds one) has no row of its own and counts as 0, the moment itself.
 const LeadTime& leadTimeOf(int32_t preTime);
-// The PreTime whose lead is `minutes` (0, 5, 15, 30, 60, 120, 180), or none.
+// The lead index whose lead is `minutes` (0, 5, 15, 30, 60, 120, 180), or none.
 std::optional<int32_t> preTimeOfLead(int minutes);
 
-// The events the user has switched on (the stored STP, UP3, UP7, DN3, DN7,
-// each on when not 0) and the lead.
+// The events the user has switched on and the lead (an index into
+// kLeadTimes, as stored).
 struct AlertChoice {
-    bool STP = false;  // slack water at high and low water
-    bool UP3 = false;  // 30% and 70% of the rise
-    bool UP7 = false;
-    bool DN3 = false;  // 30% and 70% of the fall
-    bool DN7 = false;
-    int32_t PreTime = 0;
+    bool slack = false;   // slack water at high and low water
+    bool rise30 = false;  // 30% and 70% of the rise
+    bool rise70 = false;
+    bool fall30 = false;  // 30% and 70% of the fall
+    bool fall70 = false;
+    int32_t lead = 0;
 };
 
 // The turning points with their stage times of the three days around one

@@ -5,7 +5,7 @@
 namespace marilo {
 
 GraphStyle graphStyleOf(const ControllerSettings& s, int dpi) {
-    return {s.GraphScale, s.settings.YH, s.settings.YL, s.settings.YT, s.settings.GraphShowMode, dpi};
+    return {s.graphScale(), s.settings.YH, s.settings.YL, s.settings.YT, s.settings.GraphShowMode, dpi};
 }
 
 GraphDay graphDayOf(const ControllerSettings& settings, const DateTime& now, int32_t dayOffset) {

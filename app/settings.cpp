@@ -7,63 +7,8 @@ namespace marilo {
 
 namespace {
 
-// The flag-like and plain integers, in the order they are loaded and saved.
-enum class IntKind { Integer, Flag };
-
-// Values of AppSettings that are stored as integers, in stored order.
-struct IntField {
-    const char* name;
-    IntKind kind;
-    int32_t AppSettings::*asInt;  // for 32-bit members
-    bool AppSettings::*asBool;    // for 8-bit flags
-};
-
-const IntField kIntFields[] = {
-    {"RuleN", IntKind::Integer, &AppSettings::RuleN, nullptr},
-    {"TrayIcon", IntKind::Integer, &AppSettings::TrayIcon, nullptr},
-    {"TrayClock", IntKind::Flag, nullptr, &AppSettings::TrayClock},
-    {"PopCalMode", IntKind::Flag, nullptr, &AppSettings::PopCalMode},
-    {"MousePop", IntKind::Integer, &AppSettings::MousePop, nullptr},
-    {"IsXP", IntKind::Flag, nullptr, &AppSettings::IsXP},
-    {"IsVirgin", IntKind::Flag, nullptr, &AppSettings::IsVirgin},
-    {"Alert", IntKind::Flag, &AppSettings::Alert, nullptr},
-    {"DN3", IntKind::Flag, &AppSettings::DN3, nullptr},
-    {"DN7", IntKind::Flag, &AppSettings::DN7, nullptr},
-    {"UP3", IntKind::Flag, &AppSettings::UP3, nullptr},
-    {"UP7", IntKind::Flag, &AppSettings::UP7, nullptr},
-    {"STP", IntKind::Flag, &AppSettings::STP, nullptr},
-    {"PreTime", IntKind::Integer, &AppSettings::PreTime, nullptr},
-    {"Snd", IntKind::Flag, &AppSettings::Snd, nullptr},
-    {"IsFrame", IntKind::Flag, nullptr, &AppSettings::IsFrame},
-    {"IsShadow", IntKind::Flag, nullptr, &AppSettings::IsShadow},
-    {"IsTicks", IntKind::Flag, nullptr, &AppSettings::IsTicks},
-    {"IsPlate", IntKind::Flag, nullptr, &AppSettings::IsPlate},
-    {"GraphShowMode", IntKind::Integer, &AppSettings::GraphShowMode, nullptr},
-    {"GraphSizeSet", IntKind::Integer, &AppSettings::GraphSizeSet, nullptr},
-};
-
-struct ColorField {
-    const char* name;
-    uint32_t AppSettings::*member;
-};
-
-const ColorField kColorFields[] = {
-    {"ColFrame", &AppSettings::ColFrame}, {"ColPlate", &AppSettings::ColPlate}, {"ColShort", &AppSettings::ColShort},
-    {"ColLong", &AppSettings::ColLong},   {"ColTicks", &AppSettings::ColTicks},
-};
-
-int32_t storedInt(const AppSettings& s, const IntField& f) {
-    if (f.asBool != nullptr) return s.*f.asBool ? 1 : 0;
-    if (f.kind == IntKind::Flag) return s.*f.asInt == 1 ? 1 : 0;
-    return s.*f.asInt;
-}
-
-void loadInt(AppSettings& s, const IntField& f, int32_t v) {
-    if (f.asBool != nullptr)
-        s.*f.asBool = flagFromStored(v);
-    else
-        s.*f.asInt = f.kind == IntKind::Flag ? (flagFromStored(v) ? 1 : 0) : v;
-}
+// BIN is read whole, up to this many records.
+constexpr std::size_t kMaxStoredRules = 100000;
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -141,63 +86,108 @@ RuleList unpackRules(const uint8_t* bytes, std::size_t size, int32_t maxCount) {
     return list;
 }
 
-void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp) {
-    const AppSettings defaults;
-    const ControllerSettings controllerDefaults;
-    AppSettings& s = out.settings;
-    for (const IntField& f : kIntFields) loadInt(s, f, store.getInt(kSettingsSection, f.name, storedInt(defaults, f)));
-    for (const ColorField& f : kColorFields) {
-        char def[16];
-        std::snprintf(def, sizeof def, "0x%06x", static_cast<unsigned>(defaults.*f.member));
-        s.*f.member = parseColorText(store.getText(kSettingsSection, f.name, def).c_str());
-    }
-    s.YH = store.getInt(kSettingsSection, "YH", defaults.YH);
-    s.YL = store.getInt(kSettingsSection, "YL", defaults.YL);
-    s.YT = store.getInt(kSettingsSection, "YT", defaults.YT);
-    // A port that is not in the table falls back to the default port.
-    out.port = PortAddress::at(store.getInt(kSettingsSection, "Ken", controllerDefaults.port.group()),
-                               store.getInt(kSettingsSection, "Port", controllerDefaults.port.index()))
-                   .value_or(PortAddress());
-    out.IsBig = flagFromStored(store.getInt(kSettingsSection, "IsBig", controllerDefaults.IsBig ? 1 : 0));
-    s.ClockDirty = false;
-    s.IconsDirty = false;
+const SettingInfo* findSetting(const char* name) {
+    for (const SettingInfo& f : kStoredSettings)
+        if (std::strcmp(f.name, name) == 0) return &f;
+    return nullptr;
+}
 
-    out.GraphScale = graphScaleOf(out.IsBig, s.GraphSizeSet);
-    if (s.IsVirgin) s.IsXP = isWindowsXp;
+ChangeMarks changesBetween(const AppSettings& before, const AppSettings& after) {
+    ChangeMarks marks;
+    for (const SettingInfo& f : kStoredSettings)
+        if (f.get != nullptr && f.get(before) != f.get(after)) marks.raise(f.mark);
+    return marks;
+}
+
+namespace {
+
+bool isFlag(SettingType t) { return t == SettingType::Flag || t == SettingType::Switch; }
+
+// Whether the store holds the value in any form, of the right type or not.
+bool holds(SettingsStore& store, const char* name) {
+    if (store.getInt(kSettingsSection, name, 0) == store.getInt(kSettingsSection, name, 1)) return true;
+    if (store.getText(kSettingsSection, name, "0") == store.getText(kSettingsSection, name, "1")) return true;
+    return !store.getBinary(kSettingsSection, name, 1).empty();
+}
+
+// A first start is one where nothing is stored (an IsVirgin that reads as
+// set may stand alone): a value that cannot be read is never taken for one,
+// so that it cannot replace the rules and IsXP the user has.
+bool isFirstStart(SettingsStore& store) {
+    const SettingInfo& virgin = *findSetting("IsVirgin");
+    if (!flagFromStored(store.getInt(kSettingsSection, virgin.name, 1))) return false;
+    for (const SettingInfo& f : kStoredSettings)
+        if (&f != &virgin && holds(store, f.name)) return false;
+    return !holds(store, kRulesValueName);
+}
+
+int64_t readRow(SettingsStore& store, const SettingInfo& f) {
+    const int32_t def = static_cast<int32_t>(f.defaultValue);
+    if (f.type == SettingType::Color) {
+        char text[16];
+        std::snprintf(text, sizeof text, "0x%06x", static_cast<unsigned>(f.defaultValue));
+        return parseColorText(store.getText(kSettingsSection, f.name, text).c_str());
+    }
+    const int32_t v = store.getInt(kSettingsSection, f.name, def);
+    return isFlag(f.type) ? (flagFromStored(v) ? 1 : 0) : v;
+}
+
+void writeRow(SettingsStore& store, const SettingInfo& f, int64_t v) {
+    if (f.type == SettingType::Color)
+        store.putText(kSettingsSection, f.name, formatColorText(static_cast<uint32_t>(v)).c_str());
+    else
+        store.putInt(kSettingsSection, f.name, isFlag(f.type) ? (v == 1 ? 1 : 0) : static_cast<int32_t>(v));
+}
+
+int64_t portPart(const ControllerSettings& c, const SettingInfo& f) {
+    return f.type == SettingType::PortGroup ? c.port.group() : c.port.index();
+}
+
+}  // namespace
+
+void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp) {
+    AppSettings& s = out.settings;
+    const bool firstStart = isFirstStart(store);
+    int32_t group = PortAddress().group(), index = PortAddress().index();
+    for (const SettingInfo& f : kStoredSettings) {
+        const int64_t v = readRow(store, f);
+        if (f.type == SettingType::PortGroup) group = static_cast<int32_t>(v);
+        else if (f.type == SettingType::PortIndex) index = static_cast<int32_t>(v);
+        else f.set(s, v);
+    }
+    // A port that is not in the table falls back to the default port.
+    out.port = PortAddress::at(group, index).value_or(PortAddress());
+
+    if (firstStart) s.IsXP = isWindowsXp;
     if (s.TrayIcon == 8) s.TrayClock = true;  // clock-only mode always shows the clock
 
-    if (s.IsVirgin) {
+    if (firstStart) {
         out.rules = DefaultRules();
     } else {
-        // Only complete records that were actually stored become rules; a
-        // RuleN that is negative, absurd or larger than BIN shrinks to them.
-        const std::size_t want = s.RuleN > 0 ? static_cast<std::size_t>(s.RuleN) * kStoredRuleSize : 0;
-        const std::vector<uint8_t> bin = store.getBinary(kSettingsSection, kRulesValueName, want);
-        out.rules = unpackRules(bin.data(), bin.size(), s.RuleN);
+        // The complete records BIN holds are the rules, whatever RuleN says:
+        // a RuleN that is negative, absurd or out of step with BIN neither
+        // drops stored rules nor invents missing ones.
+        const std::vector<uint8_t> bin =
+            store.getBinary(kSettingsSection, kRulesValueName, kMaxStoredRules * kStoredRuleSize);
+        out.rules = unpackRules(bin.data(), bin.size(), static_cast<int32_t>(kMaxStoredRules));
     }
     s.RuleN = out.rules.count();
-
-    if (s.IsVirgin) {
-        s.IsVirgin = false;
-        SaveSettings(store, out);
-    }
-    out.soundOn = s.Snd != 0;
+    s.IsVirgin = false;
+    if (firstStart) SaveSettings(store, out);
 }
 
 void SaveSettings(SettingsStore& store, const ControllerSettings& in) {
     // The count always describes the list that is written with it.
     AppSettings s = in.settings;
     s.RuleN = in.rules.count();
-    for (const IntField& f : kIntFields) store.putInt(kSettingsSection, f.name, storedInt(s, f));
-    for (const ColorField& f : kColorFields) store.putText(kSettingsSection, f.name, formatColorText(s.*f.member).c_str());
-    store.putInt(kSettingsSection, "YH", s.YH);
-    store.putInt(kSettingsSection, "YL", s.YL);
-    store.putInt(kSettingsSection, "YT", s.YT);
-    store.putInt(kSettingsSection, "Ken", in.port.group());
-    store.putInt(kSettingsSection, "Port", in.port.index());
-    store.putInt(kSettingsSection, "IsBig", in.IsBig ? 1 : 0);
+    for (const SettingInfo& f : kStoredSettings) writeRow(store, f, f.get != nullptr ? f.get(s) : portPart(in, f));
     const std::vector<uint8_t> bin = packRules(in.rules);
     store.putBinary(kSettingsSection, kRulesValueName, bin.data(), bin.size());
+}
+
+void SavePort(SettingsStore& store, const ControllerSettings& in) {
+    for (const SettingInfo& f : kStoredSettings)
+        if (f.get == nullptr) writeRow(store, f, portPart(in, f));
 }
 
 }  // namespace marilo

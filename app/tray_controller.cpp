@@ -236,8 +236,7 @@ TrayClick TrayController::trayMouse(int iconNumber, int mouseMessage) {
 }
 
 void TrayController::toggleGraphSize() {
-    settings_.IsBig = !settings_.IsBig;
-    settings_.GraphScale = graphScaleOf(settings_.IsBig, settings_.settings.GraphSizeSet);
+    settings_.settings.IsBig = !settings_.settings.IsBig;
 }
 
 bool TrayController::selectPort(int commandId) {
@@ -246,8 +245,8 @@ bool TrayController::selectPort(int commandId) {
     return picked.has_value();
 }
 
-void TrayController::applySettings(const AppSettings& edited, const RuleList& rules) {
-    const bool clockDirty = edited.ClockDirty, iconsDirty = edited.IconsDirty;
+void TrayController::applySettings(const AppSettings& edited, const RuleList& rules, ChangeMarks marks) {
+    const bool clockDirty = marks.ClockDirty, iconsDirty = marks.IconsDirty;
     if (clockDirty || iconsDirty) DeleteClockIcon();
     if (iconsDirty) DeleteDateIcons();
     settings_.settings = edited;
@@ -256,10 +255,6 @@ void TrayController::applySettings(const AppSettings& edited, const RuleList& ru
     if (iconsDirty) AddDateIcons();
     if (settings_.settings.TrayClock && (clockDirty || iconsDirty)) AddClockIcon();
     scheduleTick();
-    settings_.settings.ClockDirty = false;
-    settings_.settings.IconsDirty = false;
-    settings_.GraphScale = graphScaleOf(settings_.IsBig, settings_.settings.GraphSizeSet);
-    settings_.soundOn = settings_.settings.Snd != 0;
     handOverSound();
 }
 
@@ -269,7 +264,7 @@ int TrayController::AlertScheduler(const DateTime& now) {
     lastAlertMinute_ = minutes.back();
     const AppSettings& s = settings_.settings;
     if (!s.Alert) return 0;
-    const AlertChoice choice{s.STP != 0, s.UP3 != 0, s.UP7 != 0, s.DN3 != 0, s.DN7 != 0, s.PreTime};
+    const AlertChoice choice = alertChoiceOf(s);
     int shown = 0;
     for (const DateTime& minute : minutes) {
         if (!alertDays_ || !(alertDays_->port == settings_.port) || !sameDay(alertDays_->date, minute))
@@ -281,7 +276,7 @@ int TrayController::AlertScheduler(const DateTime& now) {
 }
 
 void TrayController::handOverSound() {
-    if (alertSink_) alertSink_->setSoundOn(settings_.soundOn);
+    if (alertSink_) alertSink_->setSoundOn(settings_.settings.Snd != 0);
 }
 
 void TrayController::shutdown() {

@@ -120,7 +120,7 @@ public:
     bool popupsEnabled() const { return popupsEnabled_; }
 
     // Settings dialog confirmed with these values and rules.
-    void applySettings(const AppSettings& edited, const RuleList& rules);
+    void applySettings(const AppSettings& edited, const RuleList& rules, ChangeMarks marks);
 
     // Alerts. The sink is the alert window; without one, alerts are decided
     // but not shown.
@@ -131,7 +131,7 @@ public:
     // sink; returns how many were shown. The three days' solutions are kept
     // and solved again only for another date or port.
     int AlertScheduler(const DateTime& now);
-    // Copies Snd (soundOn) to the alert window: after loading the settings,
+    // Hands the sound switch to the alert window: after loading the settings,
     // and after the settings dialog (applySettings does it too).
     void handOverSound();
 

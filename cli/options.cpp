@@ -53,16 +53,16 @@ std::string quoted(const std::string& s) { return "'" + s + "'"; }
 
 // "stp,up3,...": the events to announce, each named once at most.
 std::string parseEvents(const std::string& list, AlertChoice& c) {
-    c.STP = c.UP3 = c.UP7 = c.DN3 = c.DN7 = false;
+    c.slack = c.rise30 = c.rise70 = c.fall30 = c.fall70 = false;
     size_t from = 0;
     for (;;) {
         const size_t comma = list.find(',', from);
         const std::string name = list.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
-        bool* on = name == "stp"   ? &c.STP
-                   : name == "up3" ? &c.UP3
-                   : name == "up7" ? &c.UP7
-                   : name == "dn3" ? &c.DN3
-                   : name == "dn7" ? &c.DN7
+        bool* on = name == "stp"   ? &c.slack
+                   : name == "up3" ? &c.rise30
+                   : name == "up7" ? &c.rise70
+                   : name == "dn3" ? &c.fall30
+                   : name == "dn7" ? &c.fall70
                                    : nullptr;
         if (!on) return "--events: " + quoted(name) + " is not one of stp, up3, up7, dn3, dn7";
         if (*on) return "--events: " + quoted(name) + " is named twice";
@@ -178,7 +178,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                 r.error = "--lead: " + quoted(v) + " is not one of 0, 5, 15, 30, 60, 120, 180 (minutes)";
                 return r;
             }
-            o.alertChoice.PreTime = *preTime;
+            o.alertChoice.lead = *preTime;
             leadOrEvents = a;
         } else if (a == "--events") {
             if (!value(v)) return r;

@@ -155,7 +155,7 @@ void CTrayDlg::runSettings() {
     controller_.setPopupsEnabled(false);
     CSettingsDlg dlg(settings_.settings, settings_.rules);
     if (dlg.run(hwnd()) == IDOK) {
-        controller_.applySettings(dlg.settings(), dlg.rules());
+        controller_.applySettings(dlg.settings(), dlg.rules(), dlg.marks());
         SaveSettings(store_, settings_);
     }
     controller_.setPopupsEnabled(true);
@@ -234,7 +234,10 @@ void CTrayDlg::onCommand(int id) {
             // Enter or Escape on the splash must not end the program.
             return;
         default:
-            if (controller_.selectPort(id)) ShowPopupMenu();
+            if (controller_.selectPort(id)) {
+                SavePort(store_, settings_);  // kept at once, not only at exit
+                ShowPopupMenu();
+            }
             return;
     }
 }

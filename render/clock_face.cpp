@@ -33,7 +33,7 @@ void drawClockFace(HDC dc, const AppSettings& s, int hour, int minute, ClockVari
         if (s.IsPlate) {
             const Brush grey = solidBrush(kShadowGrey);
             ellipse(dc, kShadowGrey, w, &grey, o, o, size, size);
-        } else if (variant == ClockVariant::TrayIcon) {
+        } else if (variant == ClockVariant::Tray) {
             const Brush key = solidBrush(kKeyColor24);
             ellipse(dc, kShadowGrey, w, &key, o, o, size, size);
         } else {

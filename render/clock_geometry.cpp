@@ -44,7 +44,7 @@ Pixel hourHandEnd(int hour, int minute, bool frame, int size) {
 
 Pixel minuteHandEnd(int minute, ClockVariant variant, int size) {
     const double a = 90.0 - minute * 6;
-    return handEnd(a, variant == ClockVariant::TrayIcon ? 8.5 : 8.0, size);
+    return handEnd(a, variant == ClockVariant::Tray ? 8.5 : 8.0, size);
 }
 
 }  // namespace marilo

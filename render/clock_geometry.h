@@ -13,7 +13,7 @@ struct Pixel {
     bool operator==(const Pixel&) const = default;
 };
 
-enum class ClockVariant { TrayIcon, Preview };
+enum class ClockVariant { Tray, Preview };
 
 // The boxes of the face at `size` pixels (right and bottom exclusive): the
 // dial (0, 0)-(size - 1, size - 1), the shadow one stroke down and right of

@@ -242,7 +242,7 @@ OwnedIcon TrayPainter::clockIcon(const AppSettings& settings, int hour, int minu
     if (clockImage_.empty()) clockImage_ = IconImage(24, size_);
     GdiFlush();
     std::memset(clockSurface_.bits(), kKeyByte24, static_cast<size_t>(clockSurface_.byteSize()));
-    drawClockFace(clockSurface_.dc(), clockOnTaskbar(settings, theme_), hour, minute, ClockVariant::TrayIcon, size_);
+    drawClockFace(clockSurface_.dc(), clockOnTaskbar(settings, theme_), hour, minute, ClockVariant::Tray, size_);
     GdiFlush();
     clockImage_.setFrom24Bit(clockSurface_.bits());
     return owned(iconFromImage(clockImage_));

@@ -9,9 +9,9 @@
 namespace marilo {
 
 enum class Choice {
-    GraphSize,    // グラフサイズ: GraphSizeSet
-    GraphShow,    // 干満表示: GraphShowMode
-    LeadTime,     // 通知: PreTime
+    GraphSize,    // グラフサイズ
+    GraphShow,    // 干満表示
+    LeadTime,     // 通知: the alert lead
     AxisTop,      // 上限: 300 down to 10
     AxisBottom,   // 下限: 0 down to -150
     AxisTick,     // 目盛: 10, 20, 50, 100

@@ -10,8 +10,7 @@ namespace marilo {
 const char* const kIntegerPrompt = "整数を入力してください。";
 
 void RuleListPage::changed() {
-    settings_.IconsDirty = true;
-    settings_.RuleN = rules_.count();
+    marks_.IconsDirty = true;
 }
 
 void RuleListPage::add(const DateColorRule& rule) {

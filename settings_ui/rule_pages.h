@@ -15,11 +15,10 @@
 namespace marilo {
 
 // The 日付色 page: entry i of its list is rule i. Every operation that
-// changes the working rules sets the dialog's IconsDirty and keeps RuleN
-// equal to the number of rules.
+// changes the working rules raises the dialog's IconsDirty.
 class RuleListPage {
 public:
-    RuleListPage(RuleList& rules, AppSettings& settings) : rules_(rules), settings_(settings) {}
+    RuleListPage(RuleList& rules, ChangeMarks& marks) : rules_(rules), marks_(marks) {}
 
     const RuleList& rules() const { return rules_; }
     int32_t selection() const { return selection_; }
@@ -45,7 +44,7 @@ private:
     void changed();
 
     RuleList& rules_;
-    AppSettings& settings_;
+    ChangeMarks& marks_;
     int32_t selection_ = -1;
 };
 

@@ -41,25 +41,6 @@ struct MenuPage {
     std::string top, bottom, tick;    // 上限, 下限, 目盛
 };
 
-// 時計: the clock's five colours and four switches, named as the settings.
-struct ClockPage {
-    uint32_t ColPlate = 0, ColLong = 0, ColShort = 0, ColFrame = 0, ColTicks = 0;
-    bool IsFrame = false, IsShadow = false, IsTicks = false, IsPlate = false;
-
-    // `s` with this page's nine values: what the preview draws.
-    AppSettings applyTo(AppSettings s) const;
-};
-
-// グラフ: graph size pair, high/low marks and the alerts.
-struct GraphPage {
-    int32_t GraphSizeSet = kNoSelection, GraphShowMode = kNoSelection, PreTime = kNoSelection;  // list indices
-    bool Alert = false, Snd = false, STP = false, UP3 = false, UP7 = false, DN3 = false, DN7 = false;
-
-    // "ON" enables the lead time, the five events and "音"; cleared, they
-    // are disabled and keep their values.
-    bool alertControlsEnabled() const { return Alert; }
-};
-
 // Axis values the graph cannot draw: a tick spacing of 0 or less, or an
 // upper bound not above the lower one. The dialog stays open, says which
 // field, and puts the focus there.
@@ -71,9 +52,10 @@ struct AxisRefusal {
 std::optional<AxisRefusal> refuseAxis(int32_t top, int32_t bottom, int32_t tick);
 
 // The dialog's working copies and its pages. Opening fills the pages from
-// the copy and composes the rule texts; confirming writes them back and sets
-// the change marks. Every rule operation of the rule list page has changed
-// the working rules already and set IconsDirty.
+// the copy and composes the rule texts; confirming writes them back and
+// raises the change marks of the values that changed. Every rule operation
+// of the rule list page has changed the working rules already and raised
+// IconsDirty.
 class SettingsModel {
 public:
     SettingsModel(const AppSettings& settings, const RuleList& rules);
@@ -86,19 +68,27 @@ public:
 
     const AppSettings& settings() const { return settings_; }
     const RuleList& rules() const { return rules_; }
+    const ChangeMarks& marks() const { return marks_; }
+
+    // グラフ: "ON" enables the lead time, the five events and "音"; cleared,
+    // they are disabled and keep their values.
+    bool alertControlsEnabled() const { return values.Alert != 0; }
 
     IconPage icon;
     MenuPage menu;
-    ClockPage clock;
-    GraphPage graph;
+    // What the 時計 and グラフ pages show and change, as stored values (a
+    // list that shows nothing leaves its value as it is); the clock preview
+    // draws it.
+    AppSettings values;
 
 private:
     AppSettings settings_;
     RuleList rules_;
+    ChangeMarks marks_;
 
 public:
     // After the copies it edits, so that they exist before it.
-    RuleListPage ruleList{rules_, settings_};
+    RuleListPage ruleList{rules_, marks_};
 };
 
 // The preview's time label, "9:05" or "21:30".

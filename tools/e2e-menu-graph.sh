@@ -148,8 +148,12 @@ drive command 1133
 sleep 1
 [ "$(drive clipboard-bitmap)" = "97 117" ]; check "Copy 潮汐BMP puts a 97 x 117 bitmap on the clipboard" $?
 
-# --save-graph while this copy runs: the stored settings (田子の浦 at m = 2;
-# the running copy saves its changes at exit), exactly the menu's picture.
+# --save-graph while this copy runs: the stored settings (m = 2: the running
+# copy saves the graph size at exit), exactly the menu's picture. A port
+# chosen from the menu is stored at once, so the first menu's port, 田子の浦,
+# is put back for the comparison.
+"${bench[@]}" set Ken 22
+"${bench[@]}" set Port 13
 "${bench[@]}" reg > "$work/reg-before.txt"
 png_unix="$work/graph.png"
 png_win="Z:${png_unix//\//\\}"

@@ -3,8 +3,8 @@
 # setting, the icons appear after the splash, their tooltips follow the
 # program's clock (set by MARILO_NOW) across its midnight, a second start ends
 # at once and changes nothing, "TaskbarCreated" brings lost icons back, the
-# menu opens with the port chooser's title, and Exit ends the process and
-# saves a port chosen from the menu.
+# menu opens with the port chooser's title, Exit ends the process and saves a
+# port chosen from the menu, and a port chosen from the menu survives a kill.
 #   e2e-test.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
 source "$(dirname "$0")/e2e-common.sh"
@@ -88,5 +88,26 @@ sleep 1
 "${bench[@]}" reg > "$work/exit.txt"
 [ "$(value Ken "$work/exit.txt")" = 0x1 ] && [ "$(value Port "$work/exit.txt")" = 0x0 ]
 check "Exit saves the chosen port" $?
+
+# A port chosen from the menu is stored when it is chosen: killed without
+# Exit, the program opens on it at the next start.
+"${bench[@]}" start
+"${bench[@]}" drive wait-window 60; sleep 4
+"${bench[@]}" drive command 50203   # group 2, third port: 大畑
+sleep 1
+"${bench[@]}" drive close-menu
+"${bench[@]}" kill
+# Started again before anything else runs in the prefix (a Wine started
+# without the display would take the desktop); loading writes nothing.
+: > "$wine_log"
+WINEDEBUG=+menu BENCH_LOG="$wine_log" "${bench[@]}" start
+"${bench[@]}" drive wait-window 60; sleep 4
+"${bench[@]}" reg > "$work/killed.txt"
+[ "$(value Ken "$work/killed.txt")" = 0x2 ] && [ "$(value Port "$work/killed.txt")" = 0x2 ]
+check "a port chosen from the menu is stored at once" $?
+"${bench[@]}" drive tray 1 0x205
+sleep 1
+menu_texts | grep -qx '場所設定(大畑)'; check "after the kill the program opens on that port" $?
+"${bench[@]}" drive close-menu
 
 e2e_summary

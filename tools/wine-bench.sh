@@ -15,6 +15,7 @@
 #   wine-bench.sh [--dir DIR] reg-add KEY NAME VALUE [TYPE]  a value anywhere, REG_DWORD unless TYPE
 #                                                 says otherwise (LogPixels, the theme, the colours)
 #   wine-bench.sh [--dir DIR] stop                Exit Marilo, end the desktop and the display
+#   wine-bench.sh [--dir DIR] kill                end what runs in the prefix at once, without Exit
 #
 # DIR (default build/windows/bench) holds the prefix and the bench's state.
 # The executables are taken from MARILO_BIN (default build/windows/bin).
@@ -150,5 +151,6 @@ case "$cmd" in
     # desktop started next may come up without its display.
     [ -f "$dir/desktop.pid" ] || "$server" -w 2>/dev/null || true ;;
   stop) stop ;;
+  kill) "$server" -k 2>/dev/null; "$server" -w 2>/dev/null; rm -f "$dir/desktop.pid" ;;  # at once, without Exit
   *) sed -n '2,20p' "$0" >&2; exit 2 ;;
 esac

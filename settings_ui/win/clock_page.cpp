@@ -14,23 +14,23 @@ namespace {
 
 struct ColorButton {
     int id;
-    uint32_t ClockPage::*color;
+    uint32_t AppSettings::*color;
 };
 constexpr ColorButton kColorButtons[] = {
-    {IDC_CLOCK_COL_PLATE, &ClockPage::ColPlate}, {IDC_CLOCK_COL_FRAME, &ClockPage::ColFrame},
-    {IDC_CLOCK_COL_LONG, &ClockPage::ColLong},   {IDC_CLOCK_COL_SHORT, &ClockPage::ColShort},
-    {IDC_CLOCK_COL_TICKS, &ClockPage::ColTicks},
+    {IDC_CLOCK_COL_PLATE, &AppSettings::ColPlate}, {IDC_CLOCK_COL_FRAME, &AppSettings::ColFrame},
+    {IDC_CLOCK_COL_LONG, &AppSettings::ColLong},   {IDC_CLOCK_COL_SHORT, &AppSettings::ColShort},
+    {IDC_CLOCK_COL_TICKS, &AppSettings::ColTicks},
 };
 
 struct Switch {
     int id;
-    bool ClockPage::*on;
+    bool AppSettings::*on;
 };
 constexpr Switch kSwitches[] = {
-    {IDC_CLOCK_PLATE, &ClockPage::IsPlate},
-    {IDC_CLOCK_FRAME, &ClockPage::IsFrame},
-    {IDC_CLOCK_TICKS, &ClockPage::IsTicks},
-    {IDC_CLOCK_SHADOW, &ClockPage::IsShadow},
+    {IDC_CLOCK_PLATE, &AppSettings::IsPlate},
+    {IDC_CLOCK_FRAME, &AppSettings::IsFrame},
+    {IDC_CLOCK_TICKS, &AppSettings::IsTicks},
+    {IDC_CLOCK_SHADOW, &AppSettings::IsShadow},
 };
 
 const ColorButton* colorButton(int id) {
@@ -56,7 +56,7 @@ void drawSwatch(HDC dc, int w, int h, COLORREF color) {
 CClockPage::CClockPage(SettingsModel& model) : SettingsPage(IDD_CLOCK_PAGE, model) {}
 
 void CClockPage::read() {
-    for (const Switch& s : kSwitches) model_.clock.*s.on = isChecked(hwnd(), s.id);
+    for (const Switch& s : kSwitches) model_.values.*s.on = isChecked(hwnd(), s.id);
 }
 
 void CClockPage::repaintPreview() {
@@ -71,10 +71,10 @@ void CClockPage::chooseColor(int buttonId) {
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = GetAncestor(hwnd(), GA_ROOT);
-    cc.rgbResult = model_.clock.*b->color;
+    cc.rgbResult = model_.values.*b->color;
     cc.lpCustColors = customColors_.data();
     cc.Flags = CC_RGBINIT;
-    if (ChooseColorW(&cc)) model_.clock.*b->color = cc.rgbResult;  // a cancel keeps the colour
+    if (ChooseColorW(&cc)) model_.values.*b->color = cc.rgbResult;  // a cancel keeps the colour
     InvalidateRect(GetDlgItem(hwnd(), buttonId), nullptr, TRUE);
     repaintPreview();
 }
@@ -82,14 +82,14 @@ void CClockPage::chooseColor(int buttonId) {
 void CClockPage::drawPreview(HDC dc, const RECT& rc) {
     FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
     const DateTime now;  // the program's clock
-    drawClockFace(dc, model_.clock.applyTo(model_.settings()), now.hour, now.minute, ClockVariant::Preview);
+    drawClockFace(dc, model_.values, now.hour, now.minute, ClockVariant::Preview);
     setControlText(hwnd(), IDC_CLOCK_TIME, previewTimeLabel(now.hour, now.minute));
 }
 
 std::optional<INT_PTR> CClockPage::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: {
-            for (const Switch& s : kSwitches) setChecked(hwnd(), s.id, model_.clock.*s.on);
+            for (const Switch& s : kSwitches) setChecked(hwnd(), s.id, model_.values.*s.on);
             // The face is 16 x 16 pixels, whatever the dialog's units come to.
             RECT rc;
             HWND preview = GetDlgItem(hwnd(), IDC_CLOCK_PREVIEW);
@@ -113,7 +113,7 @@ std::optional<INT_PTR> CClockPage::handleMessage(UINT msg, WPARAM wp, LPARAM lp)
                 drawPreview(item->hDC, item->rcItem);
             } else if (const ColorButton* b = colorButton(static_cast<int>(item->CtlID))) {
                 drawSwatch(item->hDC, item->rcItem.right - item->rcItem.left, item->rcItem.bottom - item->rcItem.top,
-                           model_.clock.*b->color);
+                           model_.values.*b->color);
             } else {
                 return std::nullopt;
             }

@@ -18,6 +18,28 @@ constexpr std::array<int, 3> kPopRadios = {IDC_MENU_RIGHT, IDC_MENU_LEFT, IDC_ME
 constexpr std::array<int, 7> kAlertControls = {IDC_ALERT_STP, IDC_ALERT_UP3, IDC_ALERT_UP7,  IDC_ALERT_DN3,
                                                IDC_ALERT_DN7, IDC_ALERT_LEAD, IDC_ALERT_SOUND};
 
+// The グラフ page's controls and the values they show, for showing and for
+// reading alike.
+struct ListBinding {
+    int id;
+    Choice choice;
+    int32_t AppSettings::*value;  // the list index, from 0
+};
+constexpr ListBinding kGraphLists[] = {
+    {IDC_GRAPH_SIZE, Choice::GraphSize, &AppSettings::GraphSizeSet},
+    {IDC_GRAPH_SHOW, Choice::GraphShow, &AppSettings::GraphShowMode},
+    {IDC_ALERT_LEAD, Choice::LeadTime, &AppSettings::PreTime},
+};
+struct CheckBinding {
+    int id;
+    int32_t AppSettings::*value;  // 0 or 1
+};
+constexpr CheckBinding kGraphChecks[] = {
+    {IDC_ALERT_ON, &AppSettings::Alert}, {IDC_ALERT_SOUND, &AppSettings::Snd}, {IDC_ALERT_STP, &AppSettings::STP},
+    {IDC_ALERT_UP3, &AppSettings::UP3},  {IDC_ALERT_UP7, &AppSettings::UP7},   {IDC_ALERT_DN3, &AppSettings::DN3},
+    {IDC_ALERT_DN7, &AppSettings::DN7},
+};
+
 int fieldId(AxisField field) { return field == AxisField::Tick ? IDC_MENU_TICK : IDC_MENU_TOP; }
 
 // An editable list shows the number as stored, with its entry selected when
@@ -97,40 +119,24 @@ std::optional<INT_PTR> CMenuPage::handleMessage(UINT msg, WPARAM, LPARAM) {
 CGraphPage::CGraphPage(SettingsModel& model) : SettingsPage(IDD_GRAPH_PAGE, model) {}
 
 void CGraphPage::read() {
-    GraphPage& p = model_.graph;
-    p.GraphSizeSet = listSelection(hwnd(), IDC_GRAPH_SIZE);
-    p.GraphShowMode = listSelection(hwnd(), IDC_GRAPH_SHOW);
-    p.PreTime = listSelection(hwnd(), IDC_ALERT_LEAD);
-    p.Alert = isChecked(hwnd(), IDC_ALERT_ON);
-    p.Snd = isChecked(hwnd(), IDC_ALERT_SOUND);
-    p.STP = isChecked(hwnd(), IDC_ALERT_STP);
-    p.UP3 = isChecked(hwnd(), IDC_ALERT_UP3);
-    p.UP7 = isChecked(hwnd(), IDC_ALERT_UP7);
-    p.DN3 = isChecked(hwnd(), IDC_ALERT_DN3);
-    p.DN7 = isChecked(hwnd(), IDC_ALERT_DN7);
+    AppSettings& v = model_.values;
+    for (const ListBinding& b : kGraphLists) v.*b.value = listValueOr(listSelection(hwnd(), b.id), 0, v.*b.value);
+    for (const CheckBinding& b : kGraphChecks) v.*b.value = isChecked(hwnd(), b.id) ? 1 : 0;
 }
 
 void CGraphPage::showEnabling() {
-    for (int id : kAlertControls) enableItem(hwnd(), id, model_.graph.alertControlsEnabled());
+    for (int id : kAlertControls) enableItem(hwnd(), id, model_.alertControlsEnabled());
 }
 
 std::optional<INT_PTR> CGraphPage::handleMessage(UINT msg, WPARAM wp, LPARAM) {
     switch (msg) {
         case WM_INITDIALOG: {
-            const GraphPage& p = model_.graph;
-            fillList(hwnd(), IDC_GRAPH_SIZE, Choice::GraphSize);
-            fillList(hwnd(), IDC_GRAPH_SHOW, Choice::GraphShow);
-            fillList(hwnd(), IDC_ALERT_LEAD, Choice::LeadTime);
-            selectListEntry(hwnd(), IDC_GRAPH_SIZE, p.GraphSizeSet);
-            selectListEntry(hwnd(), IDC_GRAPH_SHOW, p.GraphShowMode);
-            selectListEntry(hwnd(), IDC_ALERT_LEAD, p.PreTime);
-            setChecked(hwnd(), IDC_ALERT_ON, p.Alert);
-            setChecked(hwnd(), IDC_ALERT_SOUND, p.Snd);
-            setChecked(hwnd(), IDC_ALERT_STP, p.STP);
-            setChecked(hwnd(), IDC_ALERT_UP3, p.UP3);
-            setChecked(hwnd(), IDC_ALERT_UP7, p.UP7);
-            setChecked(hwnd(), IDC_ALERT_DN3, p.DN3);
-            setChecked(hwnd(), IDC_ALERT_DN7, p.DN7);
+            const AppSettings& v = model_.values;
+            for (const ListBinding& b : kGraphLists) {
+                fillList(hwnd(), b.id, b.choice);
+                selectListEntry(hwnd(), b.id, listIndexOf(v.*b.value, 0, choiceCount(b.choice)));
+            }
+            for (const CheckBinding& b : kGraphChecks) setChecked(hwnd(), b.id, v.*b.value != 0);
             showEnabling();
             return FALSE;
         }

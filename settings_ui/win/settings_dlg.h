@@ -21,9 +21,10 @@ public:
 
     // Runs the dialog modally; IDOK when it was confirmed.
     INT_PTR run(HWND owner);
-    // After a confirmed run: the edited copy, with ClockDirty and IconsDirty,
-    // and the rules (RuleN of them).
+    // After a confirmed run: the edited copy, the rules (RuleN of them) and
+    // the change marks.
     const AppSettings& settings() const { return model_.settings(); }
+    const ChangeMarks& marks() const { return model_.marks(); }
     const RuleList& rules() const { return model_.rules(); }
 
 protected:

@@ -137,14 +137,14 @@ TEST(Scheduler, OneAlertAMinuteByOrderOfSlotsAndEvents) {
     EXPECT_EQ(scheduleAlert(d, all, 10, 0)->message, "下げ７分に");
     // Within slot 1: slack, then yesterday's rise (34:00), then the rest.
     AlertChoice noDn = all;
-    noDn.DN3 = noDn.DN7 = false;
+    noDn.fall30 = noDn.fall70 = false;
     EXPECT_EQ(scheduleAlert(d, noDn, 10, 0)->message, "下げ止まりに");
     AlertChoice stagesOnly = all;
-    stagesOnly.STP = false;
+    stagesOnly.slack = false;
     EXPECT_EQ(scheduleAlert(d, stagesOnly, 10, 0)->message, "下げ７分に");
-    stagesOnly.DN7 = false;
+    stagesOnly.fall70 = false;
     EXPECT_EQ(scheduleAlert(d, stagesOnly, 10, 0)->message, "上げ３分に");  // 30% before 70%
-    stagesOnly.UP3 = false;
+    stagesOnly.rise30 = false;
     EXPECT_EQ(scheduleAlert(d, stagesOnly, 10, 0)->message, "上げ７分に");
     EXPECT_FALSE(scheduleAlert(d, all, 10, 30));
     // An unclassified slot gives no slack water.

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/memory_store.h"
@@ -83,9 +84,8 @@ TEST(Settings, FirstStartWritesEveryValueWithTheDefaults) {
     EXPECT_EQ(s.YL, -20);
     EXPECT_EQ(s.YT, 50);
     EXPECT_EQ(c.port, PortAddress());
-    EXPECT_TRUE(c.IsBig);
-    EXPECT_EQ(c.GraphScale, 2);
-    EXPECT_TRUE(c.soundOn);
+    EXPECT_TRUE(c.settings.IsBig);
+    EXPECT_EQ(c.graphScale(), 2);
     ASSERT_EQ(c.rules.count(), 3);
     EXPECT_EQ(c.rules[0].kind, Holiday);
 
@@ -143,18 +143,12 @@ TEST(Settings, FlagsAreSetOnlyByOneAndSaveAsZeroOrOne) {
     EXPECT_EQ(c.settings.DN3, 0);
     EXPECT_EQ(c.settings.STP, 0);
     EXPECT_EQ(c.settings.UP7, 1);
-    EXPECT_FALSE(c.IsBig);
+    EXPECT_FALSE(c.settings.IsBig);
     EXPECT_FALSE(c.settings.PopCalMode);
     SaveSettings(store, c);
     for (const char* name : {"IsFrame", "Alert", "DN3", "IsBig", "PopCalMode", "STP"})
         EXPECT_EQ(storedInt(store, name), 0) << name;
     EXPECT_EQ(storedInt(store, "UP7"), 1);
-}
-
-TEST(Settings, SoundFollowsSnd) {
-    MemoryStore store = savedStore();
-    store.putInt(S, "Snd", 0);
-    EXPECT_FALSE(load(store).soundOn);
 }
 
 TEST(Settings, ColourTexts) {
@@ -193,7 +187,7 @@ TEST(Settings, GraphScaleTable) {
     MemoryStore store = savedStore();
     store.putInt(S, "IsBig", 0);
     store.putInt(S, "GraphSizeSet", 1);
-    EXPECT_EQ(load(store).GraphScale, 2);
+    EXPECT_EQ(load(store).graphScale(), 2);
 }
 
 TEST(Settings, ValuesOthersGuardLoadAndSaveAsStored) {
@@ -243,6 +237,7 @@ TEST(Settings, ChosenPortIsStoredOnSave) {
 TEST(SettingsRules, NoRules) {
     MemoryStore store = savedStore();
     store.putInt(S, "RuleN", 0);
+    store.putBinary(S, "BIN", nullptr, 0);  // as the program stores an empty list
     ControllerSettings c = load(store);
     EXPECT_TRUE(c.rules.empty());
     EXPECT_EQ(c.settings.RuleN, 0);
@@ -274,9 +269,10 @@ TEST(SettingsRules, ShortMissingOrAbsurdStoredListsKeepTheCompleteRecords) {
         std::size_t bytes;
         int32_t expected;
     };
+    // BIN's own length counts, whatever RuleN says.
     for (const Case& k : {Case{2, 56, 2}, Case{3, 56, 2}, Case{2, 55, 1}, Case{10'000'000, 56, 2},
-                          Case{INT_MAX, 56, 2}, Case{1, 56, 1}, Case{-1, 56, 0}, Case{INT_MIN, 56, 0},
-                          Case{2, 27, 0}, Case{2, 0, 0}}) {
+                          Case{INT_MAX, 56, 2}, Case{1, 56, 2}, Case{-1, 56, 2}, Case{INT_MIN, 56, 2},
+                          Case{0, 56, 2}, Case{2, 27, 0}, Case{2, 0, 0}}) {
         MemoryStore store = savedStore();
         store.putInt(S, "RuleN", k.ruleN);
         store.putBinary(S, "BIN", two.data(), k.bytes);
@@ -319,6 +315,204 @@ TEST(SettingsRules, SavingWritesTheCountOfTheListItSaves) {
     SaveSettings(store, c);
     EXPECT_EQ(storedInt(store, "RuleN"), 3);
     EXPECT_EQ(binSize(store), 84u);
+}
+
+// Every value of the declaration on its own: a value other than its default
+// survives a save and a load; a value of the wrong type reads as the
+// default; an out-of-range one reads as the type says (flags as clear,
+// integers as stored, a port as the default port) and saves back as it
+// loaded.
+TEST(SettingsDeclaration, EveryValueRoundTripsAndWithstandsHostileValues) {
+    const PortAddress defaultPort;
+    for (const SettingInfo& f : kStoredSettings) {
+        SCOPED_TRACE(f.name);
+        if (f.type == SettingType::Count) continue;  // RuleN follows BIN (SettingsRules)
+        const bool port = f.type == SettingType::PortGroup || f.type == SettingType::PortIndex;
+        const bool color = f.type == SettingType::Color;
+        // Another value: the other end of the range; for a port, both parts
+        // of one that exists (the last port of 沖縄).
+        const PortAddress okinawa = *PortAddress::at(47, 35);
+        const int64_t other = port ? (f.type == SettingType::PortGroup ? okinawa.group() : okinawa.index())
+                              : f.defaultValue == f.highest ? f.lowest : f.highest;
+        MemoryStore store = savedStore();
+        if (port) store.putInt(S, f.type == SettingType::PortGroup ? "Port" : "Ken",
+                               f.type == SettingType::PortGroup ? okinawa.index() : okinawa.group());
+        if (color) store.putText(S, f.name, formatColorText(static_cast<uint32_t>(other)).c_str());
+        else store.putInt(S, f.name, static_cast<int32_t>(other));
+        ControllerSettings c = load(store);
+        MemoryStore out;
+        SaveSettings(out, c);
+        const int64_t saved = color ? parseColorText(storedText(out, f.name).c_str()) : storedInt(out, f.name);
+        EXPECT_EQ(saved, other);
+        if (f.get != nullptr) {
+            EXPECT_EQ(f.get(load(out).settings), other);
+        }
+
+        // The wrong type: as if nothing were stored.
+        MemoryStore wrong = savedStore();
+        wrong.erase(S, f.name);
+        const ControllerSettings absent = load(wrong);
+        if (color) wrong.putInt(S, f.name, 0x123);
+        else wrong.putText(S, f.name, "1");
+        c = load(wrong);
+        if (f.get != nullptr) {
+            EXPECT_EQ(f.get(c.settings), f.get(absent.settings));
+        }
+        EXPECT_EQ(c.port, defaultPort);
+
+        // Out of range.
+        MemoryStore odd = savedStore();
+        const int32_t beyond = f.highest < INT32_MAX ? static_cast<int32_t>(f.highest) + 1 : INT32_MIN;
+        if (color) odd.putText(S, f.name, "1000000");
+        else odd.putInt(S, f.name, beyond);
+        c = load(odd);
+        MemoryStore back;
+        SaveSettings(back, c);
+        switch (f.type) {
+            case SettingType::Flag:
+            case SettingType::Switch: EXPECT_EQ(storedInt(back, f.name), 0); break;
+            case SettingType::Integer: EXPECT_EQ(storedInt(back, f.name), beyond); break;
+            case SettingType::Color: EXPECT_EQ(storedText(back, f.name), "1000000"); break;
+            default: EXPECT_EQ(c.port, defaultPort);
+        }
+    }
+}
+
+// What the program wrote before its settings were declared in one table,
+// value for value (a MemoryStore dump of a saved, far from default record).
+struct StoredValue {
+    const char* name;
+    std::variant<int32_t, const char*, std::vector<uint8_t>> value;
+};
+const StoredValue kEarlierStore[] = {
+    {"RuleN", 5},
+    {"TrayIcon", 7},
+    {"TrayClock", 0},
+    {"PopCalMode", 0},
+    {"MousePop", 2},
+    {"IsXP", 0},
+    {"IsVirgin", 0},
+    {"Alert", 0},
+    {"DN3", 0},
+    {"DN7", 1},
+    {"UP3", 1},
+    {"UP7", 1},
+    {"STP", 0},
+    {"PreTime", 5},
+    {"Snd", 0},
+    {"IsFrame", 0},
+    {"IsShadow", 0},
+    {"IsTicks", 1},
+    {"IsPlate", 0},
+    {"GraphShowMode", 1},
+    {"GraphSizeSet", 2},
+    {"ColFrame", "abcdef"},
+    {"ColPlate", "123456"},
+    {"ColShort", "0"},
+    {"ColLong", "ff"},
+    {"ColTicks", "ff00"},
+    {"YH", 250},
+    {"YL", -35},
+    {"YT", 20},
+    {"Ken", 47},
+    {"Port", 35},
+    {"IsBig", 0},
+    {"BIN", std::vector<uint8_t>{3,0,0,0,0,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,0,0,0,0,6,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,1,0,0,0,2,0,0,0,4,0,0,0,0,0,0,0,1,0,0,0,1,0,0,0,12,0,0,0,24,0,0,0,6,0,0,0,5,0,0,0,3,0,0,0,17,0,0,0,7,0,0,0,2,0,0,0,30,0,0,0,4,0,0,0,}},
+};
+
+TEST(SettingsDeclaration, ValuesStoredByTheEarlierProgramLoadUnchanged) {
+    MemoryStore store;
+    for (const StoredValue& v : kEarlierStore) {
+        if (const int32_t* i = std::get_if<int32_t>(&v.value)) store.putInt(S, v.name, *i);
+        else if (const char* const* t = std::get_if<const char*>(&v.value)) store.putText(S, v.name, *t);
+        else {
+            const std::vector<uint8_t>& b = std::get<std::vector<uint8_t>>(v.value);
+            store.putBinary(S, v.name, b.data(), b.size());
+        }
+    }
+    const ControllerSettings c = load(store);
+    const AppSettings& s = c.settings;
+    EXPECT_EQ(s.TrayIcon, 7);
+    EXPECT_FALSE(s.TrayClock || s.PopCalMode || s.IsXP || s.IsVirgin || s.IsFrame || s.IsShadow || s.IsPlate);
+    EXPECT_TRUE(s.IsTicks);
+    EXPECT_EQ(s.MousePop, 2);
+    EXPECT_EQ(s.Alert + s.Snd + s.STP + s.DN3, 0);
+    EXPECT_EQ(s.UP3 + s.UP7 + s.DN7, 3);
+    EXPECT_EQ(s.PreTime, 5);
+    EXPECT_EQ(s.GraphShowMode, 1);
+    EXPECT_EQ(s.GraphSizeSet, 2);
+    EXPECT_EQ(s.ColFrame, 0xabcdefu);
+    EXPECT_EQ(s.ColPlate, 0x123456u);
+    EXPECT_EQ(s.ColShort, 0u);
+    EXPECT_EQ(s.ColLong, 0xffu);
+    EXPECT_EQ(s.ColTicks, 0x00ff00u);
+    EXPECT_EQ(s.YH, 250);
+    EXPECT_EQ(s.YL, -35);
+    EXPECT_EQ(s.YT, 20);
+    EXPECT_EQ(c.port, PortAddress::at(47, 35));
+    EXPECT_FALSE(s.IsBig);
+    ASSERT_EQ(c.rules.count(), 5);
+    EXPECT_EQ(c.rules[3].month, 12);
+    EXPECT_EQ(c.rules[4].nthOrLength, 7);
+    // Saved again, the store holds the same values, written in the same order.
+    MemoryStore again;
+    SaveSettings(again, c);
+    ASSERT_EQ(again.writeOrder(S).size(), std::size(kEarlierStore));
+    for (std::size_t i = 0; i < std::size(kEarlierStore); ++i) {
+        const StoredValue& v = kEarlierStore[i];
+        EXPECT_EQ(again.writeOrder(S)[i], v.name);
+        const MemoryStore::Value* got = again.find(S, v.name);
+        if (const int32_t* n = std::get_if<int32_t>(&v.value)) {
+            EXPECT_EQ(got->integer, *n) << v.name;
+        } else if (const char* const* t = std::get_if<const char*>(&v.value)) {
+            EXPECT_EQ(got->text, *t) << v.name;
+        } else {
+            EXPECT_EQ(got->bytes, std::get<std::vector<uint8_t>>(v.value));
+        }
+    }
+}
+
+// A damaged value never costs the others: an unreadable first-start marker
+// is no first start, a negative RuleN keeps the rules, and Exit saves them.
+TEST(SettingsDamage, AnUnreadableMarkerOrCountKeepsTheStoredRules) {
+    const std::vector<uint8_t> four = binOf({3, 0, 1, 1, 1, 1, 1, 0, 0, 1, 1, 1, 1, 1, 0, 6, 1, 1, 1, 1, 2,
+                                             4, 0, 1, 1, 12, 24, 6});
+    for (int damage = 0; damage < 3; ++damage) {
+        SCOPED_TRACE(damage);
+        MemoryStore store = savedStore();
+        store.putInt(S, "IsXP", 0);
+        store.putInt(S, "RuleN", 4);
+        store.putBinary(S, "BIN", four.data(), four.size());
+        if (damage == 0) store.putText(S, "IsVirgin", "no");
+        if (damage == 1) store.putInt(S, "RuleN", -4);
+        if (damage == 2) store.erase(S, "IsVirgin");
+        ControllerSettings c = load(store, true);
+        EXPECT_EQ(c.rules.count(), 4);
+        EXPECT_FALSE(c.settings.IsXP);  // not replaced by the system test
+        SaveSettings(store, c);         // Exit
+        EXPECT_EQ(store.find(S, "BIN")->bytes, four);
+        EXPECT_EQ(storedInt(store, "RuleN"), 4);
+    }
+    // Only an empty store is a first start; an IsVirgin of 1 alone is one too.
+    MemoryStore fresh;
+    fresh.putInt(S, "IsVirgin", 1);
+    EXPECT_EQ(load(fresh).rules.count(), 3);
+    EXPECT_EQ(binSize(fresh), 84u);
+}
+
+// A port chosen from the menu is stored at once: a later end without Exit
+// (no SaveSettings) keeps it, and nothing else is written with it.
+TEST(Settings, APortChosenFromTheMenuIsStoredAtOnce) {
+    MemoryStore store = savedStore();
+    ControllerSettings c = load(store);
+    c.settings.YH = 77;  // edited but not yet saved
+    c.port = *PortAddress::at(13, 2);
+    const std::size_t writes = store.writeLog().size();
+    SavePort(store, c);
+    EXPECT_EQ(store.writeLog().size(), writes + 2);
+    const ControllerSettings restarted = load(store);
+    EXPECT_EQ(restarted.port, PortAddress::at(13, 2));
+    EXPECT_EQ(restarted.settings.YH, 180);
 }
 
 }  // namespace

@@ -100,12 +100,12 @@ TEST(TrayAlerts, SettingsAreReadEachMinuteAndDaysSolvedOncePerDateAndPort) {
 
 TEST(TrayAlerts, SoundFollowsSndAfterLoadingAndAfterTheSettingsDialog) {
     Rig r;
-    r.cs.soundOn = true;
+    r.cs.settings.Snd = 1;
     r.tray.handOverSound();
     EXPECT_TRUE(r.alerts.soundOn);
     AppSettings edited = r.cs.settings;
     edited.Snd = 0;
-    r.tray.applySettings(edited, DefaultRules());
+    r.tray.applySettings(edited, DefaultRules(), ChangeMarks{});
     EXPECT_FALSE(r.alerts.soundOn);
 }
 

@@ -277,26 +277,26 @@ TEST(Lifecycle, ConfirmedSettingsRebuildOnlyWhatChanged) {
     b.shell.calls.clear();
     AppSettings edited = b.cs.settings;
     edited.TrayIcon = kModeTwoIcons;
-    edited.IconsDirty = true;
     edited.Snd = 0;
-    b.tray.applySettings(edited, DefaultRules());
+    testing::RecordingAlerts alerts;
+    alerts.soundOn = true;
+    b.tray.setAlertSink(&alerts);
+    b.tray.applySettings(edited, DefaultRules(), ChangeMarks{false, true});
     EXPECT_EQ(b.shell.ids('D'), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(b.shell.ids('A'), (std::vector<int>{1, 2, 0}));
-    EXPECT_FALSE(b.cs.settings.IconsDirty);
-    EXPECT_FALSE(b.cs.soundOn);
+    EXPECT_FALSE(alerts.soundOn);
 
     b.shell.calls.clear();
     edited = b.cs.settings;
     edited.ColLong = 0x00ff00;
-    edited.ClockDirty = true;
-    b.tray.applySettings(edited, DefaultRules());
+    b.tray.applySettings(edited, DefaultRules(), ChangeMarks{true, false});
     EXPECT_EQ(b.shell.ids('D'), std::vector<int>{0});
     EXPECT_EQ(b.shell.ids('A'), std::vector<int>{0});
 
     b.shell.calls.clear();
     edited = b.cs.settings;
     edited.YH = 300;  // nothing on the icons
-    b.tray.applySettings(edited, RuleList());
+    b.tray.applySettings(edited, RuleList(), ChangeMarks{});
     EXPECT_TRUE(b.shell.calls.empty());
     EXPECT_EQ(b.cs.settings.RuleN, 0);
 }
@@ -428,11 +428,11 @@ TEST(Commands, PortCommandsSelectOnlyPortsOfTheTable) {
 TEST(Commands, GraphSizeToggle) {
     Bench b(kModeDay, false);
     b.cs.settings.GraphSizeSet = 2;
-    b.cs.IsBig = true;
+    b.cs.settings.IsBig = true;
     b.tray.toggleGraphSize();
-    EXPECT_EQ(b.cs.GraphScale, 1);
+    EXPECT_EQ(b.cs.graphScale(), 1);
     b.tray.toggleGraphSize();
-    EXPECT_EQ(b.cs.GraphScale, 3);
+    EXPECT_EQ(b.cs.graphScale(), 3);
 }
 
 TEST(Commands, HighLowTextHasFourLinesEachEndedByALineFeed) {

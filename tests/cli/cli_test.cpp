@@ -61,13 +61,13 @@ TEST(CliOptions, AlertsChooseEventsAndLead) {
     ASSERT_EQ(r.error, "");
     EXPECT_TRUE(r.options.alerts);
     const AlertChoice& all = r.options.alertChoice;
-    EXPECT_TRUE(all.STP && all.UP3 && all.UP7 && all.DN3 && all.DN7);
-    EXPECT_EQ(all.PreTime, 0);
+    EXPECT_TRUE(all.slack && all.rise30 && all.rise70 && all.fall30 && all.fall70);
+    EXPECT_EQ(all.lead, 0);
     r = parse({"--alerts", "--lead", "120", "--events", "dn7,stp"});
     ASSERT_EQ(r.error, "");
     const AlertChoice& some = r.options.alertChoice;
-    EXPECT_TRUE(some.STP && some.DN7 && !some.UP3 && !some.UP7 && !some.DN3);
-    EXPECT_EQ(some.PreTime, 5);
+    EXPECT_TRUE(some.slack && some.fall70 && !some.rise30 && !some.rise70 && !some.fall30);
+    EXPECT_EQ(some.lead, 5);
     EXPECT_EQ(parse({"--alerts", "--lead", "10"}).error,
               "--lead: '10' is not one of 0, 5, 15, 30, 60, 120, 180 (minutes)");
     EXPECT_EQ(parse({"--alerts", "--events", "stp,up5"}).error,

@@ -22,12 +22,6 @@ namespace {
 
 using namespace marilo;
 
-const char* const kNames[] = {
-    "RuleN", "TrayIcon", "TrayClock", "PopCalMode", "MousePop", "IsXP", "IsVirgin", "Alert", "DN3", "DN7",
-    "UP3", "UP7", "STP", "PreTime", "Snd", "IsFrame", "IsShadow", "IsTicks", "IsPlate", "GraphShowMode",
-    "GraphSizeSet", "ColFrame", "ColPlate", "ColShort", "ColLong", "ColTicks", "YH", "YL", "YT", "Ken",
-    "Port", "IsBig"};
-
 void check(bool ok, const char* what) {
     if (!ok) {
         __builtin_printf("invariant broken: %s\n", what);
@@ -36,17 +30,9 @@ void check(bool ok, const char* what) {
 }
 
 bool sameSettings(const ControllerSettings& a, const ControllerSettings& b) {
-    const AppSettings& x = a.settings;
-    const AppSettings& y = b.settings;
-    return x.PopCalMode == y.PopCalMode && x.TrayIcon == y.TrayIcon && x.TrayClock == y.TrayClock &&
-           x.RuleN == y.RuleN && x.MousePop == y.MousePop && x.IsXP == y.IsXP && x.IsVirgin == y.IsVirgin &&
-           x.YH == y.YH && x.YL == y.YL && x.YT == y.YT && x.ColPlate == y.ColPlate && x.ColLong == y.ColLong &&
-           x.ColShort == y.ColShort && x.ColFrame == y.ColFrame && x.ColTicks == y.ColTicks &&
-           x.IsFrame == y.IsFrame && x.IsShadow == y.IsShadow && x.IsTicks == y.IsTicks && x.IsPlate == y.IsPlate &&
-           x.GraphShowMode == y.GraphShowMode && x.GraphSizeSet == y.GraphSizeSet && x.Alert == y.Alert &&
-           x.Snd == y.Snd && x.STP == y.STP && x.UP3 == y.UP3 && x.UP7 == y.UP7 && x.DN3 == y.DN3 &&
-           x.DN7 == y.DN7 && x.PreTime == y.PreTime && a.port == b.port && a.IsBig == b.IsBig &&
-           a.GraphScale == b.GraphScale && a.soundOn == b.soundOn && packRules(a.rules) == packRules(b.rules);
+    for (const SettingInfo& f : kStoredSettings)
+        if (f.get != nullptr && f.get(a.settings) != f.get(b.settings)) return false;
+    return a.port == b.port && packRules(a.rules) == packRules(b.rules);
 }
 
 }  // namespace
@@ -54,7 +40,8 @@ bool sameSettings(const ControllerSettings& a, const ControllerSettings& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     MemoryStore store;
-    for (const char* name : kNames) {
+    for (const SettingInfo& f : kStoredSettings) {
+        const char* name = f.name;
         switch (in.ConsumeIntegralInRange<int>(0, 4)) {
         case 0:  // absent
             break;
@@ -88,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(loaded.rules.count() == s.RuleN, "RuleN counts the list");
     check(s.RuleN >= 0, "RuleN not negative");
     check(s.IsVirgin == false, "first start cleared");
-    check(loaded.GraphScale >= 1 && loaded.GraphScale <= 3, "graph scale 1..3");
+    check(loaded.graphScale() >= 1 && loaded.graphScale() <= 3, "graph scale 1..3");
     check(s.TrayIcon != 8 || s.TrayClock, "clock-only mode shows the clock");
     const MemoryStore::Value* stored = store.find(kSettingsSection, kRulesValueName);
     check(stored != nullptr, "BIN present after loading or first start");

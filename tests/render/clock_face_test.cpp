@@ -81,7 +81,7 @@ void expectHand(const std::set<std::pair<int, int>>& drawn, Pixel end, const cha
 // 3:00 lies along row 7 and at 11:59 points to -269.5 degrees.
 Pixel minuteEndAt(int minute, ClockVariant v) {
     if (minute == 0) return {7, -1};
-    return v == ClockVariant::TrayIcon ? Pixel{6, -1} : Pixel{6, 0};  // 59
+    return v == ClockVariant::Tray ? Pixel{6, -1} : Pixel{6, 0};  // 59
 }
 Pixel hourEndAt(int hour, bool frame) {
     if (hour == 3) return frame ? Pixel{12, 7} : Pixel{13, 7};
@@ -97,11 +97,11 @@ TEST(ClockFace, EverySwitchCombinationAtThreeTwelveAndElevenFiftyNine) {
     for (int bits = 0; bits < 16; ++bits) {
         const bool shadow = bits & 1, plate = bits & 2, frame = bits & 4, ticks = bits & 8;
         const AppSettings s = clockSettings(shadow, plate, frame, ticks);
-        for (ClockVariant v : {ClockVariant::TrayIcon, ClockVariant::Preview}) {
+        for (ClockVariant v : {ClockVariant::Tray, ClockVariant::Preview}) {
             for (const auto& t : times) {
                 SCOPED_TRACE(::testing::Message() << "shadow " << shadow << " plate " << plate << " frame "
                                                   << frame << " ticks " << ticks << " at " << t[0] << ":" << t[1]
-                                                  << (v == ClockVariant::TrayIcon ? " tray" : " preview"));
+                                                  << (v == ClockVariant::Tray ? " tray" : " preview"));
                 const Face f(s, t[0], t[1], v);
                 // Outside both ellipses nothing is drawn.
                 EXPECT_EQ(f.at(0, 0), kKey);
@@ -116,7 +116,7 @@ TEST(ClockFace, EverySwitchCombinationAtThreeTwelveAndElevenFiftyNine) {
                 }
                 if (plate) {
                     EXPECT_EQ(f.at(10, 4), s.ColPlate);
-                } else if (shadow && v == ClockVariant::TrayIcon) {
+                } else if (shadow && v == ClockVariant::Tray) {
                     EXPECT_EQ(f.at(10, 4), kKey);
                 }
                 if (frame) {
@@ -163,7 +163,7 @@ TEST(ClockFace, EverySwitchCombinationAtThreeTwelveAndElevenFiftyNine) {
 
 TEST(ClockFace, TwelveAndMidnightAreTheSame) {
     const AppSettings s = clockSettings(true, true, true, true);
-    const Face noon(s, 12, 0, ClockVariant::TrayIcon), midnight(s, 0, 0, ClockVariant::TrayIcon);
+    const Face noon(s, 12, 0, ClockVariant::Tray), midnight(s, 0, 0, ClockVariant::Tray);
     EXPECT_EQ(std::memcmp(noon.surface.bits(), midnight.surface.bits(), 768), 0);
 }
 

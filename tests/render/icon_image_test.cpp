@@ -98,10 +98,10 @@ TEST(ClockGeometry, HandsAndMarks) {
     EXPECT_EQ(hourHandEnd(12, 0, true), hourHandEnd(0, 0, true));
     EXPECT_EQ(hourHandEnd(11, 59, true), (Pixel{6, 2}));
     EXPECT_EQ(hourHandEnd(11, 59, false), (Pixel{6, 1}));
-    EXPECT_EQ(minuteHandEnd(0, ClockVariant::TrayIcon), (Pixel{7, -1}));
+    EXPECT_EQ(minuteHandEnd(0, ClockVariant::Tray), (Pixel{7, -1}));
     EXPECT_EQ(minuteHandEnd(0, ClockVariant::Preview), (Pixel{7, -1}));
-    EXPECT_EQ(minuteHandEnd(30, ClockVariant::TrayIcon), (Pixel{7, 15}));
-    EXPECT_EQ(minuteHandEnd(59, ClockVariant::TrayIcon), (Pixel{6, -1}));
+    EXPECT_EQ(minuteHandEnd(30, ClockVariant::Tray), (Pixel{7, 15}));
+    EXPECT_EQ(minuteHandEnd(59, ClockVariant::Tray), (Pixel{6, -1}));
     EXPECT_EQ(hourMarks(true)[0], (Pixel{7, 1}));
     EXPECT_EQ(hourMarks(false)[7], (Pixel{14, 7}));
 }

@@ -80,10 +80,10 @@ TEST(IconLayout, ClockFaceAtLargerSizes) {
     EXPECT_EQ(clockBoxesAt(32).pen, 2);
     EXPECT_EQ(hourHandEnd(3, 0, false, 24), (Pixel{20, 11}));
     EXPECT_EQ(hourHandEnd(3, 0, true, 24), (Pixel{18, 11}));
-    EXPECT_EQ(minuteHandEnd(0, ClockVariant::TrayIcon, 24), (Pixel{11, -1}));
-    EXPECT_EQ(minuteHandEnd(30, ClockVariant::TrayIcon, 24), (Pixel{11, 23}));
+    EXPECT_EQ(minuteHandEnd(0, ClockVariant::Tray, 24), (Pixel{11, -1}));
+    EXPECT_EQ(minuteHandEnd(30, ClockVariant::Tray, 24), (Pixel{11, 23}));
     // 32: the 16-pixel face doubled about (15, 15): minute 0 reaches y 15 - 17.
-    EXPECT_EQ(minuteHandEnd(0, ClockVariant::TrayIcon, 32), (Pixel{15, -2}));
+    EXPECT_EQ(minuteHandEnd(0, ClockVariant::Tray, 32), (Pixel{15, -2}));
     // Marks three long at 24: rim clear from the edge, with the rim one in.
     const std::vector<Pixel> bare = hourMarks(false, 24), framed = hourMarks(true, 24);
     ASSERT_EQ(bare.size(), 12u);

@@ -29,9 +29,9 @@ RuleList numbered(int n) {
 
 struct ListBench {
     RuleList rules;
-    AppSettings settings;
-    RuleListPage page{rules, settings};
-    explicit ListBench(int n) : rules(numbered(n)) { settings.RuleN = n; }
+    ChangeMarks marks;
+    RuleListPage page{rules, marks};
+    explicit ListBench(int n) : rules(numbered(n)) {}
 };
 
 TEST(RuleListPage, WithoutASelectionNothingHappens) {
@@ -42,7 +42,7 @@ TEST(RuleListPage, WithoutASelectionNothingHappens) {
     b.page.remove();
     EXPECT_FALSE(b.page.move(1));
     EXPECT_EQ(b.rules.count(), 3);
-    EXPECT_FALSE(b.settings.IconsDirty);
+    EXPECT_FALSE(b.marks.IconsDirty);
     b.page.select(3);  // past the end: none
     EXPECT_EQ(b.page.selection(), -1);
 }
@@ -54,8 +54,8 @@ TEST(RuleListPage, DeletingSelectsTheRuleAboveAndRenumbers) {
     EXPECT_EQ(b.page.selection(), 1);
     EXPECT_EQ(textsOf(b.rules), (std::vector<std::string>{"1:毎月,1日,赤", "2:毎月,2日,青", "3:毎月,4日,水",
                                                           "4:毎月,5日,黄"}));
-    EXPECT_TRUE(b.settings.IconsDirty);
-    EXPECT_EQ(b.settings.RuleN, 4);
+    EXPECT_TRUE(b.marks.IconsDirty);
+    EXPECT_EQ(b.rules.count(), 4);
 
     ListBench one(1);
     one.page.select(0);
@@ -65,7 +65,7 @@ TEST(RuleListPage, DeletingSelectsTheRuleAboveAndRenumbers) {
     one.page.add(newEditorRule());
     EXPECT_EQ(textsOf(one.rules), std::vector<std::string>{"1:毎週,日曜日,黒"});
     EXPECT_EQ(one.page.selection(), 0);
-    EXPECT_EQ(one.settings.RuleN, 1);
+    EXPECT_EQ(one.rules.count(), 1);
 }
 
 TEST(RuleListPage, MovingSwapsNumbersAndKeepsTheMovedRuleSelected) {
@@ -75,7 +75,7 @@ TEST(RuleListPage, MovingSwapsNumbersAndKeepsTheMovedRuleSelected) {
     b.page.select(2);
     EXPECT_FALSE(b.page.move(1));  // the last cannot go down
     EXPECT_FALSE(b.page.move(-3));  // a held arrow's larger step past the top
-    EXPECT_FALSE(b.settings.IconsDirty);
+    EXPECT_FALSE(b.marks.IconsDirty);
     b.page.select(1);
     EXPECT_TRUE(b.page.move(-1));
     EXPECT_EQ(b.page.selection(), 0);
@@ -83,7 +83,7 @@ TEST(RuleListPage, MovingSwapsNumbersAndKeepsTheMovedRuleSelected) {
     EXPECT_TRUE(b.page.move(2));
     EXPECT_EQ(b.page.selection(), 2);
     EXPECT_EQ(b.rules[2].dayOfMonth, 2);
-    EXPECT_TRUE(b.settings.IconsDirty);
+    EXPECT_TRUE(b.marks.IconsDirty);
 }
 
 TEST(RuleListPage, TwelveRulesEditTheRuleTheyShow) {

@@ -8,19 +8,21 @@
 #include <cstring>
 #include <vector>
 
+#include "settings_ui/choice_lists.h"
 #include "settings_ui/integer_text.h"
 
 namespace marilo {
 namespace {
 
-// Every field of the record, the two marks included, for whole-record
-// comparisons.
+// Every stored field of the record, for whole-record comparisons.
 std::vector<int64_t> fieldsOf(const AppSettings& s) {
-    return {s.PopCalMode, s.TrayIcon, s.TrayClock, s.RuleN, s.MousePop, s.IsXP, s.IsVirgin, s.YH, s.YL, s.YT,
-            s.ColPlate, s.ColLong, s.ColShort, s.ColFrame, s.ColTicks, s.IsFrame, s.IsShadow, s.IsTicks,
-            s.IsPlate, s.ClockDirty, s.IconsDirty, s.GraphShowMode, s.GraphSizeSet, s.Alert, s.Snd, s.STP,
-            s.UP3, s.UP7, s.DN3, s.DN7, s.PreTime};
+    std::vector<int64_t> v;
+    for (const SettingInfo& f : kStoredSettings)
+        if (f.get != nullptr) v.push_back(f.get(s));
+    return v;
 }
+
+bool anyMark(const SettingsModel& m) { return m.marks().ClockDirty || m.marks().IconsDirty; }
 
 // Far from the defaults, so that a value taken from the wrong place shows.
 AppSettings unusual() {
@@ -56,23 +58,22 @@ TEST(SettingsPages, OpeningShowsTheStoredValues) {
     EXPECT_EQ(m.menu.top, "250");
     EXPECT_EQ(m.menu.bottom, "-35");
     EXPECT_EQ(m.menu.tick, "5");  // not one of the list's entries, shown as stored
-    EXPECT_EQ(m.clock.ColPlate, 0x123456u);
-    EXPECT_FALSE(m.clock.IsShadow);
-    EXPECT_EQ(m.graph.GraphSizeSet, 2);
-    EXPECT_EQ(m.graph.PreTime, 6);
-    EXPECT_FALSE(m.graph.alertControlsEnabled());
-    EXPECT_TRUE(m.graph.UP7);
+    EXPECT_EQ(m.values.ColPlate, 0x123456u);
+    EXPECT_FALSE(m.values.IsShadow);
+    EXPECT_EQ(m.values.GraphSizeSet, 2);
+    EXPECT_EQ(m.values.PreTime, 6);
+    EXPECT_FALSE(m.alertControlsEnabled());
+    EXPECT_TRUE(m.values.UP7);
     // The rule texts are composed, yet opening marks nothing.
     EXPECT_STREQ(m.rules()[2].text, "3:毎週,土曜日,青");
-    EXPECT_FALSE(m.settings().IconsDirty);
-    EXPECT_FALSE(m.settings().ClockDirty);
+    EXPECT_FALSE(anyMark(m));
 
     AppSettings odd = unusual();
     odd.GraphShowMode = 9;
     odd.MousePop = -1;
     odd.TrayIcon = 12;
     const SettingsModel o(odd, RuleList());
-    EXPECT_EQ(o.graph.GraphShowMode, kNoSelection);
+    EXPECT_EQ(listIndexOf(o.values.GraphShowMode, 0, choiceCount(Choice::GraphShow)), kNoSelection);
     EXPECT_EQ(o.menu.mousePop, kNoSelection);
     EXPECT_EQ(o.icon.mode, kNoSelection);
 }
@@ -83,6 +84,7 @@ TEST(SettingsMarks, AnUntouchedConfirmChangesNothing) {
         SettingsModel m(s, DefaultRules());
         EXPECT_FALSE(m.confirm());
         EXPECT_EQ(fieldsOf(m.settings()), fieldsOf(s));
+        EXPECT_FALSE(anyMark(m));
     }
     // Stored values no control can show survive too.
     AppSettings odd = unusual();
@@ -106,13 +108,13 @@ TEST(SettingsMarks, EachChangeMarksWhatItShould) {
         {"逆順表示 alone", [](SettingsModel& m) { m.icon.reverse = !m.icon.reverse; }, false, false},
         {"another mode", [](SettingsModel& m) { m.icon.modeClicked(1); }, true, true},
         {"クロック表示", [](SettingsModel& m) { m.icon.clock = !m.icon.clock; }, true, false},
-        {"a clock colour", [](SettingsModel& m) { m.clock.ColLong = 0x0000ff; }, true, false},
-        {"a clock switch", [](SettingsModel& m) { m.clock.IsTicks = !m.clock.IsTicks; }, true, false},
+        {"a clock colour", [](SettingsModel& m) { m.values.ColLong = 0x0000ff; }, true, false},
+        {"a clock switch", [](SettingsModel& m) { m.values.IsTicks = !m.values.IsTicks; }, true, false},
         {"menu and graph", [](SettingsModel& m) {
              m.menu.mousePop = 1;
              m.menu.top = "200";
-             m.graph.GraphShowMode = 0;
-             m.graph.Alert = !m.graph.Alert;
+             m.values.GraphShowMode = 0;
+             m.values.Alert = !m.values.Alert;
          }, false, false},
         {"a rule moved", [](SettingsModel& m) {
              m.ruleList.select(1);
@@ -123,8 +125,8 @@ TEST(SettingsMarks, EachChangeMarksWhatItShould) {
         SettingsModel m(unusual(), DefaultRules());
         c.edit(m);
         EXPECT_FALSE(m.confirm()) << c.what;
-        EXPECT_EQ(m.settings().ClockDirty, c.clock) << c.what;
-        EXPECT_EQ(m.settings().IconsDirty, c.icons) << c.what;
+        EXPECT_EQ(m.marks().ClockDirty, c.clock) << c.what;
+        EXPECT_EQ(m.marks().IconsDirty, c.icons) << c.what;
     }
 }
 
@@ -211,22 +213,23 @@ TEST(MenuPage, AxisTheGraphCannotDrawIsRefusedAndNothingIsStored) {
         EXPECT_EQ(r->field, c.field);
         EXPECT_NE(std::strstr(r->message, c.field == AxisField::Tick ? "目盛" : "上限"), nullptr);
         EXPECT_EQ(fieldsOf(m.settings()), fieldsOf(SettingsModel(AppSettings(), DefaultRules()).settings()));
+        EXPECT_FALSE(anyMark(m));
         // Corrected, the same dialog confirms.
         m.menu.top = std::string("100");
         m.menu.bottom = std::string("0");
         m.menu.tick = std::string("10");
         EXPECT_FALSE(m.confirm());
-        EXPECT_TRUE(m.settings().IconsDirty);
+        EXPECT_TRUE(m.marks().IconsDirty);
     }
 }
 
 TEST(GraphPage, AlertsOffDisableTheirControlsWhichKeepTheirValues) {
     SettingsModel m(AppSettings(), DefaultRules());
-    EXPECT_TRUE(m.graph.alertControlsEnabled());
-    m.graph.UP3 = true;
-    m.graph.PreTime = 4;
-    m.graph.Alert = false;
-    EXPECT_FALSE(m.graph.alertControlsEnabled());
+    EXPECT_TRUE(m.alertControlsEnabled());
+    m.values.UP3 = 1;
+    m.values.PreTime = 4;
+    m.values.Alert = 0;
+    EXPECT_FALSE(m.alertControlsEnabled());
     ASSERT_FALSE(m.confirm());
     EXPECT_EQ(m.settings().Alert, 0);
     EXPECT_EQ(m.settings().UP3, 1);
