@@ -100,7 +100,9 @@ void CTrayDlg::runSettings() {
 
 void CTrayDlg::ShowPopupMenu() {
     SetForegroundWindow(hwnd());
-    const PopupMenuModel model = controller_.popupMenu(GetKeyState(VK_SHIFT) < 0);
+    // The key as it is now, not as the thread's last message saw it: a Shift
+    // pressed while another window had the focus counts too.
+    const PopupMenuModel model = controller_.popupMenu(GetAsyncKeyState(VK_SHIFT) < 0);
     const Menu menu = menuFromModel(model.items);  // owns every popup in it
     if (!menu) return;
     const ScreenPoint at = controller_.menuPoint;
