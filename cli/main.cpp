@@ -36,6 +36,10 @@ int main(int argc, char** argv) {
 
     // The port's own zone time, whatever the machine's time zone.
     DateTime when = cli::firstMoment(o, zoneNow(o.port.zoneMeridian()));
+    if (const std::string error = cli::rangeError(when, o.days); !error.empty()) {
+        std::fprintf(stderr, "marilo-cli: %s\n", error.c_str());
+        return 2;
+    }
     if (o.alerts) {
         // The tray's own scheduler, minute by minute over whole days.
         bool ok = emit(cli::alertsTsvHeader());

@@ -204,4 +204,10 @@ DateTime firstMoment(const Options& o, const CivilTime& portNow) {
                     o.timeGiven ? o.minute : portNow.minute);
 }
 
+std::string rangeError(const DateTime& first, int days) {
+    const int64_t last = daysFromCivil(first.year, first.month, first.day) + days - 1;
+    if (last <= daysFromCivil(9999, 12, 31)) return "";
+    return "--days: " + std::to_string(days) + " days from the first date run past 9999-12-31";
+}
+
 }  // namespace marilo::cli
