@@ -20,7 +20,7 @@ struct GraphDay {
 };
 
 // The graph of today + dayOffset at the selected port, with `now` the
-// present moment.
+// present moment in the port's zone time (today is the port's today).
 GraphDay graphDayOf(const ControllerSettings& settings, const DateTime& now, int32_t dayOffset);
 
 }  // namespace marilo

@@ -82,8 +82,8 @@ std::string TrayController::dateTip(int k, const DateTime& now) {
     }
 }
 
-std::string TrayController::clockTipText(const DateTime& now) {
-    const double level = tide_.levelAt(settings_.port, now);
+std::string TrayController::clockTipText(const DateTime& now, const DateTime& portTime) {
+    const double level = tide_.levelAt(settings_.port, portTime);
     char buf[128];
     std::snprintf(buf, sizeof buf, "%s 潮位%d", formatDatePattern("tt h' 時 'mm' 分'", now).c_str(),
                   static_cast<int>(level));
@@ -134,7 +134,7 @@ void TrayController::DeleteDateIcons() {
 
 void TrayController::sendClockIcon(bool add) {
     const DateTime now = clock_.now();
-    clockTip = clockTipText(now);
+    clockTip = clockTipText(now, portNow());
     const OwnedIcon icon = images_.clockIcon(settings_.settings, now.hour, now.minute);
     if (add) shell_.add(kClockIconId, icon, clockTip);
     else shell_.modify(kClockIconId, icon, clockTip);
@@ -176,7 +176,7 @@ bool TrayController::tick() {
         alertDue = settings_.settings.Alert != 0;
         lastTick_ = now;
     }
-    AlertScheduler(now);
+    AlertScheduler(portNow());
     return alertDue;
 }
 
@@ -194,6 +194,13 @@ TrayClick TrayController::trayMouse(int iconNumber, int mouseMessage) {
     const DateTime now = clock_.now();
     dayOffset = dayOffsetForClick(dayOffset, settings_.settings.PopCalMode, mode(), settings_.settings.IsXP,
                                   iconNumber, now.weekday);
+    // A week icon shows a day of the machine's calendar; the menu counts its
+    // days from the port's today, which may be another date.
+    if (mode() == kModeWeek && iconNumber >= 1 && iconNumber <= 7) {
+        const DateTime portToday = portNow();
+        dayOffset += static_cast<int32_t>(daysFromCivil(now.year, now.month, now.day) -
+                                          daysFromCivil(portToday.year, portToday.month, portToday.day));
+    }
     return TrayClick::OpenMenu;
 }
 
@@ -201,7 +208,7 @@ bool TrayController::calendarStrip(int x, int itemWidth) { return pressStripButt
 
 bool TrayController::pressStripButton(int button) {
     if (button < 0) return false;
-    dayOffset = dayOffsetAfterStripButton(clock_.now(), dayOffset, button);
+    dayOffset = dayOffsetAfterStripButton(portNow(), dayOffset, button);
     return true;
 }
 

@@ -137,9 +137,11 @@ public:
     // cleared; the caller saves afterwards.
     void shutdown();
 
-    // Tooltip of a date image k of the current mode, and of the clock.
+    // Tooltip of a date image k of the current mode, and of the clock: the
+    // machine's time `now` with the level at `portNow`, the same moment in
+    // the port's zone time.
     std::string dateTip(int k, const DateTime& now);
-    std::string clockTipText(const DateTime& now);
+    std::string clockTipText(const DateTime& now, const DateTime& portNow);
 
     int32_t dayOffset = 0;
     bool popupsEnabled = true;
@@ -155,6 +157,10 @@ public:
     DateTime lastTick() const { return lastTick_; }
 
 private:
+    // The present moment in the selected port's zone time: the tide's clock
+    // (level now, Now mark, the day the menu opens on, the alerts). The date
+    // icons and the clock icon keep the machine's own local time.
+    DateTime portNow() const { return clock_.zoneNow(settings_.port.zoneMeridian()); }
     bool pressStripButton(int button);
     void sendDateIcons(bool add, bool alert);
     void sendClockIcon(bool add);

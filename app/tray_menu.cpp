@@ -7,7 +7,7 @@
 namespace marilo {
 
 PopupMenuModel TrayController::popupMenu(bool shiftDown) {
-    const DateTime shown = shownDay(clock_.now(), dayOffset);
+    const DateTime shown = shownDay(portNow(), dayOffset);
     const TideDay day(settings_.port, shown);
     std::vector<HighLowEntry> entries;
     for (int i = 0; i < 4; ++i) {
@@ -24,7 +24,7 @@ PopupMenuModel TrayController::popupMenu(bool shiftDown) {
 }
 
 GraphDay TrayController::graphDay() {
-    GraphDay g = graphDayOf(settings_, clock_.now(), dayOffset);
+    GraphDay g = graphDayOf(settings_, portNow(), dayOffset);
     selectedPortName = g.day.portName;
     return g;
 }

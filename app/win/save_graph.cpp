@@ -17,7 +17,7 @@ std::string saveGraphPng(const std::wstring& file) {
     ReadOnlyStore store(registry);
     ControllerSettings settings;
     LoadSettings(store, settings, IsWindowsXp());
-    const GraphDay day = graphDayOf(settings, SystemClock().now(), 0);
+    const GraphDay day = graphDayOf(settings, SystemClock().zoneNow(settings.port.zoneMeridian()), 0);
     const GraphStyle style = graphStyleOf(settings);
     DibSurface surface(graphWidth(style.scale), graphHeight(style.scale), 24);
     if (!surface) return "no drawing surface for the graph";
