@@ -6,16 +6,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/screen_geometry.h"
+
 namespace marilo {
-
-struct ScreenPoint {
-    int x = 0, y = 0;
-    bool operator==(const ScreenPoint&) const = default;
-};
-
-struct ScreenRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-};
 
 struct AlertPlacement {
     ScreenPoint shown;   // top-left corner when fully visible

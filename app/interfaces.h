@@ -1,8 +1,8 @@
 #pragma once
 // What the application needs from the world outside it, in one place: the
 // clock, the notification area and its icon images, a restartable timer and
-// the store that keeps the settings between runs. The Windows layer
-// (platform/, render/) implements them; tests put recording doubles in
+// the store that keeps the settings between runs. The Windows program
+// (program/, render/) implements them; tests put recording doubles in
 // their place, so every decision of the application runs anywhere.
 
 #include <cstddef>
@@ -98,7 +98,7 @@ public:
 
 // Where the settings live between runs: integer, text and binary values by
 // section and name, after the profile-style interface of the platform. The
-// Windows registry implements it (platform/registry_store.h); MemoryStore
+// Windows registry implements it (program/registry_store.h); MemoryStore
 // (app/memory_store.h) keeps the values in memory.
 class SettingsStore {
 public:

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "app/alert_sink.h"
+#include "alerts/alert_sink.h"
 #include "app/graph_day.h"
 #include "app/interfaces.h"
 #include "app/menu_model.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "alerts/alert_layout.h"
+#include "base/screen_geometry.h"
 #include "calendar/date_time.h"
 
 namespace marilo {
@@ -60,17 +60,6 @@ bool clickOpensMenu(int32_t mousePop, int mouseMessage, bool popupsEnabled);
 // the day it shows and the clock icon selects today.
 int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, bool reverse, int iconNumber,
                           int todayWeekday);
-
-// A rectangle as Windows gives them (right and bottom exclusive). Points on
-// the screen are the alert window's ScreenPoint.
-struct ItemRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-    int32_t width() const { return right - left; }
-    int32_t height() const { return bottom - top; }
-};
 
 // The calendar strip: five 20-pixel buttons, 100 pixels in all, centred in
 // the width of its menu item.

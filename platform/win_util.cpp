@@ -54,16 +54,6 @@ void shellOpen(HWND owner, const char* verb, const char* file, const char* param
                   SW_SHOWNORMAL);
 }
 
-void WindowTimer::start(int periodMs) {
-    stop();
-    running_ = hwnd_ && SetTimer(hwnd_, id_, static_cast<UINT>(periodMs), nullptr) != 0;
-}
-
-void WindowTimer::stop() {
-    if (running_ && hwnd_) KillTimer(hwnd_, id_);
-    running_ = false;
-}
-
 bool NamedMutex::exists(const wchar_t* name) {
     HANDLE h = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, name);
     if (!h) return false;

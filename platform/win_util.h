@@ -2,9 +2,7 @@
 // Small services of the Windows user interface and shell.
 
 #include <string>
-#include <utility>
 
-#include "app/interfaces.h"
 #include "platform/handle.h"
 
 namespace marilo {
@@ -19,36 +17,6 @@ Icon loadIconResource(int id, int size);
 
 // Opens a file, program or URL with the shell (verb, parameters: cp932).
 void shellOpen(HWND owner, const char* verb, const char* file, const char* parameters);
-
-// A window timer used as the controller's tick timer. Move-only: the timer
-// belongs to one owner, which stops it when it goes.
-class WindowTimer final : public TickTimer {
-public:
-    WindowTimer(HWND hwnd, UINT_PTR id) : hwnd_(hwnd), id_(id) {}
-    ~WindowTimer() override { stop(); }
-    WindowTimer(const WindowTimer&) = delete;
-    WindowTimer& operator=(const WindowTimer&) = delete;
-    WindowTimer(WindowTimer&& o) noexcept
-        : hwnd_(o.hwnd_), id_(o.id_), running_(std::exchange(o.running_, false)) {}
-    WindowTimer& operator=(WindowTimer&& o) noexcept {
-        if (this != &o) {
-            stop();
-            hwnd_ = o.hwnd_;
-            id_ = o.id_;
-            running_ = std::exchange(o.running_, false);
-        }
-        return *this;
-    }
-    void start(int periodMs) override;
-    void stop() override;
-    bool running() const override { return running_; }
-    void attach(HWND hwnd) { hwnd_ = hwnd; }
-
-private:
-    HWND hwnd_;
-    UINT_PTR id_;
-    bool running_ = false;
-};
 
 // The instance marker: a named mutex held for the life of the process.
 class NamedMutex {

@@ -12,7 +12,7 @@
 
 #include "alerts/alert_layout.h"
 #include "alerts/alert_scheduler.h"
-#include "app/alert_sink.h"
+#include "alerts/alert_sink.h"
 #include "platform/handle.h"
 #include "platform/window.h"
 

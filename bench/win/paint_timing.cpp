@@ -12,7 +12,7 @@
 #include "app/graph_day.h"
 #include "app/menu_model.h"
 #include "platform/gdi.h"
-#include "platform/menu_builder.h"
+#include "program/menu_builder.h"
 #include "render/tide_graph.h"
 
 namespace {

@@ -14,10 +14,11 @@
 #include "app/settings.h"
 #include "app/tray_controller.h"
 #include "platform/handle.h"
-#include "platform/registry_store.h"
-#include "platform/shell_notify_area.h"
 #include "platform/win_util.h"
 #include "platform/window.h"
+#include "program/registry_store.h"
+#include "program/shell_notify_area.h"
+#include "program/window_timer.h"
 #include "render/tray_painter.h"
 
 namespace marilo {

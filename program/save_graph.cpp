@@ -1,4 +1,4 @@
-#include "app/win/save_graph.h"
+#include "program/save_graph.h"
 
 #include "app/graph_day.h"
 #include "app/interfaces.h"
@@ -7,7 +7,7 @@
 #include "app/version_info.h"
 #include "platform/gdi.h"
 #include "platform/png_file.h"
-#include "platform/registry_store.h"
+#include "program/registry_store.h"
 #include "render/tide_graph.h"
 
 namespace marilo {

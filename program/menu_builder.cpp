@@ -1,4 +1,4 @@
-#include "platform/menu_builder.h"
+#include "program/menu_builder.h"
 
 #include "platform/text.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/menu_model.h"
-#include "platform/menu_builder.h"
+#include "program/menu_builder.h"
 #include "platform/png_file.h"
 
 namespace marilo {

@@ -1,4 +1,4 @@
-#include "platform/registry_store.h"
+#include "program/registry_store.h"
 
 #include <windows.h>
 

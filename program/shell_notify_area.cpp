@@ -1,4 +1,4 @@
-#include "platform/shell_notify_area.h"
+#include "program/shell_notify_area.h"
 
 #include <shellapi.h>
 

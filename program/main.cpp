@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/win/save_graph.h"
-#include "app/win/tray_dlg.h"
+#include "program/save_graph.h"
+#include "program/tray_dlg.h"
 #include "calendar/clock.h"
 #include "platform/text.h"
 

@@ -1,4 +1,4 @@
-#include "app/win/tray_dlg.h"
+#include "program/tray_dlg.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -7,7 +7,7 @@
 
 #include "app/menu_model.h"
 #include "app/version_info.h"
-#include "platform/menu_builder.h"
+#include "program/menu_builder.h"
 #include "platform/text.h"
 #include "render/graph_popup_dlg.h"
 #include "render/menu_items.h"
