@@ -132,6 +132,28 @@ std::optional<Event> matchSlot(const TideExtreme& prev, const TideExtreme& cur, 
 // Slot 4 is never examined: it has no following slot to measure stages by.
 constexpr int kExaminedSlots = 4;
 
+// The day before carries the stages of its last turning points on past its
+// midnight, measured to a next turning point it looks for beyond its own
+// window. The day's own solution may hold the same turning point again (a
+// low at 24:39 the day before is the day's 00:39), or one more of the same
+// kind that the earlier scan passed over (a small double tide near
+// midnight), each with stage times of its own, a minute to a quarter of an
+// hour away from the earlier day's. The day's own solution counts: a stage
+// of the day before is passed over when the day holds a turning point of
+// the same kind from an hour before the earlier day's one (across midnight)
+// up to the stage's minute.
+constexpr int kSameTurningPointMinutes = 60;
+
+bool supersededByDay(const TideExtreme& prev, const TideExtreme* cur, int targetMinutes) {
+    if (prev.empty() || prev.kind == kUnclassified) return false;
+    const int from = prev.minutes() - 24 * 60 - kSameTurningPointMinutes;
+    for (int i = 0; i < kExtremeSlots; ++i)
+        if (!cur[i].empty() && cur[i].kind == prev.kind && cur[i].minutes() >= from &&
+            cur[i].minutes() <= targetMinutes)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 std::optional<Alert> scheduleAlert(const AlertDays& days, const AlertChoice& choice, int hour, int minute) {
@@ -144,8 +166,12 @@ std::optional<Alert> scheduleAlert(const AlertDays& days, const AlertChoice& cho
     if (nextDay) h -= 24;
     const TideExtreme* prev = nextDay ? days.today : days.yesterday;
     const TideExtreme* cur = nextDay ? days.tomorrow : days.today;
+    TideExtreme noStages;  // stands in for an earlier day's slot the day's own solution supersedes
+    noStages.hour = kNoHour;
+    noStages.kind = kUnclassified;
     for (int i = 0; i < kExaminedSlots; ++i) {
-        const std::optional<Event> e = matchSlot(prev[i], cur[i], choice, h, m);
+        const TideExtreme& before = supersededByDay(prev[i], cur, h * 60 + m) ? noStages : prev[i];
+        const std::optional<Event> e = matchSlot(before, cur[i], choice, h, m);
         if (!e) continue;
         Alert a;
         a.message = std::string(eventText(*e)) + lead.connector;

@@ -78,7 +78,10 @@ AlertDays solveAlertDays(PortAddress port, const DateTime& date);
 // then the falling stages; the first match wins. Stage times of the day
 // before count with 24 added to their hour, as they are numbered from that
 // day's 0:00. A target on the next day is looked up in tomorrow's solution
-// and in today's stage times past midnight.
+// and in today's stage times past midnight. Where the day's own
+// solution holds the same turning point as the day before (or one more of
+// the same kind before the stage), only the day's own stage times count,
+// so no stage is announced twice.
 //
 // A target from 24:00 to 24:59 is the first hour of tomorrow and is looked up
 // as such (its line still reads 24:MM): today's solution leaves its turning

@@ -10,7 +10,13 @@ DayFacts EngineTideFacts::day(PortAddress port, const DateTime& date) {
 }
 
 double EngineTideFacts::levelAt(PortAddress port, const DateTime& when) {
-    return TideDay(port, when).levelNow;
+    const DateTime date(when.year, when.month, when.day);
+    if (!levelDay_ || !(levelPort_ == port) || levelDay_->date.year != date.year ||
+        levelDay_->date.month != date.month || levelDay_->date.day != date.day) {
+        levelDay_.emplace(port, date);
+        levelPort_ = port;
+    }
+    return levelDay_->levelAtTime(when.hour, when.minute);
 }
 
 }  // namespace marilo

@@ -39,7 +39,7 @@ struct GraphStyle {
 GraphStyle graphStyleOf(const ControllerSettings& settings, int dpi = kBaseDpi);
 
 // The graph of today + dayOffset at the selected port, with `now` the
-// present moment.
+// present moment in the port's zone time (today is the port's today).
 GraphDay graphDayOf(const ControllerSettings& settings, const DateTime& now, int32_t dayOffset);
 
 }  // namespace marilo

@@ -13,21 +13,32 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/clock.h"
 #include "calendar/date_time.h"
 
 namespace marilo {
 
-// The present local date and time. The system clock reads the program's one
+// The present moment, two ways. now() is the machine's local date and time,
+// as its calendar and clock show them (the date icons, the clock icon).
+// zoneNow() is the same moment in the zone time of a standard meridian
+// (degrees east), taken from UTC whatever the machine's time zone: the
+// port's own clock, which every tide time is reckoned in. On a machine set
+// to the port's zone the two agree. The system clock reads the program's one
 // clock source (calendar/clock.h), the same one DateTime::setNow() reads.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual DateTime now() const = 0;
+    virtual DateTime zoneNow(double meridianDegrees) const = 0;
 };
 
 class SystemClock final : public Clock {
 public:
     DateTime now() const override { return DateTime(); }
+    DateTime zoneNow(double meridianDegrees) const override {
+        const CivilTime c = marilo::zoneNow(meridianDegrees);
+        return DateTime(c.year, c.month, c.day, c.hour, c.minute);
+    }
 };
 
 // An icon image as the shell takes it (on Windows an HICON), owned: the

@@ -83,8 +83,8 @@ std::string TrayController::dateTip(int k, const DateTime& now) {
     }
 }
 
-std::string TrayController::clockTipText(const DateTime& now) {
-    const double level = tide_.levelAt(settings_.port, now);
+std::string TrayController::clockTipText(const DateTime& now, const DateTime& portTime) {
+    const double level = tide_.levelAt(settings_.port, portTime);
     char buf[128];
     std::snprintf(buf, sizeof buf, "%s 潮位%d", formatDatePattern("tt h' 時 'mm' 分'", now).c_str(),
                   static_cast<int>(level));
@@ -137,7 +137,7 @@ void TrayController::DeleteDateIcons() {
 
 void TrayController::sendClockIcon(bool add) {
     const DateTime now = clock_.now();
-    clockTip_ = clockTipText(now);
+    clockTip_ = clockTipText(now, portNow());
     const OwnedIcon icon = images_.clockIcon(settings_.settings, now.hour, now.minute);
     if (add) addIcon(kClockIconId, icon, clockTip_);
     else shell_.modify(kClockIconId, icon, clockTip_);
@@ -216,7 +216,7 @@ bool TrayController::tick() {
         alertDue = settings_.settings.Alert != 0;
         lastTick_ = now;
     }
-    AlertScheduler(now);
+    AlertScheduler(portNow());
     return alertDue;
 }
 

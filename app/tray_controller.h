@@ -139,9 +139,11 @@ public:
     // cleared; the caller saves afterwards.
     void shutdown();
 
-    // Tooltip of a date image k of the current mode, and of the clock.
+    // Tooltip of a date image k of the current mode, and of the clock: the
+    // machine's time `now` with the level at `portNow`, the same moment in
+    // the port's zone time.
     std::string dateTip(int k, const DateTime& now);
-    std::string clockTipText(const DateTime& now);
+    std::string clockTipText(const DateTime& now, const DateTime& portNow);
 
     // The tooltips last handed to the shell: date icon 1..N, the clock.
     const std::string& iconTip(int iconNumber) const { return iconTips_[iconNumber - 1]; }
@@ -159,6 +161,8 @@ public:
     DateTime lastTick() const { return lastTick_; }
 
 private:
+    // The present moment in the selected port's zone time (TrayMenu::portNow).
+    DateTime portNow() const { return menu_.portNow(); }
     void sendDateIcons(bool add, bool alert);
     void sendDateIcon(int iconNumber, bool add, bool alert, const DateTime& now);
     void sendClockIcon(bool add);

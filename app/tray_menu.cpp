@@ -12,12 +12,22 @@ void TrayMenu::showToday() { dayOffset_ = 0; }
 
 void TrayMenu::chooseDayForClick(int iconNumber) {
     const AppSettings& s = settings_.settings;
-    dayOffset_ = dayOffsetForClick(dayOffset_, s.PopCalMode, effectiveTrayMode(s.TrayIcon), s.IsXP, iconNumber,
-                                   clock_.now().weekday);
+    const int32_t mode = effectiveTrayMode(s.TrayIcon);
+    const DateTime now = clock_.now();
+    dayOffset_ = dayOffsetForClick(dayOffset_, s.PopCalMode, mode, s.IsXP, iconNumber, now.weekday);
+    // A week icon shows a day of the machine's calendar; the menu counts its
+    // days from the port's today, which may be another date.
+    if (mode == kModeWeek && iconNumber >= 1 && iconNumber <= 7) {
+        const DateTime portToday = portNow();
+        dayOffset_ += static_cast<int32_t>(daysFromCivil(now.year, now.month, now.day) -
+                                           daysFromCivil(portToday.year, portToday.month, portToday.day));
+    }
 }
 
+DateTime TrayMenu::portNow() const { return clock_.zoneNow(settings_.port.zoneMeridian()); }
+
 PopupMenuModel TrayMenu::popupMenu(bool shiftDown, bool startAtSignIn) {
-    const DateTime shown = shownDay(clock_.now(), dayOffset_);
+    const DateTime shown = shownDay(portNow(), dayOffset_);
     const TideDay day(settings_.port, shown);
     std::vector<HighLowEntry> entries;
     for (int i = 0; i < 4; ++i) {
@@ -34,7 +44,7 @@ PopupMenuModel TrayMenu::popupMenu(bool shiftDown, bool startAtSignIn) {
 }
 
 GraphDay TrayMenu::graphDay() {
-    GraphDay g = graphDayOf(settings_, clock_.now(), dayOffset_);
+    GraphDay g = graphDayOf(settings_, portNow(), dayOffset_);
     selectedPortName_ = g.day.portName;
     return g;
 }
@@ -58,7 +68,7 @@ bool TrayMenu::calendarStrip(int x, int itemWidth) { return pressStripButton(cal
 
 bool TrayMenu::pressStripButton(int button) {
     if (button < 0 || button >= kStripButtonCount) return false;
-    dayOffset_ = dayOffsetAfterStripButton(clock_.now(), dayOffset_, button);
+    dayOffset_ = dayOffsetAfterStripButton(portNow(), dayOffset_, button);
     return true;
 }
 

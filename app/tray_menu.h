@@ -31,6 +31,11 @@ public:
     // Whole days from today to the shown day.
     int32_t dayOffset() const { return dayOffset_; }
 
+    // The present moment in the selected port's zone time: the tide's clock
+    // (level now, Now mark, the day the menu opens on, the alerts). The date
+    // icons and the clock icon keep the machine's own local time.
+    DateTime portNow() const;
+
     // Where the menu opens (the last tray click) and the graph window stands.
     void setMenuPoint(ScreenPoint at) { menuPoint_ = at; }
     ScreenPoint menuPoint() const { return menuPoint_; }

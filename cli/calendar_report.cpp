@@ -134,10 +134,4 @@ std::string icsCalendar(PortAddress port, const DateTime& first, int days) {
     return out;
 }
 
-std::string rangeError(const DateTime& first, int days) {
-    if (daysFromCivil(first.year, first.month, first.day) + days - 1 <= daysFromCivil(9999, 12, 31)) return "";
-    return format("--days: %d days from %04d-%02d-%02d run past 9999-12-31", days, first.year, first.month,
-                  first.day);
-}
-
 }  // namespace marilo::cli

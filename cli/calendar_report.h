@@ -31,8 +31,4 @@ std::string icsCalendar(PortAddress port, const DateTime& first, int days);
 // sequence, each piece ended by CRLF and continued after a space.
 std::string icsLine(const std::string& utf8);
 
-// Empty when `days` days from `first` end by 9999-12-31; otherwise an error
-// naming --days.
-std::string rangeError(const DateTime& first, int days);
-
 }  // namespace marilo::cli

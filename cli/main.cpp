@@ -41,12 +41,11 @@ int main(int argc, char** argv) {
 
     // The port's own zone time, whatever the machine's time zone.
     DateTime when = cli::firstMoment(o, zoneNow(o.port.zoneMeridian()));
+    if (const std::string error = cli::rangeError(when, o.days); !error.empty()) {
+        std::fprintf(stderr, "marilo-cli: %s\n", error.c_str());
+        return 2;
+    }
     if (o.ics) {
-        const std::string error = cli::rangeError(when, o.days);
-        if (!error.empty()) {
-            std::fprintf(stderr, "marilo-cli: %s\n", error.c_str());
-            return 2;
-        }
         // Already UTF-8.
         const std::string calendar = cli::icsCalendar(o.port, when, o.days);
         return std::fwrite(calendar.data(), 1, calendar.size(), stdout) == calendar.size() &&

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <cstdio>
 #include <cstring>
 #include <regex>
 #include <vector>
@@ -222,6 +223,15 @@ DateTime firstMoment(const Options& o, const CivilTime& portNow) {
     return DateTime(o.dateGiven ? o.year : portNow.year, o.dateGiven ? o.month : portNow.month,
                     o.dateGiven ? o.day : portNow.day, o.timeGiven ? o.hour : portNow.hour,
                     o.timeGiven ? o.minute : portNow.minute);
+}
+
+std::string rangeError(const DateTime& first, int days) {
+    const int64_t last = daysFromCivil(first.year, first.month, first.day) + days - 1;
+    if (last <= daysFromCivil(9999, 12, 31)) return "";
+    char text[96];
+    std::snprintf(text, sizeof text, "--days: %d days from %04d-%02d-%02d run past 9999-12-31", days, first.year,
+                  first.month, first.day);
+    return text;
 }
 
 }  // namespace marilo::cli

@@ -45,6 +45,9 @@ ParseResult parseOptions(const std::vector<std::string>& args);
 // The first moment asked for: the given date and time, each missing one
 // taken from `portNow`, the present moment in the port's zone time.
 DateTime firstMoment(const Options& o, const CivilTime& portNow);
+// Empty when `days` days from `first` end by 9999-12-31, the last date
+// --date takes; otherwise the error to print.
+std::string rangeError(const DateTime& first, int days);
 
 // A port by command ID ("52214"), table name or chooser label, given in
 // UTF-8; names and labels are compared in cp932. Empty error on success.

@@ -17,7 +17,7 @@ std::string saveGraphPng(const std::wstring& file, int dpi) {
     ReadOnlyStore store(registry);
     ControllerSettings settings;
     LoadSettings(store, settings, IsWindowsXp());
-    const GraphDay day = graphDayOf(settings, SystemClock().now(), 0);
+    const GraphDay day = graphDayOf(settings, SystemClock().zoneNow(settings.port.zoneMeridian()), 0);
     const GraphStyle style = graphStyleOf(settings, dpi);
     const ItemSize picture = style.frame().picture();
     DibSurface surface(picture.width, picture.height, 24);

@@ -164,8 +164,10 @@ void CTrayDlg::runSettings() {
 
 void CTrayDlg::ShowPopupMenu() {
     SetForegroundWindow(hwnd());
+    // The key as it is now, not as the thread's last message saw it: a Shift
+    // pressed while another window had the focus counts too.
     const PopupMenuModel model =
-        controller_.menu().popupMenu(GetKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
+        controller_.menu().popupMenu(GetAsyncKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
     const Menu menu = menuFromModel(model.items);  // owns every popup in it
     if (!menu) return;
     const ScreenPoint at = controller_.menu().menuPoint();

@@ -171,13 +171,20 @@ void CAlertWnd::stopTimer(UINT_PTR id, bool& running) {
 
 void CAlertWnd::SlideIn() {
     moveTo(hiddenPos_);
+    // A layered window is not always repainted on a move: a new alert's
+    // picture is put on screen explicitly.
+    InvalidateRect(hwnd(), nullptr, FALSE);
     targetPos_ = shownPos_;
-    startTimer(kCloseTimerId, 10000, closeTimer_);
+    // Each alert stays its full time, also one that arrives while an
+    // earlier one is still up.
+    stopTimer(kCloseTimerId, closeTimer_);
+    startTimer(kCloseTimerId, closeAfterMs_, closeTimer_);
     startTimer(kSlideTimerId, 50, slideTimer_);
     blinkOn_ = false;
     startTimer(kBlinkTimerId, 500, blinkTimer_);
     if (HWND taskbar = taskbarWindow()) BringToForeground(taskbar);
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    UpdateWindow(hwnd());
     slidingOut_ = false;
     // Without an audio device (as under Wine) nothing is heard; that is all.
     if (soundOn) PlaySoundW(MAKEINTRESOURCEW(kAlertSoundId), moduleInstance(), SND_RESOURCE | SND_ASYNC);

@@ -23,7 +23,8 @@ constexpr int kAlertSoundId = 203;  // the wave resource of the sound
 constexpr int kAlertWidth = 100;    // outer size at 96 dpi, scaled to the screen
 constexpr int kAlertHeight = 80;
 constexpr UINT_PTR kSlideTimerId = 1;  // one step every 50 ms
-constexpr UINT_PTR kCloseTimerId = 2;  // slides back after 10 s
+constexpr UINT_PTR kCloseTimerId = 2;  // slides back after kAlertShownMs
+constexpr UINT kAlertShownMs = 10000;
 constexpr UINT_PTR kBlinkTimerId = 3;  // the tray icon blinks every 500 ms
 constexpr BYTE kAlertOpacity = 230;
 
@@ -54,6 +55,8 @@ public:
     AlertPlacement placement() const { return {shownPos_, hiddenPos_}; }
     // Places without a taskbar in sight, for tests.
     void setPlacement(const AlertPlacement& p) { shownPos_ = p.shown, hiddenPos_ = p.hidden; }
+    // How long an alert stays before it slides back (10 s; shorter in tests).
+    void setCloseAfter(UINT ms) { closeAfterMs_ = ms; }
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -72,6 +75,7 @@ private:
     Bitmap backing_;
     bool slideTimer_ = false, closeTimer_ = false, blinkTimer_ = false;
     bool blinkOn_ = false;
+    UINT closeAfterMs_ = kAlertShownMs;
     HWND owner_ = nullptr;
     int dpi_ = kBaseDpi;  // of the owner's monitor at creation: sizes, places and fonts of the picture
 };

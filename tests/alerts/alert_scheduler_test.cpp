@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace marilo {
 namespace {
 
@@ -78,7 +80,10 @@ TEST(Scheduler, TargetsOnTheNextDay) {
     // Three hours ahead at 22:30: tomorrow's 01:30 low water, found in slot 1.
     EXPECT_EQ(scheduleAlert(d, choose(true, false, false, false, false, 6), 22, 30),
               alert("下げ止まりまで", "あと３時間です。", "→01:30　", kAlertSlack));
-    // Today's stage past midnight, counted from today's 0:00.
+    // Today's stage past midnight, counted from today's 0:00 (tomorrow's own
+    // solution has no low water before it, which would take its place).
+    d.tomorrow[0] = d.tomorrow[1] = AlertDays().tomorrow[0];
+    put(d.tomorrow, 0, {4, 10, kHighWater});
     EXPECT_EQ(scheduleAlert(d, choose(false, true, false, false, false, 6), 22, 30),
               alert("上げ３分まで", "あと３時間です。", "→01:30　", kAlertRising));
     EXPECT_EQ(scheduleAlert(d, choose(false, false, true, false, false, 6), 23, 0),
@@ -97,6 +102,41 @@ TEST(Scheduler, YesterdaysStagesCountFromItsOwnMidnight) {
     EXPECT_EQ(scheduleAlert(d, choose(false, false, true, false, false, 0), 2, 0),
               alert("上げ７分に", "なりました。", "★02:00　", kAlertRising));
     EXPECT_FALSE(scheduleAlert(d, choose(false, false, false, true, true, 0), 0, 20));  // it was a low water
+}
+
+TEST(Scheduler, ATurningPointBothDaysHoldIsAnnouncedOnce) {
+    // 網走, 2024-12-06: the low at 00:39 is the day before's 24:39 too, whose
+    // 30% rise falls at 29:22, a minute before the day's own 05:23.
+    AlertDays d;
+    put(d.yesterday, 2, {24, 39, kLowWater, 29, 22});
+    put(d.today, 0, {0, 39, kLowWater, 5, 23, 12, 55});
+    const AlertChoice up3 = choose(false, true, false, false, false, 0);
+    EXPECT_FALSE(scheduleAlert(d, up3, 5, 22));
+    EXPECT_EQ(scheduleAlert(d, up3, 5, 23)->time, "★05:23　");
+    // The same for a target on the next day, three hours ahead.
+    AlertDays e;
+    put(e.today, 3, {23, 50, kLowWater, 26, 10});
+    put(e.tomorrow, 0, {0, 5, kLowWater, 2, 20});
+    const AlertChoice up3Ahead = choose(false, true, false, false, false, 6);
+    EXPECT_FALSE(scheduleAlert(e, up3Ahead, 23, 10));
+    EXPECT_EQ(scheduleAlert(e, up3Ahead, 23, 20)->time, "→02:20　");
+    // 忍路, 2024-02-22: the day before's scan passed over a small double tide
+    // near midnight; its fall from 17:40 reaches 30% at 27:48, the day's own
+    // high at 00:28 at 04:05.
+    AlertDays f;
+    put(f.yesterday, 1, {17, 40, kHighWater, 27, 48});
+    put(f.today, 0, {0, 28, kHighWater, 4, 5, 6, 15});
+    const AlertChoice dn3 = choose(false, false, false, true, false, 0);
+    EXPECT_FALSE(scheduleAlert(f, dn3, 3, 48));
+    EXPECT_EQ(scheduleAlert(f, dn3, 4, 5)->time, "★04:05　");
+    // The solved days announce each of these once.
+    for (const auto& [port, date, message] :
+         {std::tuple{50103, DateTime(2024, 12, 6), "上げ３分に"}, std::tuple{50111, DateTime(2024, 2, 22), "下げ３分に"}}) {
+        int count = 0;
+        forEachAlert(*PortAddress::fromCommandId(port), date, 1, choose(true, true, true, true, true, 0),
+                     [&](const DateTime& m, const Alert& a) { count += a.message == message && m.hour < 8; });
+        EXPECT_EQ(count, 1) << port;
+    }
 }
 
 TEST(Scheduler, TheHourAfterMidnightIsTomorrowsFirstHour) {
@@ -129,16 +169,16 @@ TEST(Scheduler, OneAlertAMinuteByOrderOfSlotsAndEvents) {
     AlertDays d;
     put(d.yesterday, 1, {20, 0, kLowWater, 34, 0, 34, 0});
     put(d.today, 0, {4, 0, kHighWater, 7, 0, 10, 0});
-    put(d.today, 1, {10, 0, kLowWater, 13, 0, 15, 0});
+    put(d.today, 1, {10, 0, kHighWater, 13, 0, 15, 0});
     put(d.today, 2, {16, 0, kHighWater});
     put(d.today, 4, {10, 30, kLowWater});  // slot 4 is never examined
     const AlertChoice all = choose(true, true, true, true, true, 0);
-    // 10:00: slot 0's 70% fall and slot 1's low water: the lower slot wins.
+    // 10:00: slot 0's 70% fall and slot 1's high water: the lower slot wins.
     EXPECT_EQ(scheduleAlert(d, all, 10, 0)->message, "下げ７分に");
     // Within slot 1: slack, then yesterday's rise (34:00), then the rest.
     AlertChoice noDn = all;
     noDn.fall30 = noDn.fall70 = false;
-    EXPECT_EQ(scheduleAlert(d, noDn, 10, 0)->message, "下げ止まりに");
+    EXPECT_EQ(scheduleAlert(d, noDn, 10, 0)->message, "上げ止まりに");
     AlertChoice stagesOnly = all;
     stagesOnly.slack = false;
     EXPECT_EQ(scheduleAlert(d, stagesOnly, 10, 0)->message, "下げ７分に");

@@ -127,6 +127,26 @@ TEST(AlertWindow, SlidesInRestsAndSlidesBackOnAClickWhileTheIconBlinks) {
     EXPECT_EQ(blinks.size(), n);  // and no more blinking
 }
 
+TEST(AlertWindow, ASecondAlertWhileUpStaysItsFullTime) {
+    CAlertWnd w(nullptr);
+    ASSERT_TRUE(w.CreateAlertWindow(nullptr));
+    w.soundOn = false;
+    w.setCloseAfter(1500);
+    w.setPlacement({{400, 300}, {400, 304}});
+    const DWORD start = GetTickCount();
+    w.SlideIn();
+    pump(900, [] { return false; });
+    const DWORD second = GetTickCount();
+    w.SlideIn();  // the next alert, 0.9 s into the first one's 1.5 s
+    pump(5000, [&] { return !IsWindowVisible(w.hwnd()); });
+    const DWORD gone = GetTickCount();
+    EXPECT_FALSE(IsWindowVisible(w.hwnd()));
+    // It left after the second alert's own time, not what was left of the
+    // first's (which would have been about 1.5 s from the start).
+    EXPECT_GE(gone - second, 1500u);
+    EXPECT_GE(gone - start, 2300u);
+}
+
 TEST(AlertSound, WaveResourceIsStereo16BitPcmOfAboutSixSeconds) {
     HRSRC res = FindResourceW(nullptr, MAKEINTRESOURCEW(kAlertSoundId), L"WAVE");
     ASSERT_NE(res, nullptr);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
 #include "app/date_format.h"
 #include "tray_doubles.h"
 
@@ -167,6 +171,64 @@ TEST(TrayIcons, ClockIconIsNumberZeroWithTimeAndLevel) {
     EXPECT_EQ(b.shell.calls[1].tip, "午前 12 時 30 分 潮位-3");
     b.tray.DeleteClockIcon();
     EXPECT_EQ(b.shell.calls[2], (ShellCall{'D', 0, {}, -1}));
+}
+
+TEST(ZoneTime, TheTideRunsOnThePortsClockTheCalendarOnTheMachines) {
+    // A machine on UTC-8 at 10:13 on Monday 7 December 2026 is at 03:13 on
+    // Tuesday the 8th in Japan.
+    Bench b(kModeWeek, false, true, 1);
+    b.clock.utcOffsetMinutes = -8 * 60;
+    b.clock.set(2026, 12, 7, 10, 13);
+    b.tray.AddDateIcons();
+    b.tray.AddClockIcon();
+    EXPECT_EQ(b.shell.calls.back().tip, "午前 10 時 13 分 潮位123");  // the machine's time
+    EXPECT_TRUE(sameMinute(b.tide.levelAsked, DateTime(2026, 12, 8, 3, 13)));  // the port's
+    EXPECT_EQ(b.images.made[0].day.day, 6);  // icon 1 shows the machine's Sunday the 6th,
+    EXPECT_TRUE(b.images.made[1].todayFrame);  // its today framed...
+    const GraphDay g = b.tray.menu().graphDay();
+    EXPECT_EQ(g.day.date.day, 8);  // ...the graph the port's today, Now at its minute
+    EXPECT_EQ(g.nowHour, 3);
+    EXPECT_EQ(g.nowMinute, 13);
+    // The week icon of the machine's Wednesday the 9th is the port's tomorrow.
+    b.tray.trayMouse(4, kMouseRightUp);
+    EXPECT_EQ(b.tray.menu().dayOffset(), 1);
+    // A port abroad keeps its own zone: サイパン is an hour ahead of Japan.
+    const PortAddress saipan = *PortAddress::fromCommandId(58001);
+    ASSERT_EQ(saipan.zoneMeridian(), 150.0);
+    b.cs.port = saipan;
+    b.tray.UpdateClockIcon();
+    EXPECT_TRUE(sameMinute(b.tide.levelAsked, DateTime(2026, 12, 8, 4, 13)));
+
+    // The alerts look at the port's minutes.
+    b.tray.tick();
+    EXPECT_EQ(b.tide.alertDaysSolved, 1);
+}
+
+// Sets the C runtime's time zone from a POSIX TZ text, or clears it.
+void setTimeZone(const char* tz) {
+#ifdef _WIN32
+    _putenv_s("TZ", tz ? tz : "");
+    _tzset();
+#else
+    if (tz) setenv("TZ", tz, 1);
+    else unsetenv("TZ");
+    tzset();
+#endif
+}
+
+TEST(ZoneTime, OnAJstMachineBothClocksAgree) {
+    const char* saved = std::getenv("TZ");
+    const std::string old = saved ? saved : "";
+    SystemClock clock;
+    setTimeZone("JST-9");
+    DateTime local = clock.now(), port = clock.zoneNow(135);
+    if (!sameMinute(local, port)) local = clock.now(), port = clock.zoneNow(135);  // a minute turned between
+    EXPECT_TRUE(sameMinute(local, port));
+    setTimeZone("PST8");
+    local = clock.now(), port = clock.zoneNow(135);
+    if (local.minute != port.minute) local = clock.now(), port = clock.zoneNow(135);
+    EXPECT_EQ((port.hour - local.hour + 24) % 24, 17);
+    setTimeZone(saved ? old.c_str() : nullptr);
 }
 
 TEST(TrayIcons, UnknownStoredModeStillShowsAnIcon) {

@@ -80,11 +80,19 @@ public:
     bool on = false;
 };
 
+// A clock at a set local time on a machine `utcOffsetMinutes` ahead of UTC
+// (JST unless set otherwise).
 class SettableClock : public Clock {
 public:
     DateTime now() const override { return t; }
+    DateTime zoneNow(double meridianDegrees) const override {
+        const int64_t shift = static_cast<int64_t>(meridianDegrees * 4) - utcOffsetMinutes;
+        const CivilTime c = civilFromEpoch(epochFromCivil({t.year, t.month, t.day, t.hour, t.minute, 0}) + shift * 60);
+        return DateTime(c.year, c.month, c.day, c.hour, c.minute);
+    }
     void set(int y, int mo, int d, int h, int mi) { t = DateTime(y, mo, d, h, mi); }
     DateTime t{2007, 3, 7, 12, 0};  // a Wednesday
+    int utcOffsetMinutes = 9 * 60;
 };
 
 // Tide names and moon ages that tell the day they were asked for.
@@ -93,7 +101,10 @@ public:
     DayFacts day(PortAddress, const DateTime& date) override {
         return {"潮" + std::to_string(date.day), moonAge >= 0 ? moonAge : date.day + 0.25};
     }
-    double levelAt(PortAddress, const DateTime&) override { return level; }
+    double levelAt(PortAddress, const DateTime& when) override {
+        levelAsked = when;
+        return level;
+    }
     // The alert scheduler's days: `days` with the date and port asked for;
     // every call is counted.
     AlertDays alertDays(PortAddress port, const DateTime& date) override {
@@ -105,6 +116,7 @@ public:
     }
     double moonAge = -1;
     double level = 123.9;
+    DateTime levelAsked;  // the moment of the last level
     AlertDays days;  // no turning points unless a test puts some in
     int alertDaysSolved = 0;
 };

@@ -48,6 +48,9 @@ TEST(CliOptions, BadArgumentsNameThemselves) {
     EXPECT_NE(parse({"--days", "-3"}).error.find("--days"), std::string::npos);
     EXPECT_NE(parse({"--days", "99999999999"}).error.find("--days"), std::string::npos);
     EXPECT_EQ(parse({"--days"}).error, "--days: missing value");
+    EXPECT_EQ(rangeError(DateTime(9999, 12, 27), 5), "");  // ends on 9999-12-31
+    EXPECT_EQ(rangeError(DateTime(9999, 12, 31), 2), "--days: 2 days from 9999-12-31 run past 9999-12-31");
+    EXPECT_NE(rangeError(DateTime(9800, 1, 1), 100000), "");
     EXPECT_EQ(parse({"--holidays", "2026"}).options.holidaysYear, 2026);
     EXPECT_NE(parse({"--holidays", "26"}).error.find("--holidays: '26'"), std::string::npos);
     EXPECT_EQ(parse({"--frobnicate"}).error, "'--frobnicate': unknown argument (see --help)");
