@@ -13,6 +13,8 @@ int32_t effectiveTrayMode(int32_t trayIcon) {
     return trayIcon >= kModeAppIcon && trayIcon <= kModeMoon ? trayIcon : kModeMoon;
 }
 
+int32_t shownTrayMode(const AppSettings& settings) { return effectiveTrayMode(settings.TrayIcon); }
+
 int dateIconCount(int32_t mode) {
     switch (mode) {
         case kModeAppIcon:

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "base/screen_geometry.h"
 #include "calendar/date_time.h"
 
@@ -40,6 +41,8 @@ enum TrayMode : int32_t {
 // leave the program without any icon to click (and so without a way to its
 // settings or to Exit); it shows as the default moon mode instead.
 int32_t effectiveTrayMode(int32_t trayIcon);
+// The same for the settings in force.
+int32_t shownTrayMode(const AppSettings& settings);
 
 // Number of date icons of a mode (0 for the clock-only mode).
 int dateIconCount(int32_t mode);

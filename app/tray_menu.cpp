@@ -12,7 +12,7 @@ void TrayMenu::showToday() { dayOffset_ = 0; }
 
 void TrayMenu::chooseDayForClick(int iconNumber) {
     const AppSettings& s = settings_.settings;
-    const int32_t mode = effectiveTrayMode(s.TrayIcon);
+    const int32_t mode = shownTrayMode(s);
     const DateTime now = clock_.now();
     dayOffset_ = dayOffsetForClick(dayOffset_, s.PopCalMode, mode, s.IsXP, iconNumber, now.weekday);
     // A week icon shows a day of the machine's calendar; the menu counts its

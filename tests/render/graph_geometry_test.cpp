@@ -259,7 +259,7 @@ TEST(GraphGeometry, AnyStoredAxisGivesABoundedSceneInsideTheCoordinateRange) {
     }
     for (const GraphStyle& st : styles) {
         const Scene s = tideGraphScene(g, st, true);
-        EXPECT_LE(s.elements.size(), 2u * (100 * 3 + 1) + 40) << st.YH << " " << st.YL << " " << st.YT;
+        EXPECT_LE(s.elements.size(), 2u * (100 * 3 + 1) + 40) << st.top << " " << st.bottom << " " << st.tick;
         auto inRange = [](ScenePoint p) { return std::abs(p.x) <= 40000 && std::abs(p.y) <= 40000; };
         for (const SceneElement& e : s.elements) {
             std::vector<ScenePoint> points;
