@@ -110,4 +110,21 @@ sleep 1
 menu_texts | grep -qx '場所設定(大畑)'; check "after the kill the program opens on that port" $?
 "${bench[@]}" drive close-menu
 
+# A machine far from Japan: on UTC-8 at 10:13 on 11 January it is 03:13 on
+# the 12th at the port. The calendar and the clock keep the machine's time;
+# the level is the port's (marilo-cli --port 52214 --date 2024-01-12 --time
+# 03:13 prints 72.5 cm; the tooltip cuts it to whole centimetres).
+"${bench[@]}" drive command 52214   # back to the default port, 田子の浦
+sleep 1
+"${bench[@]}" drive close-menu
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+TZ=PST8 MARILO_NOW=2024-01-11T10:13:10 "${bench[@]}" start
+"${bench[@]}" drive wait-window 60; sleep 4
+tips > "$work/tips-abroad.txt"
+grep -q '^2024/1/11(木) ' "$work/tips-abroad.txt" && grep -q '^午前 10 時 13 分 潮位72$' "$work/tips-abroad.txt"
+check "on UTC-8 the clock tells the machine's time and the level the port's ($(tr '\n' '|' < "$work/tips-abroad.txt"))" $?
+"${bench[@]}" drive command 32772
+"${bench[@]}" drive wait-gone 20
+
 e2e_summary
