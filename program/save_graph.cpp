@@ -12,11 +12,16 @@
 
 namespace marilo {
 
-std::string saveGraphPng(const std::wstring& file, int dpi) {
+ControllerSettings storedSettingsReadOnly() {
     RegistryStore registry = RegistryStore::forThisProgram();
     ReadOnlyStore store(registry);
     ControllerSettings settings;
     LoadSettings(store, settings, IsWindowsXp());
+    return settings;
+}
+
+std::string saveGraphPng(const std::wstring& file, int dpi) {
+    const ControllerSettings settings = storedSettingsReadOnly();
     const GraphDay day = graphDayOf(settings, SystemClock().zoneNow(settings.port.zoneMeridian()), 0);
     const GraphStyle style = graphStyleOf(settings, dpi);
     const ItemSize picture = style.frame().picture();
