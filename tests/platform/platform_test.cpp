@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/gdi.h"
 #include "platform/text.h"
@@ -56,7 +57,23 @@ TEST(Gdi, PointFontHeightFollowsTheDevice) {
     LOGFONTW lf{};
     GetObjectW(font.get(), sizeof lf, &lf);
     EXPECT_EQ(lf.lfHeight, -MulDiv(8, GetDeviceCaps(surface.dc(), LOGPIXELSY), 72));
-    EXPECT_STREQ(lf.lfFaceName, L"ＭＳ ゴシック");
+    EXPECT_EQ(lf.lfFaceName, widen(japaneseFace("ＭＳ ゴシック")));
+}
+
+// Whatever fonts this system has, the face drawn for ＭＳ ゴシック holds the
+// graph title's digits, slashes, kana and kanji alike (none would be a box),
+// and Latin faces are drawn as named.
+TEST(Gdi, JapaneseTextHasEveryGlyph) {
+    DibSurface surface(16, 16, 24);
+    const Font font = pointFont(surface.dc(), 9, "ＭＳ ゴシック");
+    SelectGuard select(surface.dc(), font.get());
+    const std::wstring title = L"2024/1/11 (木) 大潮 干満時刻 ｶﾅ";
+    std::vector<WORD> glyphs(title.size());
+    ASSERT_EQ(GetGlyphIndicesW(surface.dc(), title.c_str(), static_cast<int>(title.size()), glyphs.data(),
+                               GGI_MARK_NONEXISTING_GLYPHS),
+              title.size());
+    for (size_t i = 0; i < title.size(); ++i) EXPECT_NE(glyphs[i], 0xFFFF) << "no glyph for character " << i;
+    EXPECT_EQ(japaneseFace("Small Fonts"), "Small Fonts");
 }
 
 TEST(Handles, OwnersMoveAndRelease) {
