@@ -33,6 +33,7 @@ const std::vector<std::string_view>& japaneseFallbackFaces() {
     static const std::vector<std::string_view> faces{
         "ＭＳ ゴシック", "MS Gothic",   "IPAGothic", "TakaoGothic", "VL Gothic", "Noto Sans Mono CJK JP",
         "IPAexGothic",   "メイリオ",    "Meiryo",    "游ゴシック",  "Yu Gothic", "Noto Sans CJK JP",
+        "ＭＳ Ｐゴシック", "MS PGothic", "MS UI Gothic", "IPAPGothic",
     };
     return faces;
 }

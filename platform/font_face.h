@@ -14,7 +14,8 @@ namespace marilo {
 
 // The Japanese faces tried after the named one, those whose metrics are
 // closest to ＭＳ ゴシック first. Proportional faces come last: the graph
-// and the icons were laid out for fixed-pitch figures.
+// and the icons were laid out for fixed-pitch figures (the dialogs name the
+// proportional ones; any of these draws them).
 const std::vector<std::string_view>& japaneseFallbackFaces();
 
 // Whether `face` is a Japanese face: one of the fallbacks or any name with

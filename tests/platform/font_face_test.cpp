@@ -28,6 +28,7 @@ TEST(JapaneseFace, LatinFacesAreNotJapanese) {
     EXPECT_TRUE(isJapaneseFace("ＭＳ ゴシック"));
     EXPECT_TRUE(isJapaneseFace("ms gothic"));
     EXPECT_TRUE(isJapaneseFace("IPAGothic"));
+    EXPECT_TRUE(isJapaneseFace("MS UI Gothic"));  // the dialogs' face
     EXPECT_FALSE(isJapaneseFace("Small Fonts"));
     EXPECT_FALSE(isJapaneseFace("Tahoma"));
     // cp932 trail bytes that fall on ASCII letters do not make two names
