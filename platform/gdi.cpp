@@ -1,11 +1,54 @@
 #include "platform/gdi.h"
 
 #include <cstring>
+#include <mutex>
 #include <utility>
+#include <vector>
 
+#include "platform/font_face.h"
 #include "platform/text.h"
 
 namespace marilo {
+
+namespace {
+
+int CALLBACK addFamily(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM out) {
+    reinterpret_cast<std::vector<std::string>*>(out)->push_back(narrow(lf->lfFaceName));
+    return 1;
+}
+
+// The families of `face` (every family when it is empty) that hold the
+// Japanese character set. A named face is found under the name the font
+// substitutes give it, too.
+std::vector<std::string> japaneseFamilies(HDC dc, std::string_view face) {
+    LOGFONTW lf{};
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    const std::wstring name = widen(face);
+    wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    std::vector<std::string> found;
+    EnumFontFamiliesExW(dc, &lf, addFamily, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+}  // namespace
+
+std::string japaneseFace(std::string_view face) {
+    if (!isJapaneseFace(face)) return std::string(face);
+    // Fonts installed while the program runs are not seen until it restarts.
+    static std::mutex mutex;
+    static std::vector<std::string> installed;
+    static std::vector<std::pair<std::string, std::string>> chosen;
+    const std::lock_guard<std::mutex> lock(mutex);
+    for (const auto& [named, drawn] : chosen)
+        if (named == face) return drawn;
+    HDC screen = GetDC(nullptr);
+    if (installed.empty()) installed = japaneseFamilies(screen, "");
+    std::vector<std::string> candidates = installed;
+    if (!japaneseFamilies(screen, face).empty()) candidates.emplace_back(face);
+    ReleaseDC(nullptr, screen);
+    chosen.emplace_back(std::string(face), chooseJapaneseFace(face, candidates));
+    return chosen.back().second;
+}
 
 Pen solidPen(COLORREF color, int width) { return Pen(CreatePen(PS_SOLID, width, color)); }
 
@@ -26,7 +69,7 @@ Font pixelFont(int pixels, std::string_view face) {
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = NONANTIALIASED_QUALITY;
-    const std::wstring name = widen(face);
+    const std::wstring name = widen(japaneseFace(face));
     wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
     return Font(CreateFontIndirectW(&lf));
 }

@@ -1,11 +1,17 @@
 #pragma once
 // Drawing objects created for one drawing routine and released with it.
 
+#include <string>
 #include <string_view>
 
 #include "platform/handle.h"
 
 namespace marilo {
+
+// The face that draws Japanese text named `face` on this system (see
+// platform/font_face.h); other faces come back as named. The installed
+// families are listed once per process. pointFont and pixelFont use it.
+std::string japaneseFace(std::string_view face);
 
 Pen solidPen(COLORREF color, int width = 1);
 Brush solidBrush(COLORREF color);

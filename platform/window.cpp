@@ -1,5 +1,9 @@
 #include "platform/window.h"
 
+#include <cstring>
+#include <string>
+
+#include "platform/gdi.h"
 #include "platform/text.h"
 
 namespace marilo {
@@ -128,12 +132,39 @@ std::optional<INT_PTR> Dialog::handleMessage(UINT msg, WPARAM wp, LPARAM) {
     return std::nullopt;
 }
 
+// The template names its face; where that face is not installed, the
+// dialog and its controls are given the same font on the installed Japanese
+// face that would draw it (platform/gdi.h). The layout stays as measured
+// with the template's font.
+void Dialog::useInstalledJapaneseFace() {
+    const HFONT current = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
+    LOGFONTW lf{};
+    if (!current || !GetObjectW(current, sizeof lf, &lf)) return;
+    const std::string named = narrow(lf.lfFaceName);
+    const std::string face = japaneseFace(named);
+    if (face == named) return;
+    const std::wstring wide = widen(face);
+    wcsncpy(lf.lfFaceName, wide.c_str(), LF_FACESIZE - 1);
+    lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
+    font_ = Font(CreateFontIndirectW(&lf));
+    if (!font_) return;
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    EnumChildWindows(
+        hwnd_,
+        [](HWND child, LPARAM font) -> BOOL {
+            SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(font_.get()));
+}
+
 INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Dialog* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lp);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        self->useInstalledJapaneseFace();
     }
     if (!self) return FALSE;
     const std::optional<INT_PTR> r = self->handleMessage(msg, wp, lp);

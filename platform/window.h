@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "platform/handle.h"
+
 namespace marilo {
 
 HINSTANCE moduleInstance();
@@ -70,7 +72,9 @@ protected:
 
 private:
     static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void useInstalledJapaneseFace();
     int templateId_;
+    Font font_;  // the template's font on an installed face, when it lacks one
     HWND hwnd_ = nullptr;
     bool hiddenRun_ = false;
     bool ended_ = false;

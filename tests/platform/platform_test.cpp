@@ -2,7 +2,9 @@
 // drawing-state guard, the hidden modal run and the clipboard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/gdi.h"
 #include "platform/text.h"
@@ -56,7 +58,27 @@ TEST(Gdi, PointFontHeightFollowsTheDevice) {
     LOGFONTW lf{};
     GetObjectW(font.get(), sizeof lf, &lf);
     EXPECT_EQ(lf.lfHeight, -MulDiv(8, GetDeviceCaps(surface.dc(), LOGPIXELSY), 72));
-    EXPECT_STREQ(lf.lfFaceName, L"ＭＳ ゴシック");
+    EXPECT_EQ(lf.lfFaceName, widen(japaneseFace("ＭＳ ゴシック")));
+}
+
+// The characters of `text` that `font` has no glyph for (each would be a box).
+int missingGlyphs(HFONT font, const std::wstring& text) {
+    DibSurface surface(16, 16, 24);
+    SelectGuard select(surface.dc(), font);
+    std::vector<WORD> glyphs(text.size());
+    if (GetGlyphIndicesW(surface.dc(), text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                         GGI_MARK_NONEXISTING_GLYPHS) != text.size())
+        return -1;
+    return static_cast<int>(std::count(glyphs.begin(), glyphs.end(), WORD{0xFFFF}));
+}
+
+// Whatever fonts this system has, the face drawn for ＭＳ ゴシック holds the
+// graph title's digits, slashes, kana and kanji alike, and Latin faces are
+// drawn as named.
+TEST(Gdi, JapaneseTextHasEveryGlyph) {
+    const Font font = pointFont(nullptr, 9, "ＭＳ ゴシック");
+    EXPECT_EQ(missingGlyphs(font.get(), L"2024/1/11 (木) 大潮 干満時刻 ｶﾅ"), 0);
+    EXPECT_EQ(japaneseFace("Small Fonts"), "Small Fonts");
 }
 
 TEST(Handles, OwnersMoveAndRelease) {
@@ -78,6 +100,7 @@ public:
     bool everVisible = false;
     int ticks = 0;
     bool quitInstead = false;
+    int missing = -1;  // glyphs the controls' font lacks for Japanese text
 
 protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
@@ -87,6 +110,9 @@ protected:
         }
         if (msg == WM_TIMER) {
             everVisible = everVisible || IsWindowVisible(hwnd());
+            const HWND line = GetDlgItem(hwnd(), IDC_VERSION_LINE);
+            missing = missingGlyphs(reinterpret_cast<HFONT>(SendMessageW(line, WM_GETFONT, 0, 0)),
+                                    L"Marilo 本プログラムは航海用途には適しません。");
             if (++ticks == 5) {
                 if (quitInstead) PostQuitMessage(3);
                 else end(42);
@@ -103,6 +129,9 @@ TEST(Dialog, HiddenModalRunNeverShowsTheWindowByItself) {
     EXPECT_FALSE(probe.everVisible);
     EXPECT_EQ(probe.ticks, 5);
     EXPECT_EQ(probe.hwnd(), nullptr);  // destroyed at the end of the run
+    // The template's face may be missing: its controls draw on an installed
+    // Japanese one.
+    EXPECT_EQ(probe.missing, 0);
 }
 
 TEST(Dialog, QuitRequestEndsTheHiddenRunAndStaysQueued) {

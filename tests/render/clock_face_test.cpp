@@ -238,11 +238,12 @@ TEST(DateIcons, DiagonalStrokeAndWeekFrame) {
         SCOPED_TRACE(mode);
         const DateIcon d(iconOf(mode, 3, 0xFF0000, mode == 7));
         const IconImage& img = *d.img;
-        // Away from the text the stroke is white with a grey edge below.
-        EXPECT_EQ(img.indexAt(8, 7), kWhiteIdx);
-        EXPECT_EQ(img.indexAt(8, 8), kGreyIdx);
-        EXPECT_EQ(img.indexAt(7, 8), kWhiteIdx);
-        EXPECT_FALSE(img.transparentAt(8, 7));
+        // Away from the text (drawn on a Japanese face, the weekday reaches
+        // the middle) the stroke is white with a grey edge below.
+        EXPECT_EQ(img.indexAt(12, 3), kWhiteIdx);
+        EXPECT_EQ(img.indexAt(12, 4), kGreyIdx);
+        EXPECT_EQ(img.indexAt(11, 4), kWhiteIdx);
+        EXPECT_FALSE(img.transparentAt(12, 3));
         if (mode == 7) {
             // The corner brackets, where the day's figures do not cover them
             // (the day is drawn over the top-left corner).
