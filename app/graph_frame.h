@@ -35,6 +35,31 @@ struct ItemSize {
     bool operator==(const ItemSize&) const = default;
 };
 
+// The popup menu's calendar strip under the graph: five buttons 20 pixels
+// wide and 15 high below a one-pixel gap, an item of 100 by 16 at 96 dpi,
+// the strip centred in the width the system gives the item. On another
+// screen the buttons are scaledLength(20) wide and the strip five of them,
+// so the drawing and the hit test split it alike.
+struct StripFrame {
+    static constexpr int kButtons = 5;
+    int dpi = kBaseDpi;
+
+    constexpr int px(int length) const { return scaledLength(length, dpi); }
+    constexpr int buttonWidth() const { return px(20); }
+    constexpr int width() const { return kButtons * buttonWidth(); }
+    constexpr ItemSize menuItem() const { return {width(), px(16)}; }
+    // Left edge of the strip in an item that spans the columns left..right.
+    constexpr int left(int itemLeft, int itemRight) const { return (itemLeft + itemRight - width()) / 2; }
+    // The button (0 .. 4) under a column x columns right of the left edge of
+    // an item itemWidth wide, or -1 beside the strip.
+    constexpr int buttonAt(int x, int itemWidth) const {
+        const int rel = x - left(0, itemWidth);
+        if (rel < 0) return -1;
+        const int button = rel / buttonWidth();
+        return button < kButtons ? button : -1;
+    }
+};
+
 struct GraphFrame {
     int m = 2;             // magnification 1..3
     int dpi = kBaseDpi;    // the screen's
@@ -52,6 +77,8 @@ struct GraphFrame {
     constexpr ItemSize plate() const { return {plotWidth() + 2, plotBottom() + 2}; }
     constexpr ItemSize menuItem() const { return {plotWidth(), plotBottom() + 1}; }
     constexpr ItemSize windowClient() const { return {plotWidth(), plotBottom()}; }
+    // The calendar strip of the same menu, on the same screen.
+    constexpr StripFrame strip() const { return {dpi}; }
     // Top-left corner of the picture centred in a menu item the system may
     // have made wider than asked.
     constexpr ScreenPoint itemOrigin(const ItemRect& r) const {

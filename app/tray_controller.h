@@ -157,7 +157,7 @@ public:
     void retryMissingIcons();
     const std::vector<int>& missingIcons() const { return retry_.missing(); }
 
-    int32_t mode() const { return effectiveTrayMode(settings_.settings.TrayIcon); }
+    int32_t mode() const { return shownTrayMode(settings_.settings); }
     DateTime lastTick() const { return lastTick_; }
 
 private:

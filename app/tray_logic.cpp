@@ -13,6 +13,8 @@ int32_t effectiveTrayMode(int32_t trayIcon) {
     return trayIcon >= kModeAppIcon && trayIcon <= kModeMoon ? trayIcon : kModeMoon;
 }
 
+int32_t shownTrayMode(const AppSettings& settings) { return effectiveTrayMode(settings.TrayIcon); }
+
 int dateIconCount(int32_t mode) {
     switch (mode) {
         case kModeAppIcon:
@@ -85,16 +87,9 @@ int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, 
     return offset;
 }
 
-int calendarStripButton(int x, int itemWidth) {
+int calendarStripButton(int x, int itemWidth, const StripFrame& strip) {
     // A menu opened to the left of the click point ends at it.
-    return stripButtonAt(x < 0 ? x + itemWidth : x, itemWidth);
-}
-
-int stripButtonAt(int x, int itemWidth) {
-    const int rel = x - stripLeft(0, itemWidth);
-    if (rel < 0) return -1;  // left of the strip: no button
-    const int button = rel / kStripButtonWidth;
-    return button < kStripButtonCount ? button : -1;
+    return strip.buttonAt(x < 0 ? x + itemWidth : x, itemWidth);
 }
 
 DateTime shownDay(const DateTime& today, int32_t offset) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/graph_frame.h"
+#include "app/settings.h"
 #include "base/screen_geometry.h"
 #include "calendar/date_time.h"
 
@@ -40,6 +42,8 @@ enum TrayMode : int32_t {
 // leave the program without any icon to click (and so without a way to its
 // settings or to Exit); it shows as the default moon mode instead.
 int32_t effectiveTrayMode(int32_t trayIcon);
+// The same for the settings in force.
+int32_t shownTrayMode(const AppSettings& settings);
 
 // Number of date icons of a mode (0 for the clock-only mode).
 int dateIconCount(int32_t mode);
@@ -90,20 +94,10 @@ bool clickOpensMenu(int32_t mousePop, int mouseMessage, bool popupsEnabled);
 int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, bool reverse, int iconNumber,
                           int todayWeekday);
 
-// The calendar strip: five 20-pixel buttons, 100 pixels in all, centred in
-// the width of its menu item.
-constexpr int kStripWidth = 100;
-constexpr int kStripButtonWidth = 20;
-constexpr int kStripButtonCount = 5;
-// Left edge of the strip in an item that spans the columns left..right.
-constexpr int stripLeft(int left, int right) { return (left + right - kStripWidth) / 2; }
-
 // The button (0..4) of the calendar strip under the cursor, or -1. x is the
 // cursor's x minus the click point's x; itemWidth the width of the last
-// drawn menu item.
-int calendarStripButton(int x, int itemWidth);
-// The same for a cursor x columns right of the item's left edge.
-int stripButtonAt(int xInItem, int itemWidth);
+// drawn menu item, on a screen of the strip's dpi.
+int calendarStripButton(int x, int itemWidth, const StripFrame& strip);
 
 // dayOffset after pressing a strip button on the day today + offset:
 // 0 a month back, 1 a day back, 2 today, 3 a day forward, 4 a month forward.

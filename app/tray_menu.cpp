@@ -12,7 +12,7 @@ void TrayMenu::showToday() { dayOffset_ = 0; }
 
 void TrayMenu::chooseDayForClick(int iconNumber) {
     const AppSettings& s = settings_.settings;
-    const int32_t mode = effectiveTrayMode(s.TrayIcon);
+    const int32_t mode = shownTrayMode(s);
     const DateTime now = clock_.now();
     dayOffset_ = dayOffsetForClick(dayOffset_, s.PopCalMode, mode, s.IsXP, iconNumber, now.weekday);
     // A week icon shows a day of the machine's calendar; the menu counts its
@@ -54,20 +54,22 @@ void TrayMenu::graphItemDrawn(const ItemRect& rect, std::optional<int32_t> scree
     lastItemScreenLeft_ = screenLeft;
 }
 
-bool TrayMenu::stripClick(int32_t cursorX) {
+bool TrayMenu::stripClick(int32_t cursorX, int menuDpi) {
     // Where the menu stands decides where the strip is: known exactly from
     // the item's place on the screen, or taken to start at the click point
     // (or to end there, when the menu opened to its left). A menu pushed
     // back onto the screen does neither.
     if (lastItemScreenLeft_)
-        return pressStripButton(stripButtonAt(cursorX - *lastItemScreenLeft_, lastItemRect_.width()));
-    return calendarStrip(cursorX - menuPoint_.x, lastItemRect_.width());
+        return pressStripButton(StripFrame{menuDpi}.buttonAt(cursorX - *lastItemScreenLeft_, lastItemRect_.width()));
+    return calendarStrip(cursorX - menuPoint_.x, lastItemRect_.width(), menuDpi);
 }
 
-bool TrayMenu::calendarStrip(int x, int itemWidth) { return pressStripButton(calendarStripButton(x, itemWidth)); }
+bool TrayMenu::calendarStrip(int x, int itemWidth, int menuDpi) {
+    return pressStripButton(calendarStripButton(x, itemWidth, StripFrame{menuDpi}));
+}
 
 bool TrayMenu::pressStripButton(int button) {
-    if (button < 0 || button >= kStripButtonCount) return false;
+    if (button < 0 || button >= StripFrame::kButtons) return false;
     dayOffset_ = dayOffsetAfterStripButton(portNow(), dayOffset_, button);
     return true;
 }

@@ -52,13 +52,13 @@ public:
     // edge at `screenLeft` on the screen when that is known.
     void graphItemDrawn(const ItemRect& rect, std::optional<int32_t> screenLeft);
     // A click on the calendar strip with the cursor at screen column
-    // cursorX, placed by the graph item's left edge on the screen when it is
-    // known, otherwise by the menu point and the item's width; true when the
-    // menu is to be reopened.
-    bool stripClick(int32_t cursorX);
+    // cursorX, on a menu laid out for `menuDpi`, placed by the graph item's
+    // left edge on the screen when it is known, otherwise by the menu point
+    // and the item's width; true when the menu is to be reopened.
+    bool stripClick(int32_t cursorX, int menuDpi);
     // The same for a cursor x columns right of the click point, in an item
     // itemWidth wide.
-    bool calendarStrip(int x, int itemWidth);
+    bool calendarStrip(int x, int itemWidth, int menuDpi);
     // Strip button 0..4 pressed; false for anything else (nothing changes).
     bool pressStripButton(int button);
 

@@ -204,7 +204,7 @@ bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
         return true;
     }
     if (item.itemID == ID_CALENDAR_STRIP) {
-        drawCalendarStrip(item);
+        drawCalendarStrip(item, StripFrame{menuDpi_});
         return true;
     }
     return false;
@@ -224,7 +224,7 @@ void CTrayDlg::onCommand(int id) {
             ShowPopupMenu();
             return;
         case ID_CALENDAR_STRIP:
-            if (controller_.menu().stripClick(messagePoint().x)) ShowPopupMenu();
+            if (controller_.menu().stripClick(messagePoint().x, menuDpi_)) ShowPopupMenu();
             return;
         case ID_ICON_REFRESH: controller_.refreshIcons(); return;
         case ID_COPY_HIGH_LOW:

@@ -30,17 +30,17 @@ std::string format(const char* fmt, auto... args) {
     return buf;
 }
 
-// Level grid lines from the first multiple of YT at or above YL (toward
-// zero for a positive YL) up to YH; none when YT is not positive or the lines
-// would outnumber the plot's rows.
+// Level grid lines from the first multiple of the tick at or above the bottom
+// (toward zero for a positive bottom) up to the top; none when the tick is
+// not positive or the lines would outnumber the plot's rows.
 std::vector<int64_t> gridLevels(const GraphStyle& s) {
-    if (s.YT <= 0) return {};
-    const int64_t first = static_cast<int64_t>(s.YL / s.YT) * s.YT;
-    if (first > s.YH) return {};
-    const int64_t count = (static_cast<int64_t>(s.YH) - first) / s.YT + 1;
+    if (s.tick <= 0) return {};
+    const int64_t first = static_cast<int64_t>(s.bottom / s.tick) * s.tick;
+    if (first > s.top) return {};
+    const int64_t count = (static_cast<int64_t>(s.top) - first) / s.tick + 1;
     if (count > s.frame().plotHeight() + 1) return {};
     std::vector<int64_t> levels;
-    for (int64_t i = 0; i < count; ++i) levels.push_back(first + i * s.YT);
+    for (int64_t i = 0; i < count; ++i) levels.push_back(first + i * s.tick);
     return levels;
 }
 
@@ -64,7 +64,7 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
     const TideDay& day = g.day;
     const SceneFont label = m == 1 ? kGraphSmallFont : kGraphGothic8;
     const int plotTop = y + f.plotTop(), plotBottom = y + f.plotBottom(), right = x + f.plotWidth();
-    auto row = [&](double level) { return y + f.levelToRow(level, s.YH, s.YL); };
+    auto row = [&](double level) { return y + f.levelToRow(level, s.top, s.bottom); };
     auto column = [&](int minutes) { return x + f.minuteToColumn(minutes); };
 
     Scene scene{f.picture().width, f.picture().height, {}, f.dpi};
@@ -72,7 +72,7 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
     out.push_back(SceneFill{x, y, x + f.plate().width, y + f.plate().height, kGraphPlate});
     if (watermark) out.push_back(SceneText{{(x + f.plotWidth()) / 2, y + f.px(19)}, "Ｍ", kGraphWatermark,
                                            kGraphWatermarkFont, HAlign::Center, VAlign::Top});
-    if (s.YH <= s.YL) {  // no level axis: the plate and the title
+    if (s.top <= s.bottom) {  // no level axis: the plate and the title
         addTitle(scene, g, f, x, y);
         return scene;
     }

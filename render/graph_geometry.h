@@ -3,15 +3,16 @@
 // the level grid, the hour grid, the zero and noon lines, the curve, the
 // marks and labels at high and low water, the present moment, the level and
 // hour numbers, the title, the moon's phase and the frame. The plot is 96m
-// pixels wide (one pixel 15 / m minutes) and 100m high (YH at its top row,
-// YL at its bottom row); the title band and the margins do not scale.
+// pixels wide (one pixel 15 / m minutes) and 100m high (the style's top
+// level at its top row, its bottom level at its bottom row); the title band
+// and the margins do not scale.
 //
 // Every level comes from the day's one solution. Stored axis settings are
-// taken as they are, with guards: no level grid or level numbers when YT is
-// not positive (or so small against YH - YL that the lines would stand
-// closer than a pixel row); only the plate and the title when YH <= YL; rows
-// far outside the picture are held at +-32767, so nothing overflows and the
-// surface clips them.
+// taken as they are, with guards: no level grid or level numbers when the
+// tick is not positive (or so small against top - bottom that the lines
+// would stand closer than a pixel row); only the plate and the title when
+// top <= bottom; rows far outside the picture are held at +-32767, so
+// nothing overflows and the surface clips them.
 
 #include <cstdint>
 

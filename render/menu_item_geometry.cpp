@@ -9,12 +9,19 @@ namespace {
 constexpr uint32_t kBlack = rgb(0, 0, 0);
 constexpr uint32_t kWhite = rgb(255, 255, 255);
 
-// A chevron two pixels thick: from each tip column on row t + 8, a line up
-// to row t + 3 and one down to row t + 13 at the paired end column.
-void chevron(Scene& s, int tip, int end, int t) {
-    for (int k = 0; k < 2; ++k) {
-        s.elements.push_back(SceneLine{{tip + k, t + 8}, {end + k, t + 3}, kBlack});
-        s.elements.push_back(SceneLine{{tip + k, t + 8}, {end + k, t + 13}, kBlack});
+// A chevron pointing left, two pixels thick at 96 dpi: from each tip column
+// on row t + 8 a line up to row t + 3 and one down to row t + 13 at the
+// paired end column (tip and end as offsets from the button's left edge b).
+// Mirrored, it points right: offset c stands at column b + w - 1 - c of a
+// button w wide.
+void chevron(Scene& s, const StripFrame& f, int b, int t, int tip, int end, bool mirrored) {
+    const int w = f.buttonWidth();
+    const auto column = [&](int offset) { return mirrored ? b + w - 1 - offset : b + offset; };
+    const int tipRow = t + f.px(8), up = t + f.px(3), down = t + f.px(13);
+    for (int k = 0; k < f.px(2); ++k) {
+        const int from = column(f.px(tip) + k), to = column(f.px(end) + k);
+        s.elements.push_back(SceneLine{{from, tipRow}, {to, up}, kBlack});
+        s.elements.push_back(SceneLine{{from, tipRow}, {to, down}, kBlack});
     }
 }
 
@@ -22,7 +29,7 @@ void chevron(Scene& s, int tip, int end, int t) {
 
 std::optional<ItemSize> measureMenuItem(int id, const GraphFrame& frame) {
     if (id == kCmdGraphItem) return frame.menuItem();
-    if (id == kCmdCalendarStrip) return ItemSize{kStripWidth, 16};
+    if (id == kCmdCalendarStrip) return frame.strip().menuItem();
     return std::nullopt;
 }
 
@@ -30,25 +37,27 @@ uint32_t itemBackground(bool selected, uint32_t menuColor, uint32_t highlightCol
     return selected ? highlightColor : menuColor;
 }
 
-Scene calendarStripScene(const ItemRect& r, bool selected, uint32_t menuColor, uint32_t highlightColor) {
+Scene calendarStripScene(const ItemRect& r, const StripFrame& f, bool selected, uint32_t menuColor,
+                         uint32_t highlightColor) {
     Scene s{r.width(), r.height(), {}};
     s.elements.push_back(SceneFill{r.left, r.top, r.right, r.bottom, itemBackground(selected, menuColor, highlightColor)});
-    const int d = stripLeft(r.left, r.right), t = r.top;
-    for (int k = 0; k < kStripButtonCount; ++k) {
-        const int b = d + kStripButtonWidth * k;
-        // A raised button 20 x 15: white top and left edges, black bottom
-        // and right edges.
-        s.elements.push_back(SceneFill{b, t + 1, b + 20, t + 16, menuColor});
-        s.elements.push_back(SceneFill{b, t + 1, b + 19, t + 2, kWhite});
-        s.elements.push_back(SceneFill{b, t + 1, b + 1, t + 15, kWhite});
-        s.elements.push_back(SceneFill{b + 19, t + 1, b + 20, t + 16, kBlack});
-        s.elements.push_back(SceneFill{b, t + 15, b + 20, t + 16, kBlack});
+    const int d = f.left(r.left, r.right), w = f.buttonWidth();
+    const int top = r.top + f.px(1), bottom = r.top + f.px(16), t = r.top;
+    for (int k = 0; k < StripFrame::kButtons; ++k) {
+        const int b = d + w * k;
+        // A raised button (20 x 15 at 96 dpi): white top and left edges,
+        // black bottom and right edges, each one pixel on any screen.
+        s.elements.push_back(SceneFill{b, top, b + w, bottom, menuColor});
+        s.elements.push_back(SceneFill{b, top, b + w - 1, top + 1, kWhite});
+        s.elements.push_back(SceneFill{b, top, b + 1, bottom - 1, kWhite});
+        s.elements.push_back(SceneFill{b + w - 1, top, b + w, bottom, kBlack});
+        s.elements.push_back(SceneFill{b, bottom - 1, b + w, bottom, kBlack});
         switch (k) {
-            case 0: chevron(s, b + 4, b + 9, t), chevron(s, b + 8, b + 13, t); break;
-            case 1: chevron(s, b + 4, b + 9, t); break;
-            case 2: s.elements.push_back(SceneFill{b + 4, t + 3, b + 15, t + 13, kBlack}); break;
-            case 3: chevron(s, b + 14, b + 9, t); break;
-            default: chevron(s, b + 10, b + 5, t), chevron(s, b + 14, b + 9, t); break;
+            case 0: chevron(s, f, b, t, 4, 9, false), chevron(s, f, b, t, 8, 13, false); break;
+            case 1: chevron(s, f, b, t, 4, 9, false); break;
+            case 2: s.elements.push_back(SceneFill{b + f.px(4), t + f.px(3), b + f.px(15), t + f.px(13), kBlack}); break;
+            case 3: chevron(s, f, b, t, 4, 9, true); break;
+            default: chevron(s, f, b, t, 4, 9, true), chevron(s, f, b, t, 8, 13, true); break;
         }
     }
     return s;

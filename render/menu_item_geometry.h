@@ -19,7 +19,8 @@ std::optional<ItemSize> measureMenuItem(int id, const GraphFrame& frame);
 uint32_t itemBackground(bool selected, uint32_t menuColor, uint32_t highlightColor);
 
 // The calendar strip centred in its item: one month back, one day back,
-// today, one day forward, one month forward.
-Scene calendarStripScene(const ItemRect& item, bool selected, uint32_t menuColor, uint32_t highlightColor);
+// today, one day forward, one month forward, laid out on the strip's screen.
+Scene calendarStripScene(const ItemRect& item, const StripFrame& strip, bool selected, uint32_t menuColor,
+                         uint32_t highlightColor);
 
 }  // namespace marilo

@@ -44,8 +44,8 @@ ItemRect drawGraphItem(const DRAWITEMSTRUCT& item, const GraphDay& day, const Gr
     return r;
 }
 
-void drawCalendarStrip(const DRAWITEMSTRUCT& item) {
-    paintScene(item.hDC, calendarStripScene(itemRectOf(item.rcItem), selected(item), GetSysColor(COLOR_MENU),
+void drawCalendarStrip(const DRAWITEMSTRUCT& item, const StripFrame& strip) {
+    paintScene(item.hDC, calendarStripScene(itemRectOf(item.rcItem), strip, selected(item), GetSysColor(COLOR_MENU),
                                             GetSysColor(COLOR_HIGHLIGHT)));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/screen_scale.h"
 #include "render/graph_geometry.h"
 
 namespace marilo {
@@ -10,7 +11,7 @@ namespace {
 
 constexpr const char* kWeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
 
-// At scale 1: margins, the title band, the weekday row, the port's line.
+// At 96 dpi: margins, the title band, the weekday row, the port's line.
 constexpr int kMargin = 4;
 constexpr int kTitleHeight = 22;
 constexpr int kWeekdayHeight = 16;
@@ -23,14 +24,21 @@ std::string format(const char* fmt, auto... args) {
     return buf;
 }
 
-int gridLeft(int s) { return kMargin * s; }
-int gridTop(int s) { return (kMargin + kTitleHeight + kWeekdayHeight) * s; }
-
-// Top-left corner of the cell of a day (1-based).
-ScenePoint cellOf(const TideMonth& m, int day, int s) {
-    const int k = m.firstWeekday + day - 1;
-    return {gridLeft(s) + (k % 7) * kMonthCellWidth * s, gridTop(s) + (k / 7) * kMonthCellHeight * s};
-}
+// The picture's lengths on a screen of `dpi`: the cells keep one size, so
+// the grid stays regular.
+struct MonthFrame {
+    int dpi;
+    int px(int length) const { return scaledLength(length, dpi); }
+    int cellWidth() const { return px(kMonthCellWidth); }
+    int cellHeight() const { return px(kMonthCellHeight); }
+    int gridLeft() const { return px(kMargin); }
+    int gridTop() const { return px(kMargin + kTitleHeight + kWeekdayHeight); }
+    // Top-left corner of the cell of a day (1-based).
+    ScenePoint cellOf(const TideMonth& m, int day) const {
+        const int k = m.firstWeekday + day - 1;
+        return {gridLeft() + (k % 7) * cellWidth(), gridTop() + (k / 7) * cellHeight()};
+    }
+};
 
 void frame(Scene& scene, int left, int top, int right, int bottom, uint32_t color) {
     // Lines leave out their end point: the corners are closed by the next line.
@@ -58,30 +66,37 @@ MonthPicture monthPictureOf(const TideMonth& month, const RuleList& rules, const
 
 int monthRows(const TideMonth& month) { return month.firstWeekday + month.dayCount > 35 ? 6 : 5; }
 
-int monthPictureWidth(int s) { return (2 * kMargin + 7 * kMonthCellWidth) * s + 1; }
-
-int monthPictureHeight(const TideMonth& month, int s) {
-    return gridTop(s) + monthRows(month) * kMonthCellHeight * s + 1 + (kFooterHeight + kMargin) * s;
+int monthPictureWidth(int dpi) {
+    const MonthFrame f{dpi};
+    return 2 * f.gridLeft() + 7 * f.cellWidth() + 1;
 }
 
-Scene monthScene(const MonthPicture& picture, int s) {
+int monthPictureHeight(const TideMonth& month, int dpi) {
+    const MonthFrame f{dpi};
+    return f.gridTop() + monthRows(month) * f.cellHeight() + 1 + f.px(kFooterHeight + kMargin);
+}
+
+Scene monthScene(const MonthPicture& picture, int dpi) {
+    const MonthFrame f{dpi};
+    const auto px = [&f](int length) { return f.px(length); };
     const TideMonth& m = picture.month;
-    const SceneFont font{"ＭＳ ゴシック", 8 * s};
-    const SceneFont titleFont{"ＭＳ ゴシック", 12 * s};
-    const int cw = kMonthCellWidth * s, ch = kMonthCellHeight * s;
+    const SceneFont font{"ＭＳ ゴシック", 8};
+    const SceneFont titleFont{"ＭＳ ゴシック", 12};
+    const int cw = f.cellWidth(), ch = f.cellHeight();
     const int rows = monthRows(m);
-    const int left = gridLeft(s), top = gridTop(s);
+    const int left = f.gridLeft(), top = f.gridTop();
     const int right = left + 7 * cw, bottom = top + rows * ch;
 
     Scene scene;
-    scene.width = monthPictureWidth(s);
-    scene.height = monthPictureHeight(m, s);
+    scene.width = monthPictureWidth(dpi);
+    scene.height = monthPictureHeight(m, dpi);
+    scene.dpi = dpi;
     scene.elements.push_back(SceneFill{0, 0, scene.width, scene.height, kMonthPaper});
 
-    scene.elements.push_back(SceneText{{left + 2 * s, kMargin * s}, format("%d年%d月", m.year, m.month), kMonthText,
+    scene.elements.push_back(SceneText{{left + px(2), px(kMargin)}, format("%d年%d月", m.year, m.month), kMonthText,
                                        titleFont, HAlign::Left, VAlign::Top});
     for (int w = 0; w < 7; ++w)
-        scene.elements.push_back(SceneText{{left + w * cw + cw / 2, top - 2 * s}, kWeekdayNames[w],
+        scene.elements.push_back(SceneText{{left + w * cw + cw / 2, top - px(2)}, kWeekdayNames[w],
                                            picture.weekdayColors[w] != 0 ? picture.weekdayColors[w] : kMonthText,
                                            font, HAlign::Center, VAlign::Bottom});
 
@@ -99,18 +114,18 @@ Scene monthScene(const MonthPicture& picture, int s) {
 
     for (int day = 1; day <= m.dayCount; ++day) {
         const MonthDay& d = m.days[day - 1];
-        const ScenePoint at = cellOf(m, day, s);
+        const ScenePoint at = f.cellOf(m, day);
         const uint32_t dateColor = picture.dateColors[day - 1] != 0 ? picture.dateColors[day - 1] : kMonthText;
-        scene.elements.push_back(SceneText{{at.x + 3 * s, at.y + 3 * s}, format("%d", day), dateColor, font,
+        scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(3)}, format("%d", day), dateColor, font,
                                            HAlign::Left, VAlign::Top});
-        scene.elements.push_back(SceneIcon{moonIconOf(d.moonAge), {at.x + cw - 18 * s, at.y + 2 * s}, 16 * s});
-        scene.elements.push_back(SceneText{{at.x + 3 * s, at.y + 18 * s}, d.tideName, kMonthText, font,
+        scene.elements.push_back(SceneIcon{moonIconOf(d.moonAge), {at.x + cw - px(18), at.y + px(2)}, px(16)});
+        scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(18)}, d.tideName, kMonthText, font,
                                            HAlign::Left, VAlign::Top});
         if (d.hasPhase())
-            scene.elements.push_back(SceneText{{at.x + cw - 3 * s, at.y + 18 * s}, d.phaseName, kMonthText, font,
+            scene.elements.push_back(SceneText{{at.x + cw - px(3), at.y + px(18)}, d.phaseName, kMonthText, font,
                                                HAlign::Right, VAlign::Top});
         for (int w = 0; w < d.waterCount; ++w)
-            scene.elements.push_back(SceneText{{at.x + 3 * s, at.y + (30 + w * kLineHeight) * s},
+            scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(30 + w * kLineHeight)},
                                                waterText(d.waters[w]).text, kMonthWaters, font, HAlign::Left,
                                                VAlign::Top});
         if (day == picture.today) {
@@ -119,18 +134,18 @@ Scene monthScene(const MonthPicture& picture, int s) {
         }
     }
 
-    scene.elements.push_back(SceneText{{left + 2 * s, bottom + 4 * s}, m.portName, kMonthText, font, HAlign::Left,
+    scene.elements.push_back(SceneText{{left + px(2), bottom + px(4)}, m.portName, kMonthText, font, HAlign::Left,
                                        VAlign::Top});
     return scene;
 }
 
-std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int s) {
+std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int dpi) {
     std::vector<std::string> texts;
     if (day < 1 || day > picture.month.dayCount) return texts;
-    const ScenePoint at = cellOf(picture.month, day, s);
+    const MonthFrame f{dpi};
+    const ScenePoint at = f.cellOf(picture.month, day);
     for (const SceneText& t : scene.all<SceneText>())
-        if (t.at.x >= at.x && t.at.x < at.x + kMonthCellWidth * s && t.at.y >= at.y &&
-            t.at.y < at.y + kMonthCellHeight * s)
+        if (t.at.x >= at.x && t.at.x < at.x + f.cellWidth() && t.at.y >= at.y && t.at.y < at.y + f.cellHeight())
             texts.push_back(t.text);
     return texts;
 }
@@ -142,7 +157,5 @@ void stepMonth(int32_t& year, int32_t& month, int delta) {
     year = static_cast<int32_t>(k / 12);
     month = static_cast<int32_t>(k % 12 + 1);
 }
-
-int monthScaleForDpi(int dpi) { return dpi >= 240 ? 3 : dpi >= 144 ? 2 : 1; }
 
 }  // namespace marilo

@@ -5,7 +5,9 @@
 // day's cell holds its date in its rule colour (holidays included), the
 // moon's icon, the tide name, the principal phase when one falls on it and
 // the day's high and low waters as 干満時刻 writes them; today's cell is
-// framed. Everything is `scale` times the size of the picture at 1.
+// framed. Laid out for a 96-dpi screen; on another every length is scaled by
+// dpi / 96 like the graph's (scaledLength), and the fonts keep their point
+// sizes at that dpi, so the picture is as large on any screen.
 
 #include <cstdint>
 #include <string>
@@ -36,26 +38,22 @@ constexpr uint32_t kMonthGrid = rgb(160, 160, 160);
 constexpr uint32_t kMonthText = rgb(0, 0, 0);           // also the date colour when no rule matches
 constexpr uint32_t kMonthWaters = rgb(64, 64, 64);
 constexpr uint32_t kMonthToday = rgb(0, 160, 0);
-constexpr int kMonthCellWidth = 84;  // at scale 1
+constexpr int kMonthCellWidth = 84;  // at 96 dpi
 constexpr int kMonthCellHeight = 86;
 
 // Rows of the grid: 6 when the month runs into a sixth week, otherwise 5
 // (a February of 28 days from a Sunday keeps an empty fifth row).
 int monthRows(const TideMonth& month);
-int monthPictureWidth(int scale);
-int monthPictureHeight(const TideMonth& month, int scale);
+int monthPictureWidth(int dpi);
+int monthPictureHeight(const TideMonth& month, int dpi);
 
-Scene monthScene(const MonthPicture& picture, int scale);
+Scene monthScene(const MonthPicture& picture, int dpi);
 
 // The month `delta` months from year/month, held within 1000-01..9999-12.
 void stepMonth(int32_t& year, int32_t& month, int delta);
 
-// The scale that fits the picture to a screen of `dpi` dots per inch: 1 up
-// to 143 dpi, 2 from 144, 3 from 240.
-int monthScaleForDpi(int dpi);
-
 // The texts of day `day`'s cell in drawing order (cp932): the date, the tide
 // name, the phase name when one falls, then one line per high or low water.
-std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int scale);
+std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int dpi);
 
 }  // namespace marilo

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/dpi.h"
 #include "platform/text.h"
 #include "render/scene_painter.h"
 
@@ -15,7 +16,7 @@ CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& no
 
 void CMonthDlg::show() {
     picture_ = monthPictureOf(tideMonth(port_, year_, month_), rules_, now_);
-    scene_ = monthScene(picture_, scale_);
+    scene_ = monthScene(picture_, dpi_);
     backing_ = DibSurface(scene_.width, scene_.height, 24);
     if (backing_) paintScene(backing_.dc(), scene_);
 
@@ -86,9 +87,7 @@ bool CMonthDlg::onCommand(int id) {
 std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: {
-            HDC screen = GetDC(nullptr);
-            scale_ = monthScaleForDpi(GetDeviceCaps(screen, LOGPIXELSY));
-            ReleaseDC(nullptr, screen);
+            dpi_ = dpiOfWindow(hwnd());
             show();
             return TRUE;
         }

@@ -45,7 +45,7 @@ private:
     DateTime now_;
     int32_t year_;
     int32_t month_;
-    int scale_ = 1;
+    int dpi_ = 96;  // of the monitor the window opened on
     bool placed_ = false;
     MonthPicture picture_{};
     Scene scene_;

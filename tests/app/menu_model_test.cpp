@@ -182,10 +182,10 @@ TEST(PopupMenu, StripClickPlacedByTheClickPointAndTheLastGraphItem) {
     MenuBench b;
     b.tray.menu().setMenuPoint({500, 300});
     b.tray.menu().graphItemDrawn({3, 2, 243, 219}, std::nullopt);  // 240 wide: the strip from 70
-    EXPECT_FALSE(b.tray.menu().stripClick(560));     // left of the strip
-    EXPECT_TRUE(b.tray.menu().stripClick(570 + 3 * 20 + 5));
+    EXPECT_FALSE(b.tray.menu().stripClick(560, 96));     // left of the strip
+    EXPECT_TRUE(b.tray.menu().stripClick(570 + 3 * 20 + 5, 96));
     EXPECT_EQ(b.tray.menu().dayOffset(), 1);
-    EXPECT_TRUE(b.tray.menu().stripClick(500 - 240 + 70 + 2 * 20));  // menu opened to the left: today
+    EXPECT_TRUE(b.tray.menu().stripClick(500 - 240 + 70 + 2 * 20, 96));  // menu opened to the left: today
     EXPECT_EQ(b.tray.menu().dayOffset(), 0);
 
     // A menu pushed back onto the screen (click at 1014, the item from 907
@@ -193,9 +193,18 @@ TEST(PopupMenu, StripClickPlacedByTheClickPointAndTheLastGraphItem) {
     // right end of ▶ is no click on ▶▶.
     b.tray.menu().setMenuPoint({1014, 756});
     b.tray.menu().graphItemDrawn({3, 28, 117, 145}, 907);
-    EXPECT_TRUE(b.tray.menu().stripClick(914 + 3 * 20 + 19));
+    EXPECT_TRUE(b.tray.menu().stripClick(914 + 3 * 20 + 19, 96));
     EXPECT_EQ(b.tray.menu().dayOffset(), 1);
-    EXPECT_FALSE(b.tray.menu().stripClick(913));
+    EXPECT_FALSE(b.tray.menu().stripClick(913, 96));
+
+    // At 150% the graph item at m = 2 is 288 wide; from 1000 on the screen
+    // its 150-pixel strip starts at 1069, ▶ covering 1159 .. 1188 and ▶▶
+    // 1189 .. 1218 (at 96 dpi 1188 would be on ▶▶).
+    b.tray.menu().graphItemDrawn({3, 28, 291, 350}, 1000);
+    EXPECT_FALSE(b.tray.menu().stripClick(1068, 144));
+    EXPECT_TRUE(b.tray.menu().stripClick(1188, 144));
+    EXPECT_EQ(b.tray.menu().dayOffset(), 2);
+    EXPECT_FALSE(b.tray.menu().stripClick(1219, 144));
 }
 
 TEST(GraphDay, TodayIsMarkedAndTheWeekdayTakesItsRuleColour) {

@@ -449,12 +449,23 @@ TEST(Clicks, PopCalModeReturnsToTodayOtherwiseTheShownDayStays) {
 }
 
 TEST(CalendarStrip, ButtonsAndMonthSteps) {
-    EXPECT_EQ(calendarStripButton(0, 100), 0);
-    EXPECT_EQ(calendarStripButton(99, 100), 4);
-    EXPECT_EQ(calendarStripButton(100, 100), -1);
-    EXPECT_EQ(calendarStripButton(19, 140), -1);  // margin left of the strip
-    EXPECT_EQ(calendarStripButton(60, 140), 2);
-    EXPECT_EQ(calendarStripButton(-80, 140), 2);  // menu opened to the left
+    const StripFrame at96;
+    EXPECT_EQ(calendarStripButton(0, 100, at96), 0);
+    EXPECT_EQ(calendarStripButton(99, 100, at96), 4);
+    EXPECT_EQ(calendarStripButton(100, 100, at96), -1);
+    EXPECT_EQ(calendarStripButton(19, 140, at96), -1);  // margin left of the strip
+    EXPECT_EQ(calendarStripButton(60, 140, at96), 2);
+    EXPECT_EQ(calendarStripButton(-80, 140, at96), 2);  // menu opened to the left
+    // At 150% the strip is 150 pixels of five 30-pixel buttons: in an item
+    // 170 wide it starts at 10 and button k covers 10 + 30k .. 39 + 30k.
+    const StripFrame at144{144};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(calendarStripButton(10 + 30 * k, 170, at144), k);
+        EXPECT_EQ(calendarStripButton(39 + 30 * k, 170, at144), k);
+    }
+    EXPECT_EQ(calendarStripButton(9, 170, at144), -1);
+    EXPECT_EQ(calendarStripButton(160, 170, at144), -1);
+    EXPECT_EQ(calendarStripButton(-170 + 55, 170, at144), 1);  // opened to the left
 
     const DateTime march31(2007, 3, 31);
     EXPECT_EQ(shownDay(march31, dayOffsetAfterStripButton(march31, 0, 0)).day, 28);
@@ -472,8 +483,8 @@ TEST(CalendarStrip, ButtonsAndMonthSteps) {
     EXPECT_EQ(dayOffsetAfterStripButton(jan15, 7, 3), 8);
 
     Bench b(kModeDay, false);
-    EXPECT_FALSE(b.tray.menu().calendarStrip(500, 100));
-    EXPECT_TRUE(b.tray.menu().calendarStrip(70, 100));
+    EXPECT_FALSE(b.tray.menu().calendarStrip(500, 100, 96));
+    EXPECT_TRUE(b.tray.menu().calendarStrip(70, 100, 96));
     EXPECT_EQ(b.tray.menu().dayOffset(), 1);
 }
 

@@ -16,13 +16,13 @@ TEST(MonthAgreement, PictureCellsAndTableLinesTellTheSameDays) {
     for (const PortAddress port : {PortAddress(), portAt(80, 2)}) {
         const TideMonth month = tideMonth(port, 2024, 3);
         const MonthPicture picture = monthPictureOf(month, DefaultRules(), DateTime(2024, 3, 15));
-        const Scene scene = monthScene(picture, 1);
+        const Scene scene = monthScene(picture, 96);
         std::istringstream table(monthTable(month, false));
         std::string line;
         std::getline(table, line);  // the title
         for (int day = 1; day <= month.dayCount; ++day) {
             ASSERT_TRUE(std::getline(table, line));
-            const std::vector<std::string> cell = monthCellTexts(scene, picture, day, 1);
+            const std::vector<std::string> cell = monthCellTexts(scene, picture, day, 96);
             ASSERT_GE(cell.size(), 2u);
             const MonthDay& d = month.days[day - 1];
             char head[32];

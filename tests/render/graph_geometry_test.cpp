@@ -259,7 +259,7 @@ TEST(GraphGeometry, AnyStoredAxisGivesABoundedSceneInsideTheCoordinateRange) {
     }
     for (const GraphStyle& st : styles) {
         const Scene s = tideGraphScene(g, st, true);
-        EXPECT_LE(s.elements.size(), 2u * (100 * 3 + 1) + 40) << st.YH << " " << st.YL << " " << st.YT;
+        EXPECT_LE(s.elements.size(), 2u * (100 * 3 + 1) + 40) << st.top << " " << st.bottom << " " << st.tick;
         auto inRange = [](ScenePoint p) { return std::abs(p.x) <= 40000 && std::abs(p.y) <= 40000; };
         for (const SceneElement& e : s.elements) {
             std::vector<ScenePoint> points;
@@ -298,9 +298,23 @@ TEST(MenuItems, MeasuresPlacementAndTheStripsButtons) {
     EXPECT_FALSE(measureMenuItem(kCmdAbout, GraphFrame{2}));
     EXPECT_EQ(GraphFrame{2}.itemOrigin({0, 10, 240, 227}), (ScreenPoint{24, 10}));
 
-    const Scene selected = calendarStripScene({0, 0, 100, 16}, true, rgb(1, 2, 3), rgb(4, 5, 6));
+    const Scene selected = calendarStripScene({0, 0, 100, 16}, StripFrame{}, true, rgb(1, 2, 3), rgb(4, 5, 6));
     EXPECT_EQ(selected.all<SceneFill>()[0].color, rgb(4, 5, 6));
     EXPECT_EQ(selected.all<SceneFill>()[1].color, rgb(1, 2, 3));  // buttons keep the menu colour
+
+    // At 150%: an item 150 x 24 (16 x 1.5), five buttons 30 wide from row
+    // 2 (1.5 rounded) to row 23, centred in a wider item the same way as the
+    // hit test finds them.
+    EXPECT_EQ(measureMenuItem(kCmdCalendarStrip, GraphFrame{2, 144}), (ItemSize{150, 24}));
+    const Scene wide = calendarStripScene({0, 0, 170, 24}, StripFrame{144}, false, rgb(1, 2, 3), rgb(4, 5, 6));
+    std::vector<SceneFill> buttons;
+    for (const SceneFill& f : wide.all<SceneFill>())
+        if (f.color == rgb(1, 2, 3) && f.right - f.left == 30) buttons.push_back(f);
+    ASSERT_EQ(buttons.size(), 5u);
+    for (int k = 0; k < 5; ++k) {
+        const SceneFill& f = buttons[k];
+        EXPECT_EQ((std::vector<int>{f.left, f.top, f.right, f.bottom}), (std::vector<int>{10 + 30 * k, 2, 40 + 30 * k, 24}));
+    }
 }
 
 TEST(GraphWindow, PlacementAndTheTip) {

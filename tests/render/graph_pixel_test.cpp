@@ -168,7 +168,7 @@ DRAWITEMSTRUCT drawItem(HDC dc, UINT id, RECT r, bool selected) {
 TEST(MenuItemPixels, CalendarStripButtonsAndGlyphs) {
     for (const bool sel : {false, true}) {
         Picture p(140, 16);
-        drawCalendarStrip(drawItem(p.surface.dc(), 1126, {0, 0, 140, 16}, sel));
+        drawCalendarStrip(drawItem(p.surface.dc(), 1126, {0, 0, 140, 16}, sel), StripFrame{});
         GdiFlush();
         const uint32_t menu = GetSysColor(COLOR_MENU), back = GetSysColor(sel ? COLOR_HIGHLIGHT : COLOR_MENU);
         EXPECT_EQ(p.at(5, 8), back);
