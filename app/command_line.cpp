@@ -17,6 +17,10 @@ ProgramArguments refuse(const std::wstring& why) {
     return a;
 }
 
+// An argument as a refusal shows it: an empty one (a blank parameter of a
+// shortcut) would otherwise show as nothing at all.
+std::wstring shown(const std::wstring& arg) { return arg.empty() ? L"(an empty argument)" : arg; }
+
 // "YYYY-MM", years 1000..9999.
 bool parseMonth(const std::wstring& text, int& year, int& month) {
     if (text.size() != 7 || text[4] != L'-') return false;
@@ -71,15 +75,15 @@ ProgramArguments parseProgramArguments(const std::vector<std::wstring>& args) {
             if (scaleGiven) return refuse(L"--scale is given twice");
             if (i + 1 >= args.size()) return refuse(L"--scale needs a percentage");
             const int percent = percentOf(args[++i]);
-            if (percent == 0) return refuse(L"--scale takes a whole percentage from 100 to 400, not: " + args[i]);
+            if (percent == 0) return refuse(L"--scale takes a whole percentage from 100 to 400, not: " + shown(args[i]));
             a.dpi = dpiOfScalePercent(percent);
             scaleGiven = true;
         } else if (a.action == Action::SaveGraph) {
-            return refuse(L"unexpected argument after --save-graph FILE: " + args[i]);
+            return refuse(L"unexpected argument after --save-graph FILE: " + shown(args[i]));
         } else if (a.action == Action::SaveMonth) {
-            return refuse(L"unexpected argument after --save-month FILE YYYY-MM: " + args[i]);
+            return refuse(L"unexpected argument after --save-month FILE YYYY-MM: " + shown(args[i]));
         } else {
-            return refuse(L"unknown argument: " + args[i]);
+            return refuse(L"unknown argument: " + shown(args[i]));
         }
     }
     if (scaleGiven && a.action != Action::SaveGraph) return refuse(L"--scale applies only with --save-graph");

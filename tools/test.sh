@@ -24,8 +24,8 @@ node tools/ephemeris/compare.mjs --quick
 # marilo-cli --ics read by a standard iCalendar parser and compared with --tsv.
 npm ci --prefix tools/ics-check --silent
 node tools/ics-check/check.mjs build/native/cli/marilo-cli
-# A short fuzzing run of the settings loader and the rule walk.
-tools/fuzz.sh 20
+# A short fuzzing run of every fuzz target (10 s each).
+tools/fuzz.sh 10
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows

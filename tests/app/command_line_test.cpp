@@ -29,6 +29,12 @@ TEST(CommandLine, NothingRunsResidentSaveGraphTakesOneFileAndTheRestIsRefused) {
                   std::wstring::npos);
     }
     EXPECT_EQ(parseProgramArguments({L"--help"}).error.substr(0, 22), L"unknown argument: --he");
+    // An empty argument is named as one, not left out of the reason.
+    for (const auto& args : std::vector<std::vector<std::wstring>>{
+             {L""}, {L"--save-graph", L"g.png", L""}, {L"--save-graph", L"g.png", L"--scale", L""}}) {
+        const std::wstring a = parseProgramArguments(args).error;
+        EXPECT_NE(a.substr(0, a.find(L'\n')).find(L": (an empty argument)"), std::wstring::npos) << a;
+    }
 }
 
 TEST(CommandLine, SaveMonthTakesAFileAndAnOptionalMonth) {

@@ -17,17 +17,12 @@
 
 #include "app/memory_store.h"
 #include "app/settings.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 
 using namespace marilo;
-
-void check(bool ok, const char* what) {
-    if (!ok) {
-        __builtin_printf("invariant broken: %s\n", what);
-        std::abort();
-    }
-}
+using marilo::fuzz::check;
 
 bool sameSettings(const ControllerSettings& a, const ControllerSettings& b) {
     for (const SettingInfo& f : kStoredSettings)
