@@ -117,8 +117,8 @@ TEST(NormalizeDate, RefusesLargeOffsetsAndWalksAcrossYears) {
 }
 
 TEST(DateTime, RefusedOffsetStillBringsTheDateIntoRange) {
-    // Month 14 of 2023 is February 2024; the 40-day offset is refused and
-    // ignored, and the names and length are those of that February.
+    // Month 14 of 2023 is February 2024, whose day 30 is 1 March; the
+    // 40-day offset is refused and ignored.
     DateTime d(2024, 1, 10);
     d.year = 2023;
     d.month = 14;
