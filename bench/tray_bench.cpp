@@ -65,5 +65,3 @@ void BM_DayChange(benchmark::State& state) {
 BENCHMARK(BM_DayChange)->Arg(kModeDay)->Arg(kModeWeek)->Arg(kModeMoon);
 
 }  // namespace
-
-BENCHMARK_MAIN();
