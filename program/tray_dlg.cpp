@@ -10,6 +10,7 @@
 #include "app/start_at_sign_in.h"
 #include "app/version_info.h"
 #include "platform/dpi.h"
+#include "platform/taskbar_probe.h"
 #include "program/menu_builder.h"
 #include "platform/text.h"
 #include "render/graph_popup_dlg.h"
@@ -52,51 +53,6 @@ std::optional<int32_t> screenLeftOfMenuItem(HMENU menu, UINT id) {
     return std::nullopt;
 }
 
-// A function of user32 that older systems lack, or null.
-template <typename Fn>
-Fn user32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name))) : nullptr;
-}
-
-// The dpi the taskbar's icons are drawn at: the taskbar's own on systems
-// that know a dpi per window (Windows 10 and later), the screen's otherwise.
-int taskbarDpi(HWND owner) {
-    using DpiForWindow = UINT(WINAPI*)(HWND);
-    const auto dpiForWindow = user32Function<DpiForWindow>("GetDpiForWindow");
-    if (dpiForWindow) {
-        HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
-        const UINT dpi = dpiForWindow(taskbar ? taskbar : owner);
-        if (dpi != 0) return static_cast<int>(dpi);
-    }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-// The small-icon size at a dpi as the system states it, or as it follows
-// from the dpi where the system cannot say.
-int smallIconSize(int dpi) {
-    using MetricsForDpi = int(WINAPI*)(int, UINT);
-    const auto metricsForDpi = user32Function<MetricsForDpi>("GetSystemMetricsForDpi");
-    const int size = metricsForDpi ? metricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)) : 0;
-    return size > 0 ? size : trayIconSizeForDpi(dpi);
-}
-
-// SystemUsesLightTheme under the Personalize key: 0 is a dark taskbar;
-// absent (every system before the dark taskbar) or anything else is light.
-TaskbarTheme taskbarTheme() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
-                      KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return TaskbarTheme::Light;
-    DWORD value = 1, type = 0, size = sizeof value;
-    const LONG got = RegQueryValueExW(key, L"SystemUsesLightTheme", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    return got == ERROR_SUCCESS && type == REG_DWORD && value == 0 ? TaskbarTheme::Dark : TaskbarTheme::Light;
-}
-
 }  // namespace
 
 CTrayDlg::CTrayDlg(SettingsStore& store)
@@ -131,8 +87,12 @@ void CTrayDlg::onInitDialog() {
 
 bool CTrayDlg::takeTrayLook() {
     if (!painter_) return false;
-    const int size = smallIconSize(taskbarDpi(hwnd()));
-    const TaskbarTheme theme = taskbarTheme();
+    // The small-icon size as the system states it, or as it follows from
+    // the dpi where the system cannot say.
+    const int dpi = taskbarDpi(hwnd());
+    const int stated = systemSmallIconSize(dpi);
+    const int size = stated > 0 ? stated : trayIconSizeForDpi(dpi);
+    const TaskbarTheme theme = taskbarIsDark() ? TaskbarTheme::Dark : TaskbarTheme::Light;
     if (size == painter_->size() && theme == painter_->theme()) return false;
     painter_->configure(size, theme);
     return true;
