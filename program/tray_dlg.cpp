@@ -1,9 +1,7 @@
 #include "program/tray_dlg.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
-#include <cstdio>
 #include <cwchar>
 
 #include "app/menu_model.h"
@@ -11,6 +9,7 @@
 #include "app/version_info.h"
 #include "platform/dpi.h"
 #include "platform/taskbar_probe.h"
+#include "program/about_dlg.h"
 #include "program/menu_builder.h"
 #include "platform/text.h"
 #include "render/graph_popup_dlg.h"
@@ -283,58 +282,6 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         default: return std::nullopt;
     }
-}
-
-CAboutDlg::CAboutDlg() : Dialog(IDD_ABOUTBOX) {}
-
-std::optional<INT_PTR> CAboutDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_INITDIALOG: {
-            setItemText(IDC_VERSION_LINE, versionLine(runningVersion()).c_str());
-            setItemText(IDC_SUPPORT_LINK, kSupportAddress);
-            return TRUE;
-        }
-        case WM_CTLCOLORSTATIC: {
-            HDC dc = reinterpret_cast<HDC>(wp);
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lp));
-            if (id != IDC_SUPPORT_LINK && id != IDC_NOTICE_GROUP) return std::nullopt;
-            SetTextColor(dc, id == IDC_SUPPORT_LINK ? RGB(0, 0, 255) : RGB(255, 0, 0));
-            SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        case WM_COMMAND:
-            if (LOWORD(wp) == IDC_SUPPORT_LINK && HIWORD(wp) == STN_CLICKED) {
-                const DateTime today;
-                const std::string url =
-                    supportMailUrl(today.year, today.month, today.day, OsNames[DetectOs()], runningVersion());
-                shellOpen(hwnd(), "open", url.c_str(), nullptr);
-                end(IDOK);
-                return TRUE;
-            }
-            break;
-        default: break;
-    }
-    return Dialog::handleMessage(msg, wp, lp);
-}
-
-bool CTrayApp::InitInstance() {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    if (NamedMutex::exists(L"Marilo")) return false;  // another copy runs: end silently
-    mutex_ = NamedMutex::create(L"Marilo");
-    if (mutex_.existedBefore()) {  // two copies started together: the later one ends
-        mutex_.release();
-        return false;
-    }
-    RegistryStore store = RegistryStore::forThisProgram();
-    CTrayDlg dlg(store);
-    dlg.runHiddenModal(nullptr);
-    return false;
-}
-
-int CTrayApp::ExitInstance() {
-    mutex_.release();
-    return 0;
 }
 
 }  // namespace marilo

@@ -93,25 +93,4 @@ private:
     int menuDpi_ = 96;           // of the monitor the popup menu opens on
 };
 
-// The About box (template 100).
-class CAboutDlg final : public Dialog {
-public:
-    CAboutDlg();
-
-protected:
-    std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-};
-
-// The application: refuses a second instance through the named mutex
-// "Marilo", runs the hidden main window and releases the mutex at the end.
-class CTrayApp {
-public:
-    // False in every case, as there is no message pump of its own to run.
-    bool InitInstance();
-    int ExitInstance();
-
-private:
-    NamedMutex mutex_;
-};
-
 }  // namespace marilo
