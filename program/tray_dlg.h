@@ -48,8 +48,14 @@ protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // One member for each kind of message.
     void onInitDialog();
+    void onTaskbarCreated();
+    void onTrayCallback(WPARAM wp, LPARAM lp);
     void onCommand(int id);
+    void onTimer(UINT_PTR id);
+    void onDpiChanged();
+    std::optional<INT_PTR> onSystemChange(UINT msg, WPARAM wp, LPARAM lp);
     void onDestroy();
     void runAbout();
     void runSettings();
@@ -58,6 +64,8 @@ private:
     // Sets the painter to the tray's icon size and the taskbar's theme;
     // true when either changed.
     bool takeTrayLook();
+    void followTrayLook();
+    static ScreenPoint messagePoint();
 
     SettingsStore& store_;
     ControllerSettings settings_;
