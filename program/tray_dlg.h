@@ -48,7 +48,7 @@ protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    // One member for each kind of message.
+    // The messages, one member for each kind (tray_dlg.cpp).
     void onInitDialog();
     void onTaskbarCreated();
     void onTrayCallback(WPARAM wp, LPARAM lp);
@@ -57,15 +57,17 @@ private:
     void onDpiChanged();
     std::optional<INT_PTR> onSystemChange(UINT msg, WPARAM wp, LPARAM lp);
     void onDestroy();
-    void runAbout();
-    void runSettings();
-    bool onMeasureItem(MEASUREITEMSTRUCT& item);
-    bool onDrawItem(const DRAWITEMSTRUCT& item);
     // Sets the painter to the tray's icon size and the taskbar's theme;
     // true when either changed.
     bool takeTrayLook();
     void followTrayLook();
     static ScreenPoint messagePoint();
+    // The popup menu's owner-drawn items and the dialogs its commands open
+    // (tray_menu.cpp).
+    bool onMeasureItem(MEASUREITEMSTRUCT& item);
+    bool onDrawItem(const DRAWITEMSTRUCT& item);
+    void runAbout();
+    void runSettings();
 
     SettingsStore& store_;
     ControllerSettings settings_;
