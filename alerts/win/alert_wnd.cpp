@@ -10,6 +10,7 @@
 
 #include "platform/dpi.h"
 #include "platform/gdi.h"
+#include "platform/optional_function.h"
 #include "platform/text.h"
 
 namespace marilo {
@@ -31,16 +32,9 @@ void drawText(HDC dc, const std::wstring& text, int x, int y) {
 
 HWND taskbarWindow() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
 
-using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-
 // SetLayeredWindowAttributes, looked up at run time: systems without it run
 // with an opaque window.
-SetLayeredFn layeredAttributes() {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) return nullptr;
-    return reinterpret_cast<SetLayeredFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
-}
+using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 }  // namespace
 
@@ -55,7 +49,7 @@ bool CAlertWnd::CreateAlertWindow(HWND owner) {
                 WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, 0, 0, scaledLength(kAlertWidth, dpi_),
                 scaledLength(kAlertHeight, dpi_), owner))
         return false;
-    if (const SetLayeredFn setLayered = layeredAttributes()) {
+    if (const auto setLayered = optionalFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes")) {
         SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
         setLayered(hwnd(), 0, kAlertOpacity, LWA_ALPHA);
     }
@@ -65,17 +59,14 @@ bool CAlertWnd::CreateAlertWindow(HWND owner) {
 void CAlertWnd::onCreate() {
     RECT client;
     GetClientRect(hwnd(), &client);
-    HDC dc = GetDC(hwnd());
-    backing_ = Bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-    ReleaseDC(hwnd(), dc);
+    const WindowDc dc(hwnd());
+    backing_ = Bitmap(CreateCompatibleBitmap(dc.get(), client.right, client.bottom));
     SetAlertText("初期画面", "テスト用", "00:00", kAlertSlack);
 }
 
 void CAlertWnd::SetAlertText(const char* message, const char* remainder, const char* time, int32_t kind) {
     if (!backing_) return;
-    HDC windowDc = GetDC(hwnd());
-    const MemoryDc mem = memoryDcLike(windowDc);
-    ReleaseDC(hwnd(), windowDc);
+    const MemoryDc mem = memoryDcLike(WindowDc(hwnd()).get());
     if (!mem) return;
     HDC dc = mem.get();
     BITMAP bm{};
