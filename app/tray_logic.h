@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/display_modes.h"
 #include "app/graph_frame.h"
 #include "app/settings.h"
 #include "base/screen_geometry.h"
@@ -23,20 +24,6 @@ constexpr int kMouseRightUp = 0x0205;
 
 constexpr int kClockIconId = 0;
 constexpr int kMaxDateIcons = 10;
-
-// Display modes of TrayIcon.
-enum TrayMode : int32_t {
-    kModeAppIcon = 0,
-    kModeDay = 1,
-    kModeMonthDay = 2,
-    kModeDayWeekday = 3,
-    kModeTwoIcons = 4,
-    kModeThreeIcons = 5,
-    kModeFourIcons = 6,
-    kModeWeek = 7,
-    kModeClockOnly = 8,
-    kModeMoon = 9,
-};
 
 // The mode actually shown for a stored TrayIcon. A value outside 0..9 would
 // leave the program without any icon to click (and so without a way to its

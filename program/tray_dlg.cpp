@@ -18,17 +18,6 @@
 
 namespace marilo {
 
-// The resource script and the code name the same numbers.
-static_assert(ID_APP_ABOUT == kCmdAbout && ID_SETTINGS == kCmdSettings && ID_GRAPH_WINDOW == kCmdGraphWindow &&
-              ID_APP_EXIT == kCmdExit && ID_GRAPH_ITEM == kCmdGraphItem && ID_CALENDAR_STRIP == kCmdCalendarStrip &&
-              ID_ICON_REFRESH == kCmdIconRefresh && ID_COPY_GRAPH == kCmdCopyGraph &&
-              ID_COPY_HIGH_LOW == kCmdCopyHighLow && ID_START_AT_SIGN_IN == kCmdStartAtSignIn);
-static_assert(IDD_GRAPH_POPUP == kGraphPopupTemplate && IDI_GRAPH_MOON_FIRST == kGraphMoonIconFirst &&
-              IDI_NOW_MARK_SMALL == kNowMarkSmallIcon && IDI_NOW_MARK == kNowMarkIcon &&
-              IDI_EXTREME_MARK == kExtremeMarkIcon);
-static_assert(ID_MONTH_WINDOW == kCmdMonthWindow && IDD_MONTH_WINDOW == kMonthWindowTemplate &&
-              ID_MONTH_PREVIOUS == kMonthCmdPrevious && ID_MONTH_NEXT == kMonthCmdNext &&
-              ID_MONTH_THIS == kMonthCmdThis && ID_MONTH_COPY == kMonthCmdCopy && ID_MONTH_SAVE == kMonthCmdSave);
 
 // Where the mouse was when the message being handled was posted: for a menu
 // command, the click that chose the item, however late it is read.

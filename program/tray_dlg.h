@@ -1,5 +1,5 @@
 #pragma once
-// The program's main window: a dialog (template 102) that shows itself for
+// The program's main window: a dialog (IDD_SPLASH) that shows itself for
 // two seconds as the splash panel and then stays hidden, owning the tray
 // icons, the timers, the settings and every command of the popup menu.
 // What it decides is TrayController's; this class wires it to Windows.
@@ -24,7 +24,6 @@
 
 namespace marilo {
 
-constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
 constexpr UINT_PTR kSplashTimerId = 1;
 constexpr UINT_PTR kTickTimerId = 2;
 constexpr UINT_PTR kIconRetryTimerId = 3;  // icons the shell refused, asked for again

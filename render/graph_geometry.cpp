@@ -100,9 +100,9 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
             out.push_back(SceneIcon{kExtremeMarkIcon, {x + dx - f.px(2), r - f.px(3)}, f.px(7)});
             const int level = truncToInt(e.level);
             std::string text;
-            if (s.showMode == 2) text = format("%d:%02d", e.hour, e.minute);
-            else if (s.showMode == 3) text = format("L%d", level);
-            else if (s.showMode == 4) text = format("%d:%02d L%d", e.hour, e.minute, level);
+            if (s.showMode == kGraphShowTime) text = format("%d:%02d", e.hour, e.minute);
+            else if (s.showMode == kGraphShowLevel) text = format("L%d", level);
+            else if (s.showMode == kGraphShowTimeAndLevel) text = format("%d:%02d L%d", e.hour, e.minute, level);
             if (!text.empty())
                 out.push_back(SceneText{{x + dx, r}, text, kGraphMarkLabel, label, alignAlong(dx, f),
                                         e.kind == kHighWater ? VAlign::Bottom : VAlign::Top});

@@ -8,19 +8,17 @@ namespace marilo {
 
 namespace {
 
-constexpr int32_t kClockOnlyMode = 8;
-
 std::string decimal(int32_t v) { return std::to_string(v); }
 
 }  // namespace
 
 void IconPage::modeClicked(int32_t index) {
     clockEnabled = true;
-    if (index < 0 || index > 9) return;  // a stored mode no radio shows
+    if (index < kModeAppIcon || index > kModeMoon) return;  // a stored mode no radio shows
     mode = index;
-    if (index >= 4 && index <= 7) {
+    if (index >= kModeTwoIcons && index <= kModeWeek) {
         reverseEnabled = true;
-    } else if (index == kClockOnlyMode) {
+    } else if (index == kModeClockOnly) {
         clockEnabled = false;
         clock = true;
         reverseEnabled = false;
