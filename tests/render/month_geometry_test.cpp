@@ -32,10 +32,10 @@ TEST(MonthScene, GridShapeAndSize) {
         EXPECT_EQ(monthCellTexts(scene, p, 31, 96 * s)[0], "31");
         bool found = false;
         for (const SceneText& t : scene.all<SceneText>())
-            if (t.text == "1" && t.at.x == (4 + 5 * 84 + 3) * s && t.at.y == (4 + 22 + 16 + 3) * s) found = true;
+            if (t.text == u"1" && t.at.x == (4 + 5 * 84 + 3) * s && t.at.y == (4 + 22 + 16 + 3) * s) found = true;
         EXPECT_TRUE(found);
         // The port's name under the grid.
-        EXPECT_EQ(scene.all<SceneText>().back().text, "田子の浦");
+        EXPECT_EQ(scene.all<SceneText>().back().text, u"田子の浦");
         EXPECT_GT(scene.all<SceneText>().back().at.y, (42 + 6 * 86) * s);
     }
 }
@@ -56,10 +56,10 @@ TEST(MonthScene, ColoursFromTheRulesAndTodayFramed) {
     for (const SceneLine& l : scene.all<SceneLine>()) todayLines += l.color == kMonthToday;
     EXPECT_EQ(todayLines, 8);
     for (const SceneText& t : scene.all<SceneText>()) {
-        if (t.text == "20" || t.text == "日") {
+        if (t.text == u"20" || t.text == u"日") {
             EXPECT_EQ(t.color, kRed);
         }
-        if (t.text == "4" || t.text == "水") {
+        if (t.text == u"4" || t.text == u"水") {
             EXPECT_EQ(t.color, kMonthText);
         }
     }
