@@ -141,6 +141,17 @@ Scene monthScene(const MonthPicture& picture, int dpi) {
     return scene;
 }
 
+std::u16string monthWindowTitle(const MonthPicture& picture) {
+    char title[64];
+    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月 %s", picture.month.year, picture.month.month,
+                  picture.month.portName);
+    return cp932ToUtf16(title);
+}
+
+std::u16string monthFileName(const MonthPicture& picture) {
+    return format("%d-%02d.png", picture.month.year, picture.month.month);
+}
+
 std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int dpi) {
     std::vector<std::string> texts;
     if (day < 1 || day > picture.month.dayCount) return texts;

@@ -87,6 +87,17 @@ TEST(MonthScene, CellOfTheWorkedDay) {
     EXPECT_NE(monthCellTexts(monthScene(p, 96), p, 25, 96)[2].substr(0, 1), " ");
 }
 
+TEST(MonthScene, WindowTitleAndFileNameInUtf16) {
+    const MonthPicture p = monthPictureOf(tideMonth(PortAddress(), 2024, 3), RuleList(), DateTime(2024, 3, 15));
+    EXPECT_EQ(monthWindowTitle(p), u"月間潮見表 2024年3月 田子の浦");
+    EXPECT_EQ(monthFileName(p), u"2024-03.png");
+    // 11 January's last low water as its cell draws it.
+    const MonthPicture january = monthPictureOf(tideMonth(PortAddress(), 2024, 1), RuleList(), DateTime(2024, 2, 1));
+    int found = 0;
+    for (const SceneText& t : monthScene(january, 96).all<SceneText>()) found += t.text == u"L 23:41 -17";
+    EXPECT_EQ(found, 1);
+}
+
 TEST(MonthScene, StepsAndSizeOnTheScreen) {
     int32_t y = 2024, m = 12;
     stepMonth(y, m, 1);
