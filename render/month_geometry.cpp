@@ -124,20 +124,20 @@ Scene monthScene(const MonthPicture& picture, int dpi) {
         scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(18)}, cp932ToUtf16(d.tideName), kMonthText, font,
                                            HAlign::Left, VAlign::Top});
         if (d.hasPhase())
-            scene.elements.push_back(SceneText{{at.x + cw - px(3), at.y + px(18)}, cp932ToUtf16(d.phaseName), kMonthText, font,
-                                               HAlign::Right, VAlign::Top});
+            scene.elements.push_back(SceneText{{at.x + cw - px(3), at.y + px(18)}, cp932ToUtf16(d.phaseName),
+                                               kMonthText, font, HAlign::Right, VAlign::Top});
         for (int w = 0; w < d.waterCount; ++w)
             scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(30 + w * kLineHeight)},
-                                               cp932ToUtf16(waterText(d.waters[w]).text), kMonthWaters, font, HAlign::Left,
-                                               VAlign::Top});
+                                               cp932ToUtf16(waterText(d.waters[w]).text), kMonthWaters, font,
+                                               HAlign::Left, VAlign::Top});
         if (day == picture.today) {
             frame(scene, at.x + 1, at.y + 1, at.x + cw - 1, at.y + ch - 1, kMonthToday);
             frame(scene, at.x + 2, at.y + 2, at.x + cw - 2, at.y + ch - 2, kMonthToday);
         }
     }
 
-    scene.elements.push_back(SceneText{{left + px(2), bottom + px(4)}, cp932ToUtf16(m.portName), kMonthText, font, HAlign::Left,
-                                       VAlign::Top});
+    scene.elements.push_back(SceneText{{left + px(2), bottom + px(4)}, cp932ToUtf16(m.portName), kMonthText, font,
+                                       HAlign::Left, VAlign::Top});
     return scene;
 }
 

@@ -49,7 +49,8 @@ void CMonthDlg::onPaint() {
 
 void CMonthDlg::save() {
     wchar_t file[MAX_PATH] = {};
-    wideText(monthFileName(picture_)).copy(file, MAX_PATH - 1);
+    const std::u16string suggested = monthFileName(picture_);
+    wideText(std::u16string_view(suggested)).copy(file, MAX_PATH - 1);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = hwnd();
