@@ -95,6 +95,6 @@ std::vector<std::u16string> ruleLines(const RuleList& rules) {
     return lines;
 }
 
-std::u16string messageText(const char* cp932) { return cp932ToUtf16(cp932 != nullptr ? cp932 : ""); }
+std::u16string shownText(std::string_view cp932) { return cp932ToUtf16(cp932); }
 
 }  // namespace marilo

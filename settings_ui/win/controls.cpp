@@ -50,7 +50,7 @@ std::string controlText(HWND dlg, int id) {
     return narrow(text);
 }
 
-void setControlText(HWND dlg, int id, const std::string& cp932) { SetDlgItemTextW(dlg, id, widen(cp932).c_str()); }
+void setControlText(HWND dlg, int id, const std::u16string& text) { SetDlgItemTextW(dlg, id, wideText(text)); }
 
 void focusItem(HWND dlg, int id) {
     HWND item = GetDlgItem(dlg, id);

@@ -42,7 +42,7 @@ void CRuleEditDlg::onInit() {
         selectListEntry(hwnd(), l.id, e.*l.index);
     }
     checkRadio(hwnd(), kKindRadios, e.kind);
-    setControlText(hwnd(), IDC_RULE_LENGTH, e.length);
+    setControlText(hwnd(), IDC_RULE_LENGTH, shownText(e.length));
     showEnabling(e.kind);
 }
 
@@ -64,7 +64,7 @@ void CRuleEditDlg::onOk() {
     e.length = controlText(hwnd(), IDC_RULE_LENGTH);
     const std::optional<DateColorRule> r = confirmRuleEditor(e, rule_);
     if (!r) {
-        MessageBoxW(hwnd(), wideText(messageText(kIntegerPrompt)), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxW(hwnd(), wideText(shownText(kIntegerPrompt)), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
         focusItem(hwnd(), IDC_RULE_LENGTH);
         return;
     }

@@ -68,7 +68,7 @@ void CSettingsDlg::onConfirm() {
         end(IDOK);
         return;
     }
-    MessageBoxW(hwnd(), wideText(messageText(refused->message)), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(hwnd(), wideText(shownText(refused->message)), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
     SendDlgItemMessageW(hwnd(), IDC_SETTINGS_TAB, TCM_SETCURSEL, kMenuTab, 0);
     showPage(kMenuTab);
     menuPage_.focusField(refused->field);

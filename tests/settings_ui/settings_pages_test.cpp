@@ -248,7 +248,7 @@ TEST(SettingsText, ListsTabsAndMessagesInUtf16) {
     EXPECT_EQ(ruleLines(rules), (std::vector<std::u16string>{u"1:毎月,第2,月曜日,青"}));
     const std::optional<AxisRefusal> refused = refuseAxis(100, 0, 0);
     ASSERT_TRUE(refused);
-    EXPECT_NE(messageText(refused->message).find(u"目盛"), std::u16string::npos);
+    EXPECT_NE(shownText(refused->message).find(u"目盛"), std::u16string::npos);
 }
 
 }  // namespace
