@@ -32,6 +32,11 @@ struct MenuItem {
     }
 };
 
+// The item's line as the menu shows it, in UTF-16 (the port chooser's
+// names, the high/low lines, the commands); empty for separators and
+// owner-drawn items.
+std::u16string menuLine(const MenuItem& item);
+
 constexpr int kRegionCount = 10;
 // 北海道, 東北, 関東, 北陸, 東海, 近畿, 中国, 四国, 九州, その他 (cp932).
 extern const char* const RegionNames[kRegionCount];

@@ -163,7 +163,8 @@ private:
     void sendDateIcons(bool add, bool alert);
     void sendDateIcon(int iconNumber, bool add, bool alert, const DateTime& now);
     void sendClockIcon(bool add);
-    void addIcon(int id, const OwnedIcon& icon, const std::string& tip);
+    // Adds or modifies an icon; the tip (cp932) goes to the shell in UTF-16.
+    void sendIcon(bool add, int id, const OwnedIcon& icon, const std::string& tip);
     void removeIcon(int id);
     // Starts the retry timer when an icon is missing and none runs.
     void armRetry();

@@ -113,11 +113,12 @@ std::string highLowLine(const HighLowEntry& e);
 std::string highLowText(const std::vector<HighLowEntry>& extremes);
 
 // What a date icon of a numeric mode writes: the first and, for the split
-// modes, the second text (cp932). Week and day-weekday modes give day and
-// weekday name; the moon, application icon and clock modes give nothing.
+// modes, the second text, in UTF-16 as the icon draws them. Week and
+// day-weekday modes give day and weekday name; the moon, application icon
+// and clock modes give nothing.
 struct IconFigures {
-    std::string first;
-    std::string second;
+    std::u16string first;
+    std::u16string second;
 };
 IconFigures iconFigures(int32_t mode, int k, const DateTime& shown);
 

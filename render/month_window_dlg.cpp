@@ -36,9 +36,7 @@ void CMonthDlg::show() {
     } else {
         SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    char title[64];
-    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月 %s", year_, month_, picture_.month.portName);
-    SetWindowTextW(hwnd(), widen(title).c_str());
+    SetWindowTextW(hwnd(), wideText(monthWindowTitle(picture_)));
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -51,9 +49,8 @@ void CMonthDlg::onPaint() {
 
 void CMonthDlg::save() {
     wchar_t file[MAX_PATH] = {};
-    const std::wstring suggested = widen(std::to_string(year_) + (month_ < 10 ? "-0" : "-") + std::to_string(month_)) +
-                                   L".png";
-    suggested.copy(file, MAX_PATH - 1);
+    const std::u16string suggested = monthFileName(picture_);
+    wideText(std::u16string_view(suggested)).copy(file, MAX_PATH - 1);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = hwnd();

@@ -48,9 +48,8 @@ UINT alignment(HAlign h, VAlign v) {
     return horizontal | vertical | TA_NOUPDATECP;
 }
 
-void textOut(HDC dc, int x, int y, const std::string& cp932) {
-    const std::wstring text = widen(cp932);
-    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+void textOut(HDC dc, int x, int y, const std::u16string& text) {
+    TextOutW(dc, x, y, wideText(text), static_cast<int>(text.size()));
 }
 
 struct Painter {

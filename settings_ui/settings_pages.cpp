@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/cp932.h"
 #include "settings_ui/integer_text.h"
 
 namespace marilo {
@@ -83,5 +84,15 @@ std::string previewTimeLabel(int hour, int minute) {
     std::snprintf(buf, sizeof buf, "%d:%02d", hour, minute);
     return buf;
 }
+
+std::vector<std::u16string> settingsTabLabels() { return {u"日付色", u"アイコン", u"メニュー", u"時計", u"グラフ"}; }
+
+std::vector<std::u16string> ruleLines(const RuleList& rules) {
+    std::vector<std::u16string> lines;
+    for (const DateColorRule& r : rules) lines.push_back(cp932ToUtf16(r.text));
+    return lines;
+}
+
+std::u16string shownText(std::string_view cp932) { return cp932ToUtf16(cp932); }
 
 }  // namespace marilo

@@ -26,8 +26,8 @@ struct Layer {
     int dx1, dy1, dx2, dy2;  // offsets from (W/2, 0)
 };
 
-void drawText(HDC dc, const std::wstring& text, int x, int y) {
-    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+void drawText(HDC dc, const std::u16string& text, int x, int y) {
+    TextOutW(dc, x, y, wideText(text), static_cast<int>(text.size()));
 }
 
 HWND taskbarWindow() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
@@ -82,7 +82,8 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
 
-    auto layers = [&](const std::wstring& text, std::initializer_list<Layer> list) {
+    const AlertLines lines = alertLines(message, remainder, time);
+    auto layers = [&](const std::u16string& text, std::initializer_list<Layer> list) {
         for (const Layer& l : list) {
             SetTextColor(dc, l.color);
             drawText(dc, text, mid + scaledLength(l.dx1, dpi_), scaledLength(l.dy1, dpi_));
@@ -90,17 +91,16 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
         }
     };
     const SelectGuard titleFont(dc, title.get());
-    layers(L"MariloAlert", {{RGB(128, 17, 17), 1, 5, 2, 5}, {RGB(17, 17, 17), 2, 6, 3, 6}, {RGB(255, 255, 255), 0, 4, 1, 4}});
+    layers(lines.title, {{RGB(128, 17, 17), 1, 5, 2, 5}, {RGB(17, 17, 17), 2, 6, 3, 6}, {RGB(255, 255, 255), 0, 4, 1, 4}});
     {
         const SelectGuard bodyFont(dc, body.get());
-        const std::wstring m = widen(message), r = widen(remainder);
-        layers(m, {{RGB(17, 17, 17), 0, 23, 1, 23}});
-        layers(r, {{RGB(17, 17, 17), 0, 35, 1, 35}});
-        layers(m, {{RGB(255, 153, 51), 0, 22, 1, 22}});
-        layers(r, {{RGB(255, 153, 51), 0, 34, 1, 34}});
+        layers(lines.message, {{RGB(17, 17, 17), 0, 23, 1, 23}});
+        layers(lines.remainder, {{RGB(17, 17, 17), 0, 35, 1, 35}});
+        layers(lines.message, {{RGB(255, 153, 51), 0, 22, 1, 22}});
+        layers(lines.remainder, {{RGB(255, 153, 51), 0, 34, 1, 34}});
     }
     const SelectGuard clockFont(dc, clock.get());
-    layers(widen(time), {{RGB(17, 17, 17), 0, 50, 1, 50}, {RGB(255, 193, 64), 0, 51, 1, 51}});
+    layers(lines.time, {{RGB(17, 17, 17), 0, 50, 1, 50}, {RGB(255, 193, 64), 0, 51, 1, 51}});
 }
 
 void CAlertWnd::onPaint() {
