@@ -241,7 +241,7 @@ TEST(OptionalFunction, FoundWhereTheSystemHasItNullWhereNot) {
 }
 
 TEST(Registry, DwordReadOnlyFromADwordValue) {
-    const std::wstring path = L"Software\Harbrook Works\MariloPlatformTest";
+    const std::wstring path = L"Software\\Harbrook Works\\MariloPlatformTest";
     RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
     EXPECT_FALSE(openUserKey(path));
     EXPECT_FALSE(userDword(path, L"Zero"));  // no key
