@@ -26,23 +26,27 @@
 #                      packages do not match any commit).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+here=$PWD
+# Folders and files given on the command line are the caller's; the defaults
+# are the tree's.
+given() { case "$1" in /*) printf '%s' "$1" ;; *) printf '%s' "$here/$1" ;; esac; }
 
 out=dist build=build/release pfx="" tsurl="" repo="" dirty=0
 usage() { sed -n '2,4p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
 while [ $# -gt 0 ]; do
   case "$1" in
-    --out) out=${2:?--out needs a folder}; shift 2 ;;
-    --sign) pfx=${2:?--sign needs a .pfx file}; shift 2 ;;
+    --out) out=$(given "${2:?--out needs a folder}"); shift 2 ;;
+    --sign) pfx=$(given "${2:?--sign needs a .pfx file}"); shift 2 ;;
     --timestamp) tsurl=${2:?--timestamp needs a URL}; shift 2 ;;
     --repository) repo=${2:?--repository needs a URL}; shift 2 ;;
-    --build-dir) build=${2:?--build-dir needs a folder}; shift 2 ;;
+    --build-dir) build=$(given "${2:?--build-dir needs a folder}"); shift 2 ;;
     --dirty) dirty=1; shift ;;
     -h|--help) usage ;;
     *) echo "release.sh: unknown argument: $1" >&2; usage ;;
   esac
 done
 die() { echo "release.sh: $*" >&2; exit 1; }
+cd "$root"
 
 if [ "$dirty" = 0 ] && [ -n "$(git status --porcelain)" ]; then
   git status --short >&2
@@ -53,9 +57,7 @@ if [ -n "$pfx" ]; then
   [ -f "$pfx" ] || die "no such certificate file: $pfx"
   [ "${MARILO_SIGN_PASSWORD+set}" = set ] || die "set MARILO_SIGN_PASSWORD to the password of $pfx (empty when it has none)"
   command -v osslsigncode >/dev/null || die "osslsigncode is not installed (tools/install-deps.sh)"
-  export MARILO_SIGN_PFX
-  MARILO_SIGN_PFX=$(cd "$(dirname "$pfx")" && pwd)/$(basename "$pfx")
-  export MARILO_SIGN_PASSWORD MARILO_SIGN_TIMESTAMP="$tsurl"
+  export MARILO_SIGN_PFX="$pfx" MARILO_SIGN_PASSWORD MARILO_SIGN_TIMESTAMP="$tsurl"
 fi
 if [ -z "$repo" ] && [ -n "${GITHUB_REPOSITORY:-}" ]; then
   repo="${GITHUB_SERVER_URL:-https://github.com}/$GITHUB_REPOSITORY"
