@@ -33,6 +33,16 @@ rc=$?; check "release.sh without --sign makes the packages" $rc
 [ "$(wc -l <"$work/plain/SHA256SUMS")" -eq 2 ]; check "SHA256SUMS lists the two downloads" $?
 osslsigncode verify -in "$work/plain/$setup" >/dev/null 2>&1; [ $? -ne 0 ]; check "the unsigned setup carries no signature" $?
 node tools/ci-lint/check-winget.mjs "$work/plain"; check "the winget manifests agree with the setup" $?
+# The zip depends on the commit alone: entries in name order, each at the
+# last commit's time (to the even second a zip keeps), no extra fields.
+names=$(zipinfo -1 "$work/plain/$zip")
+[ -n "$names" ] && [ "$names" = "$(LC_ALL=C sort <<<"$names")" ]; check "the zip's entries are in name order" $?
+epoch=$(git log -1 --format=%ct)
+when=$(TZ=UTC date -d "@$((epoch / 2 * 2))" +%Y%m%d.%H%M%S)
+[ "$(zipinfo -T -l "$work/plain/$zip" | awk '$8 ~ /^[0-9]+\.[0-9]+$/ { print $8 }' | sort -u)" = "$when" ]
+check "every zip entry has the last commit's time" $?
+! zipinfo -v "$work/plain/$zip" | grep 'length of extra field' | grep -vq ' 0 bytes'
+check "the zip's entries carry no extra fields" $?
 
 # A throw-away code-signing certificate.
 openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \

@@ -60,35 +60,31 @@ if (t.getUTCFullYear() < 1980) fail("times before 1980 do not fit a zip");
 const dosTime = (t.getUTCHours() << 11) | (t.getUTCMinutes() << 5) | (t.getUTCSeconds() >> 1);
 const dosDate = ((t.getUTCFullYear() - 1980) << 9) | ((t.getUTCMonth() + 1) << 5) | t.getUTCDate();
 
+// The fields a local header (from its byte 4) and a central directory entry
+// (from its byte 6) share, in the same order.
+const writeShared = (buf, at, e) => {
+  buf.writeUInt16LE(e.needed, at);
+  buf.writeUInt16LE(e.flags, at + 2);
+  buf.writeUInt16LE(e.method, at + 4);
+  buf.writeUInt16LE(dosTime, at + 6);
+  buf.writeUInt16LE(dosDate, at + 8);
+  buf.writeUInt32LE(e.crc, at + 10);
+  buf.writeUInt32LE(e.csize, at + 14);
+  buf.writeUInt32LE(e.usize, at + 18);
+  buf.writeUInt16LE(e.name.length, at + 22);
+};
 const parts = [];
 const central = [];
 let offset = 0;
 for (const e of entries) {
-  const h = Buffer.alloc(30);
+  const h = Buffer.alloc(30);  // no extra field
   h.writeUInt32LE(0x04034b50, 0);
-  h.writeUInt16LE(e.needed, 4);
-  h.writeUInt16LE(e.flags, 6);
-  h.writeUInt16LE(e.method, 8);
-  h.writeUInt16LE(dosTime, 10);
-  h.writeUInt16LE(dosDate, 12);
-  h.writeUInt32LE(e.crc, 14);
-  h.writeUInt32LE(e.csize, 18);
-  h.writeUInt32LE(e.usize, 22);
-  h.writeUInt16LE(e.name.length, 26);
-  h.writeUInt16LE(0, 28);
+  writeShared(h, 4, e);
   parts.push(h, e.name, e.data);
-  const c = Buffer.alloc(46);
+  const c = Buffer.alloc(46);  // no extra field, no comment, disk 0
   c.writeUInt32LE(0x02014b50, 0);
   c.writeUInt16LE(e.madeBy, 4);
-  c.writeUInt16LE(e.needed, 6);
-  c.writeUInt16LE(e.flags, 8);
-  c.writeUInt16LE(e.method, 10);
-  c.writeUInt16LE(dosTime, 12);
-  c.writeUInt16LE(dosDate, 14);
-  c.writeUInt32LE(e.crc, 16);
-  c.writeUInt32LE(e.csize, 20);
-  c.writeUInt32LE(e.usize, 24);
-  c.writeUInt16LE(e.name.length, 28);
+  writeShared(c, 6, e);
   c.writeUInt16LE(e.internalAttr, 36);
   c.writeUInt32LE(e.externalAttr, 38);
   c.writeUInt32LE(offset, 42);
