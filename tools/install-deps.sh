@@ -11,6 +11,7 @@ packages=(
   locales tzdata                                            # cp932 character map, time zones in tests
   nsis                                                      # the installer (CPack NSIS)
   time                                                      # peak memory of a run (/usr/bin/time -v)
+  git osslsigncode openssl unzip                            # releases: commit time, signing, their test
 )
 missing=()
 for p in "${packages[@]}"; do

