@@ -38,7 +38,8 @@ PopupMenuModel TrayMenu::popupMenu(bool shiftDown, bool startAtSignIn) {
     // The light and the moon of the shown day, once per opening.
     const SunMoonMenuLines sky = sunMoonMenuLines(settings_.port, shown.year, shown.month, shown.day);
     const DayNotes notes{sky.sun, sky.moon, constantsNote(settings_.port).text};
-    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes, startAtSignIn);
+    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes, startAtSignIn,
+                                         settings_.recent.shown(settings_.port));
     hlText_ = menu.hlText;
     return menu;
 }

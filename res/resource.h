@@ -36,6 +36,7 @@
 #define ID_ICON_REFRESH 1132
 #define ID_COPY_GRAPH 1133
 #define ID_COPY_HIGH_LOW 1134
+#define ID_FIND_PORT 32812
 
 // The month window's menu bar.
 #define ID_MONTH_PREVIOUS 1141
@@ -43,3 +44,14 @@
 #define ID_MONTH_THIS 1143
 #define ID_MONTH_COPY 1144
 #define ID_MONTH_SAVE 1145
+#define ID_MONTH_PRINT 1146
+
+// The port search dialog.
+#define IDD_FIND_PORT 209
+#define IDC_FIND_TEXT 1150
+#define IDC_FIND_LIST 1151
+
+// The graph window's system menu: how many days it shows (1..4), in steps
+// of 16 as system menu commands must be.
+#define ID_GRAPH_DAYS_FIRST 0x0110
+#define ID_GRAPH_DAYS_STEP 0x0010
