@@ -50,6 +50,13 @@ GraphDay TrayMenu::graphDay() {
     return g;
 }
 
+std::vector<GraphDay> TrayMenu::graphDays(int days) {
+    std::vector<GraphDay> out{graphDay()};
+    const DateTime now = portNow();
+    for (int k = 1; k < days; ++k) out.push_back(graphDayOf(settings_, now, dayOffset_ + k));
+    return out;
+}
+
 void TrayMenu::graphItemDrawn(const ItemRect& rect, std::optional<int32_t> screenLeft) {
     lastItemRect_ = rect;
     lastItemScreenLeft_ = screenLeft;

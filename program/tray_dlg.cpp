@@ -17,6 +17,7 @@
 #include "render/menu_items.h"
 #include "render/month_window_dlg.h"
 #include "render/tide_graph.h"
+#include "program/find_port_dlg.h"
 #include "res/resource.h"
 #include "settings_ui/win/settings_dlg.h"
 
@@ -26,7 +27,8 @@ namespace marilo {
 static_assert(ID_APP_ABOUT == kCmdAbout && ID_SETTINGS == kCmdSettings && ID_GRAPH_WINDOW == kCmdGraphWindow &&
               ID_APP_EXIT == kCmdExit && ID_GRAPH_ITEM == kCmdGraphItem && ID_CALENDAR_STRIP == kCmdCalendarStrip &&
               ID_ICON_REFRESH == kCmdIconRefresh && ID_COPY_GRAPH == kCmdCopyGraph &&
-              ID_COPY_HIGH_LOW == kCmdCopyHighLow && ID_START_AT_SIGN_IN == kCmdStartAtSignIn);
+              ID_COPY_HIGH_LOW == kCmdCopyHighLow && ID_START_AT_SIGN_IN == kCmdStartAtSignIn &&
+              ID_FIND_PORT == kCmdFindPort);
 static_assert(IDD_GRAPH_POPUP == kGraphPopupTemplate && IDI_GRAPH_MOON_FIRST == kGraphMoonIconFirst &&
               IDI_NOW_MARK_SMALL == kNowMarkSmallIcon && IDI_NOW_MARK == kNowMarkIcon &&
               IDI_EXTREME_MARK == kExtremeMarkIcon);
@@ -188,7 +190,18 @@ void CTrayDlg::ShowGraphPopup() {
     menu.setMenuPoint(messagePoint());
     const ScreenPoint at = menu.menuPoint();
     CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at);
+    const int32_t days = settings_.settings.GraphDays;
+    popup.allowDays({[&menu](int n) { return menu.graphDays(n); }, settings_.port, &settings_.settings.GraphDays});
     popup.runModal(hwnd());
+    if (settings_.settings.GraphDays != days) SaveSettings(store_, settings_);  // the choice is kept at once
+}
+
+void CTrayDlg::runFindPort() {
+    controller_.setPopupsEnabled(false);
+    CFindPortDlg find;
+    const int chosen = find.run(hwnd());
+    controller_.setPopupsEnabled(true);
+    if (chosen != 0) onCommand(chosen);  // as the port's item in the chooser
 }
 
 bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {
@@ -217,6 +230,7 @@ void CTrayDlg::onCommand(int id) {
         case ID_SETTINGS: runSettings(); return;
         case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
         case ID_MONTH_WINDOW: ShowMonthWindow(); return;
+        case ID_FIND_PORT: runFindPort(); return;
         case ID_START_AT_SIGN_IN: setStartAtSignIn(startup_, exePath_, !startsAtSignIn(startup_, exePath_)); return;
         case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.menu().graphDay(), controller_.graphStyle()); return;
         case ID_GRAPH_ITEM:

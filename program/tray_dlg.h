@@ -52,6 +52,7 @@ private:
     void onCommand(int id);
     void onDestroy();
     void runAbout();
+    void runFindPort();
     void runSettings();
     bool onMeasureItem(MEASUREITEMSTRUCT& item);
     bool onDrawItem(const DRAWITEMSTRUCT& item);

@@ -49,6 +49,10 @@ int monthPictureHeight(const TideMonth& month, int dpi);
 
 Scene monthScene(const MonthPicture& picture, int dpi);
 
+// The day of the month whose cell holds the point (x, y) of the picture at
+// `dpi`, or 0 for a point outside the month's days.
+int monthDayAt(const TideMonth& month, int dpi, int x, int y);
+
 // The month `delta` months from year/month, held within 1000-01..9999-12.
 void stepMonth(int32_t& year, int32_t& month, int delta);
 

@@ -3,11 +3,15 @@
 // its own, with a menu bar to step a month back (◀ 前月, PageUp) or forward
 // (翌月 ▶, PageDown), to come back to this month (今月, Home), to copy the
 // picture (コピー, Ctrl+C) and to save it as a PNG file through the standard
-// save dialog (PNG 保存...). Esc closes it. It is modal, so there is one at a
+// save dialog (PNG 保存...) and to print it on one page through the standard
+// print dialog (印刷..., Ctrl+P). Hovering a day shows its sunrise, sunset,
+// civil twilight, moonrise and moonset in a tip. Esc closes it. It is modal, so there is one at a
 // time, and the program's timers keep running in its loop. Sized to fit the
 // picture at the screen's DPI.
 
 #include <windows.h>
+
+#include <string>
 
 #include "calendar/color_rules.h"
 #include "calendar/date_time.h"
@@ -39,6 +43,9 @@ private:
     void onPaint();
     bool onCommand(int id);
     void save();
+    void print();
+    void makeTip();
+    void onMouseMove(WPARAM wp, LPARAM lp);
 
     PortAddress port_;
     const RuleList& rules_;
@@ -50,6 +57,9 @@ private:
     MonthPicture picture_{};
     Scene scene_;
     DibSurface backing_;
+    HWND tip_ = nullptr;  // the tooltip control; goes with this window
+    int tipDay_ = -1;     // the day the tip names, 0 for none
+    std::wstring tipText_;
 };
 
 }  // namespace marilo

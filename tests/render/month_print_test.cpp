@@ -83,3 +83,24 @@ TEST(MonthPrint, PaperSizesInPixels) {
 
 }  // namespace
 }  // namespace marilo
+
+namespace marilo {
+namespace {
+
+// March 2024 starts on a Friday (column 5); at 96 dpi the grid starts at
+// (4, 42) with cells of 84 by 86.
+TEST(MonthDayAt, TheCellUnderThePoint) {
+    const TideMonth m = tideMonth(PortAddress(), 2024, 3);
+    EXPECT_EQ(monthDayAt(m, 96, 4 + 5 * 84, 42), 1);
+    EXPECT_EQ(monthDayAt(m, 96, 4 + 5 * 84 - 1, 42), 0);      // the Thursday before
+    EXPECT_EQ(monthDayAt(m, 96, 4 + 84 + 40, 42 + 2 * 86 + 40), 11);  // 2024-03-11, a Monday
+    EXPECT_EQ(monthDayAt(m, 96, 4, 42 + 5 * 86), 31);  // a Sunday
+    EXPECT_EQ(monthDayAt(m, 96, 4 + 84, 42 + 5 * 86), 0);  // after the 31st
+    EXPECT_EQ(monthDayAt(m, 96, 3, 100), 0);
+    EXPECT_EQ(monthDayAt(m, 96, 4 + 7 * 84, 100), 0);
+    EXPECT_EQ(monthDayAt(m, 96, 100, 41), 0);
+    EXPECT_EQ(monthDayAt(m, 192, 8 + 5 * 168 + 1, 84), 1);
+}
+
+}  // namespace
+}  // namespace marilo
