@@ -201,4 +201,11 @@ void SavePort(SettingsStore& store, const ControllerSettings& in) {
         if (f.get == nullptr) writeControllerRow(store, f, in);
 }
 
+void SaveValue(SettingsStore& store, const ControllerSettings& in, const char* name) {
+    const SettingInfo* f = findSetting(name);
+    if (f == nullptr || f->type == SettingType::Count) return;  // RuleN goes with BIN
+    if (f->get != nullptr) writeRow(store, *f, f->get(in.settings));
+    else writeControllerRow(store, *f, in);
+}
+
 }  // namespace marilo

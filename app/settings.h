@@ -228,4 +228,8 @@ void SaveSettings(SettingsStore& store, const ControllerSettings& in);
 // without Exit.
 void SavePort(SettingsStore& store, const ControllerSettings& in);
 
+// Writes the one stored value of that name (a choice kept the moment it is
+// made, such as the graph window's days); nothing for a name not declared.
+void SaveValue(SettingsStore& store, const ControllerSettings& in, const char* name);
+
 }  // namespace marilo

@@ -193,7 +193,7 @@ void CTrayDlg::ShowGraphPopup() {
     const int32_t days = settings_.settings.GraphDays;
     popup.allowDays({[&menu](int n) { return menu.graphDays(n); }, settings_.port, &settings_.settings.GraphDays});
     popup.runModal(hwnd());
-    if (settings_.settings.GraphDays != days) SaveSettings(store_, settings_);  // the choice is kept at once
+    if (settings_.settings.GraphDays != days) SaveValue(store_, settings_, "GraphDays");  // kept at once
 }
 
 void CTrayDlg::runFindPort() {

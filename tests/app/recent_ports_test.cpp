@@ -66,3 +66,25 @@ TEST(RecentPorts, StoredWithThePortAndBackAfterARestart) {
 
 }  // namespace
 }  // namespace marilo
+
+namespace marilo {
+namespace {
+
+TEST(SaveValue, WritesThatValueAlone) {
+    MemoryStore store;
+    ControllerSettings c;
+    c.settings.GraphDays = 3;
+    c.settings.IsBig = false;
+    SaveValue(store, c, "GraphDays");
+    SaveValue(store, c, "NoSuchValue");
+    SaveValue(store, c, "RuleN");
+    EXPECT_EQ(store.getInt(kSettingsSection, "GraphDays", 0), 3);
+    EXPECT_EQ(store.getInt(kSettingsSection, "IsBig", 7), 7);  // not written
+    EXPECT_EQ(store.getInt(kSettingsSection, "RuleN", 7), 7);
+    c.recent.chose(*PortAddress::fromCommandId(58003));
+    SaveValue(store, c, "RecentPorts");
+    EXPECT_EQ(store.getText(kSettingsSection, "RecentPorts", ""), "58003");
+}
+
+}  // namespace
+}  // namespace marilo
