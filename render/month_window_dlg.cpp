@@ -1,6 +1,5 @@
 #include "render/month_window_dlg.h"
 
-#include <commctrl.h>
 #include <cderr.h>
 #include <commdlg.h>
 
@@ -77,18 +76,6 @@ void CMonthDlg::save() {
 
 namespace {
 
-constexpr UINT_PTR kTipToolId = 1;
-
-TOOLINFOW dayTool(HWND owner, const wchar_t* text) {
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = owner;
-    tool.uId = kTipToolId;
-    tool.lpszText = const_cast<wchar_t*>(text);
-    GetClientRect(owner, &tool.rect);
-    return tool;
-}
-
 // The printer's default settings on A4 portrait, for the print dialog to
 // start from; the user's choice there stands. Null without a printer.
 HGLOBAL a4DevMode() {
@@ -109,31 +96,14 @@ HGLOBAL a4DevMode() {
 
 }  // namespace
 
-void CMonthDlg::makeTip() {
-    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                           moduleInstance(), nullptr);
-    if (!tip_) return;
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);  // the lines break where the text does
-    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
-    TOOLINFOW tool = dayTool(hwnd(), L"");
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 void CMonthDlg::onMouseMove(WPARAM wp, LPARAM lp) {
-    if (!tip_) return;
     const int day = monthDayAt(picture_.month, dpi_, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
     if (day != tipDay_) {
         tipDay_ = day;
         const std::u16string text = day > 0 ? daySkyTip(port_, year_, month_, day) : std::u16string();
-        tipText_.assign(text.begin(), text.end());
-        TOOLINFOW tool = dayTool(hwnd(), tipText_.c_str());
-        SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        tip_.setText(std::wstring(text.begin(), text.end()));
     }
-    MSG msg{hwnd(), WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
-    GetCursorPos(&msg.pt);
-    SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    tip_.relay(wp, lp);
 }
 
 void CMonthDlg::print() {
@@ -211,13 +181,13 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
         case WM_INITDIALOG: {
             dpi_ = dpiOfWindow(hwnd());
             show();
-            makeTip();
+            tip_.create(hwnd(), 400, 30000);
             return TRUE;
         }
         case WM_PAINT: onPaint(); return TRUE;
         case WM_ERASEBKGND: return TRUE;  // the picture covers the client area
         case WM_MOUSEMOVE: onMouseMove(wp, lp); return std::nullopt;
-        case WM_DESTROY: tip_ = nullptr; return std::nullopt;  // gone with this window
+        case WM_DESTROY: tip_.forget(); return std::nullopt;  // gone with this window
         case WM_KEYDOWN:
             switch (wp) {
                 case VK_PRIOR: return onCommand(kMonthCmdPrevious) ? TRUE : FALSE;

@@ -17,6 +17,7 @@
 #include "calendar/date_time.h"
 #include "engine/port_address.h"
 #include "platform/gdi.h"
+#include "platform/pointer_tip.h"
 #include "platform/window.h"
 #include "render/month_geometry.h"
 
@@ -44,7 +45,6 @@ private:
     bool onCommand(int id);
     void save();
     void print();
-    void makeTip();
     void onMouseMove(WPARAM wp, LPARAM lp);
 
     PortAddress port_;
@@ -57,9 +57,8 @@ private:
     MonthPicture picture_{};
     Scene scene_;
     DibSurface backing_;
-    HWND tip_ = nullptr;  // the tooltip control; goes with this window
-    int tipDay_ = -1;     // the day the tip names, 0 for none
-    std::wstring tipText_;
+    PointerTip tip_;
+    int tipDay_ = -1;  // the day the tip names, 0 for none
 };
 
 }  // namespace marilo

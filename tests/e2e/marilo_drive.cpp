@@ -22,7 +22,7 @@
 //   marilo_drive graph-window            left top right bottom of its graph window and of its client area
 //   marilo_drive graph-key VK            a key press in the graph window
 //   marilo_drive type TEXT               TEXT typed on the keyboard (as Unicode key events) into the focus
-//   marilo_drive key VK                  a real key press and release
+//   marilo_drive key VK [ctrl]           a real key press and release, Ctrl held when asked
 //   marilo_drive graph-syscommand ID     an item of the graph window's system menu
 //   marilo_drive shown-tips              the texts of its own tooltips that are showing, UTF-8
 //   marilo_drive clipboard-bitmap        width and height of the bitmap on the clipboard
@@ -293,18 +293,27 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"shown-tips") return printTips(processOf(hwnd), true);
     if ((cmd == L"type" || cmd == L"key") && argc > 2) {
         std::vector<INPUT> keys;
-        const auto press = [&keys](WORD vk, WORD unicode) {
-            for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-                INPUT in{};
-                in.type = INPUT_KEYBOARD;
-                in.ki.wVk = vk;
-                in.ki.wScan = unicode;
-                in.ki.dwFlags = up | (unicode != 0 ? KEYEVENTF_UNICODE : 0);
-                keys.push_back(in);
-            }
+        const auto event = [&keys](WORD vk, WORD unicode, DWORD up) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = vk;
+            in.ki.wScan = unicode;
+            in.ki.dwFlags = up | (unicode != 0 ? KEYEVENTF_UNICODE : 0);
+            keys.push_back(in);
         };
-        if (cmd == L"key") press(static_cast<WORD>(std::wcstol(argv[2], nullptr, 0)), 0);
-        else for (const wchar_t* c = argv[2]; *c; ++c) press(0, static_cast<WORD>(*c));
+        const bool ctrl = cmd == L"key" && argc > 3 && std::wstring_view(argv[3]) == L"ctrl";
+        if (ctrl) event(VK_CONTROL, 0, 0);
+        if (cmd == L"key") {
+            const WORD vk = static_cast<WORD>(std::wcstol(argv[2], nullptr, 0));
+            event(vk, 0, 0);
+            event(vk, 0, KEYEVENTF_KEYUP);
+        } else {
+            for (const wchar_t* c = argv[2]; *c; ++c) {
+                event(0, static_cast<WORD>(*c), 0);
+                event(0, static_cast<WORD>(*c), KEYEVENTF_KEYUP);
+            }
+        }
+        if (ctrl) event(VK_CONTROL, 0, KEYEVENTF_KEYUP);
         const UINT sent = SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
         Sleep(500);
         return sent == keys.size() ? 0 : 1;
