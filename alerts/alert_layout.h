@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "base/screen_geometry.h"
 
@@ -36,5 +38,15 @@ int slideStep(int d);
 // left to blue at the right. None for any other kind: the picture keeps what
 // it had there.
 std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int h);
+
+// The texts the alert window writes, in UTF-16: its title and an alert's
+// three lines (the scheduler's cp932 message, remainder and time).
+struct AlertLines {
+    std::u16string title;
+    std::u16string message;
+    std::u16string remainder;
+    std::u16string time;
+};
+AlertLines alertLines(std::string_view message, std::string_view remainder, std::string_view time);
 
 }  // namespace marilo

@@ -4,11 +4,12 @@
 
 #include "app/port_search.h"
 #include "platform/cp932.h"
+#include "platform/text.h"
 #include "res/resource.h"
 
 namespace marilo {
 
-CFindPortDlg::CFindPortDlg() : Dialog(IDD_FIND_PORT) {}
+CFindPortDlg::CFindPortDlg() : Dialog(kFindPortTemplate) {}
 
 int CFindPortDlg::run(HWND parent) {
     const INT_PTR result = runModal(parent);
@@ -16,7 +17,7 @@ int CFindPortDlg::run(HWND parent) {
 }
 
 void CFindPortDlg::refill() {
-    HWND text = GetDlgItem(hwnd(), IDC_FIND_TEXT), list = GetDlgItem(hwnd(), IDC_FIND_LIST);
+    HWND text = GetDlgItem(hwnd(), kFindPortText), list = GetDlgItem(hwnd(), kFindPortList);
     std::wstring typed(static_cast<size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
     typed.resize(static_cast<size_t>(GetWindowTextW(text, typed.data(), static_cast<int>(typed.size()))));
     found_ = findPorts(std::u16string(typed.begin(), typed.end()));
@@ -24,8 +25,7 @@ void CFindPortDlg::refill() {
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (const PortAddress& p : found_) {
         const std::u16string line = cp932ToUtf16(p.record().name) + u'\t' + portGroupText(p);
-        const std::wstring wide(line.begin(), line.end());
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(line)));
     }
     if (!found_.empty()) SendMessageW(list, LB_SETCURSEL, 0, 0);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
@@ -34,7 +34,7 @@ void CFindPortDlg::refill() {
 }
 
 void CFindPortDlg::choose() {
-    const LRESULT k = SendDlgItemMessageW(hwnd(), IDC_FIND_LIST, LB_GETCURSEL, 0, 0);
+    const LRESULT k = SendDlgItemMessageW(hwnd(), kFindPortList, LB_GETCURSEL, 0, 0);
     if (found_.empty()) return;
     const size_t at = k == LB_ERR || static_cast<size_t>(k) >= found_.size() ? 0 : static_cast<size_t>(k);
     end(found_[at].commandId());
@@ -44,18 +44,18 @@ std::optional<INT_PTR> CFindPortDlg::handleMessage(UINT msg, WPARAM wp, LPARAM l
     switch (msg) {
         case WM_INITDIALOG: {
             INT stop = 110;  // dialog units: the names, then the groups
-            SendDlgItemMessageW(hwnd(), IDC_FIND_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop));
-            SendDlgItemMessageW(hwnd(), IDC_FIND_TEXT, EM_LIMITTEXT, 40, 0);
+            SendDlgItemMessageW(hwnd(), kFindPortList, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop));
+            SendDlgItemMessageW(hwnd(), kFindPortText, EM_LIMITTEXT, 40, 0);
             refill();
-            SetFocus(GetDlgItem(hwnd(), IDC_FIND_TEXT));
+            SetFocus(GetDlgItem(hwnd(), kFindPortText));
             return FALSE;  // the focus is set
         }
         case WM_COMMAND:
             switch (LOWORD(wp)) {
-                case IDC_FIND_TEXT:
+                case kFindPortText:
                     if (HIWORD(wp) == EN_CHANGE) refill();
                     return TRUE;
-                case IDC_FIND_LIST:
+                case kFindPortList:
                     if (HIWORD(wp) == LBN_DBLCLK) choose();
                     return TRUE;
                 case IDOK: choose(); return TRUE;

@@ -18,8 +18,8 @@ namespace {
 constexpr UINT_PTR kToolId = 1;
 // System menu commands for 1..4 days (the low four bits of a system
 // command are the system's).
-constexpr UINT kDaysCommandFirst = ID_GRAPH_DAYS_FIRST;
-constexpr UINT kDaysCommandStep = ID_GRAPH_DAYS_STEP;
+constexpr UINT kDaysCommandFirst = kGraphDaysCommandFirst;
+constexpr UINT kDaysCommandStep = kGraphDaysCommandStep;
 
 TOOLINFOW toolFor(HWND owner, wchar_t* text) {
     TOOLINFOW tool{};
@@ -103,9 +103,9 @@ void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     const GraphFrame frame = style_.frame();
     const int k = days_.empty() ? 0 : std::clamp(x / frame.plotWidth(), 0, static_cast<int>(days_.size()) - 1);
     const TideDay& day = days_.empty() ? day_.day : days_[static_cast<size_t>(k)].day;
-    const std::optional<std::string> text = tipText_.moved(day, frame, x - k * frame.plotWidth(), y);
+    const std::optional<std::u16string> text = tipText_.moved(day, frame, x - k * frame.plotWidth(), y);
     if (!text) return;
-    std::wstring wide = widen(*text);
+    std::wstring wide(wideText(*text));  // the tool record takes a writable string
     TOOLINFOW tool = toolFor(hwnd(), wide.data());
     SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

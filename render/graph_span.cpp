@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/cp932.h"
 #include "render/graph_geometry.h"
 
 namespace marilo {
@@ -31,14 +32,14 @@ Scene tideSpanScene(const std::vector<GraphDay>& days, const GraphSky& sky, cons
     const SceneFont font = kGraphGothic8;
     for (const SkyMark& m : sky.moon) {
         out.push_back(SceneLine{{m.column, top + 1}, {m.column, top + 1 + d.px(8)}, kGraphMoonMark});
-        out.push_back(SceneText{{m.column + d.px(2), top + 1}, m.rise ? "月出" : "月入", kGraphMoonMark, font,
+        out.push_back(SceneText{{m.column + d.px(2), top + 1}, m.rise ? u"月出" : u"月入", kGraphMoonMark, font,
                                 HAlign::Left, VAlign::Top});
     }
     for (const SkyDay& day : sky.days) {
         char text[32];
         std::snprintf(text, sizeof text, "%d/%d(%s)", day.date.month, day.date.day, day.date.weekdayName);
-        out.push_back(SceneText{{(day.left + day.right) / 2, bottom - 1}, text, kGraphNumbers, font, HAlign::Center,
-                                VAlign::Bottom});
+        out.push_back(SceneText{{(day.left + day.right) / 2, bottom - 1}, cp932ToUtf16(text), kGraphNumbers, font,
+                                HAlign::Center, VAlign::Bottom});
     }
     return scene;
 }

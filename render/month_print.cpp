@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "base/screen_scale.h"
+#include "platform/cp932.h"
 
 namespace marilo {
 
@@ -82,7 +83,8 @@ Scene monthPrintScene(const MonthPicture& picture, const PrintPage& page) {
     const auto px = [dpi](int length) { return scaledLength(length, dpi); };
     char title[96];
     std::snprintf(title, sizeof title, "%s  %d年%d月", m.portName, m.year, m.month);
-    const std::string lines[kFooterLines] = {title, kNotForNavigation, kDataAttribution[0], kDataAttribution[1]};
+    const std::u16string lines[kFooterLines] = {cp932ToUtf16(title), kNotForNavigation, kDataAttribution[0],
+                                                kDataAttribution[1]};
     int y = top + monthPictureHeight(m, dpi) + px(kFooterGap);
     for (int i = 0; i < kFooterLines; ++i, y += px(kFooterLine))
         scene.elements.push_back(SceneText{{left + px(6), y}, lines[i], kMonthText,

@@ -26,11 +26,11 @@ struct PrintPage {
     static PrintPage letter(int dpi) { return ofPaper(215.9, 279.4, 4.23, dpi); }
 };
 
-// The texts under the picture (cp932).
-constexpr const char* kNotForNavigation = "本プログラムは航海用途には適しません。";
-constexpr const char* kDataAttribution[] = {
-    "調和定数: TICON-4 (Hart-Davis, Dettmering, Seitz 2025, CC BY 4.0)、NOAA CO-OPS ほか。",
-    "出典と変更の詳細は同梱の NOTICE をご覧ください。",
+// The texts under the picture.
+constexpr const char16_t* kNotForNavigation = u"本プログラムは航海用途には適しません。";
+constexpr const char16_t* kDataAttribution[] = {
+    u"調和定数: TICON-4 (Hart-Davis, Dettmering, Seitz 2025, CC BY 4.0)、NOAA CO-OPS ほか。",
+    u"出典と変更の詳細は同梱の NOTICE をご覧ください。",
 };
 
 // The page's scene, in the page's coordinates (the printable area's

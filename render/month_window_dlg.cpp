@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <string>
 
+#include "app/day_sky_tip.h"
 #include "platform/dpi.h"
 #include "platform/text.h"
-#include "app/day_sky_tip.h"
 #include "render/month_print.h"
 #include "render/scene_painter.h"
 #include "res/resource.h"
@@ -41,9 +41,7 @@ void CMonthDlg::show() {
     } else {
         SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    char title[64];
-    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月 %s", year_, month_, picture_.month.portName);
-    SetWindowTextW(hwnd(), widen(title).c_str());
+    SetWindowTextW(hwnd(), wideText(monthWindowTitle(picture_)));
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -56,9 +54,8 @@ void CMonthDlg::onPaint() {
 
 void CMonthDlg::save() {
     wchar_t file[MAX_PATH] = {};
-    const std::wstring suggested = widen(std::to_string(year_) + (month_ < 10 ? "-0" : "-") + std::to_string(month_)) +
-                                   L".png";
-    suggested.copy(file, MAX_PATH - 1);
+    const std::u16string suggested = monthFileName(picture_);
+    wideText(std::u16string_view(suggested)).copy(file, MAX_PATH - 1);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = hwnd();
@@ -101,7 +98,7 @@ void CMonthDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (day != tipDay_) {
         tipDay_ = day;
         const std::u16string text = day > 0 ? daySkyTip(port_, year_, month_, day) : std::u16string();
-        tip_.setText(std::wstring(text.begin(), text.end()));
+        tip_.setText(std::wstring(wideText(text)));
     }
     tip_.relay(wp, lp);
 }
@@ -142,9 +139,7 @@ void CMonthDlg::print() {
     const Scene scene = monthPrintScene(picture_, page);
     // The device's origin is the printable area's corner.
     SetViewportOrgEx(dc, -page.printLeft, -page.printTop, nullptr);
-    char title[64];
-    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月", year_, month_);
-    const std::wstring name = widen(title);
+    const std::wstring name(wideText(monthWindowTitle(picture_)));
     DOCINFOW doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = name.c_str();
@@ -171,7 +166,7 @@ bool CMonthDlg::onCommand(int id) {
             return true;
         case kMonthCmdCopy: copySceneToClipboard(hwnd(), scene_); return true;
         case kMonthCmdSave: save(); return true;
-        case ID_MONTH_PRINT: print(); return true;
+        case kMonthCmdPrint: print(); return true;
         default: return false;
     }
 }
@@ -197,7 +192,7 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
                     if (GetKeyState(VK_CONTROL) < 0) return onCommand(kMonthCmdCopy) ? TRUE : FALSE;
                     return std::nullopt;
                 case 'P':
-                    if (GetKeyState(VK_CONTROL) < 0) return onCommand(ID_MONTH_PRINT) ? TRUE : FALSE;
+                    if (GetKeyState(VK_CONTROL) < 0) return onCommand(kMonthCmdPrint) ? TRUE : FALSE;
                     return std::nullopt;
                 default: return std::nullopt;
             }

@@ -84,14 +84,14 @@ TEST(GraphSpanScene, ThreeDaysShadeTheNightsAndNotTheNoons) {
 
     int midnightLines = 0, moonTexts = 0;
     for (const SceneLine& l : s.all<SceneLine>()) midnightLines += l.color == kGraphMidnight;
-    std::vector<std::string> dates;
+    std::vector<std::u16string> dates;
     for (const SceneText& t : s.all<SceneText>()) {
         moonTexts += t.color == kGraphMoonMark;
         if (t.v == VAlign::Bottom && t.at.y == 215) dates.push_back(t.text);
     }
     EXPECT_EQ(midnightLines, 2);
     EXPECT_EQ(moonTexts, 6);
-    EXPECT_EQ(dates, (std::vector<std::string>{"3/10(日)", "3/11(月)", "3/12(火)"}));
+    EXPECT_EQ(dates, (std::vector<std::u16string>{u"3/10(日)", u"3/11(月)", u"3/12(火)"}));
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The printed month against the paper: every element inside the printable
-// area (texts by a generous estimate of their extent: a cp932 byte half an
-// em, a line 1.3 em) and no text under 7 points on the paper.
+// area (texts by a generous estimate of their extent: an ASCII or half-width
+// character half an em, any other a whole em, a line 1.3 em) and no text
+// under 7 points on the paper.
 #include "render/month_print.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include "platform/cp932.h"
 
 namespace marilo {
 namespace {
@@ -16,7 +19,9 @@ struct Box {
 
 Box textBox(const SceneText& t, int layoutDpi) {
     const double em = t.font.points * layoutDpi / 72.0;
-    const double w = static_cast<double>(t.text.size()) * em / 2, h = 1.3 * em;
+    double w = 0;
+    for (char16_t c : t.text) w += c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? em / 2 : em;
+    const double h = 1.3 * em;
     const double left = t.h == HAlign::Left ? t.at.x : t.h == HAlign::Center ? t.at.x - w / 2 : t.at.x - w;
     const double top = t.v == VAlign::Top ? t.at.y : t.v == VAlign::Bottom ? t.at.y - h : t.at.y - em;
     return {left, top, left + w, top + h};
@@ -49,8 +54,9 @@ void checkPage(const PrintPage& page, int year, int month) {
         expectInside({double(i.at.x), double(i.at.y), double(i.at.x + i.size), double(i.at.y + i.size)}, page, "icon");
     bool warned = false;
     for (const SceneText& t : s.all<SceneText>()) {
-        expectInside(textBox(t, s.dpi), page, t.text.c_str());
-        EXPECT_GE(t.font.points * s.dpi / double(page.dpi), 7.0) << t.text;
+        const std::string shown = cp932ToUtf8(utf16ToCp932(t.text));
+        expectInside(textBox(t, s.dpi), page, shown.c_str());
+        EXPECT_GE(t.font.points * s.dpi / double(page.dpi), 7.0) << shown;
         warned = warned || t.text == kNotForNavigation;
     }
     EXPECT_TRUE(warned);
