@@ -7,8 +7,9 @@ namespace marilo {
 namespace {
 
 constexpr const wchar_t* kUsage =
-    L"usage: Marilo.exe [--save-graph FILE.png | --save-month FILE.png [YYYY-MM]] [--scale PERCENT]\n"
-    L"  --scale draws the saved graph for a screen scaled to PERCENT (100 to 400; 100 when not given)";
+    L"usage: Marilo.exe [--save-graph FILE.png | --save-month FILE.png [YYYY-MM]] [--scale PERCENT] [--days N]\n"
+    L"  --scale draws the saved graph for a screen scaled to PERCENT (100 to 400; 100 when not given)\n"
+    L"  --days  the saved graph over N days from today, 1 to 4 (1 when not given)";
 
 ProgramArguments refuse(const std::wstring& why) {
     ProgramArguments a;
@@ -53,7 +54,7 @@ int dpiOfScalePercent(int percent) { return (percent * kBaseDpi + 50) / 100; }
 ProgramArguments parseProgramArguments(const std::vector<std::wstring>& args) {
     using Action = ProgramArguments::Action;
     ProgramArguments a;
-    bool scaleGiven = false;
+    bool scaleGiven = false, daysGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const bool graph = args[i] == L"--save-graph";
         if (graph || args[i] == L"--save-month") {
@@ -78,6 +79,13 @@ ProgramArguments parseProgramArguments(const std::vector<std::wstring>& args) {
             if (percent == 0) return refuse(L"--scale takes a whole percentage from 100 to 400, not: " + shown(args[i]));
             a.dpi = dpiOfScalePercent(percent);
             scaleGiven = true;
+        } else if (args[i] == L"--days") {
+            if (daysGiven) return refuse(L"--days is given twice");
+            if (i + 1 >= args.size()) return refuse(L"--days needs a number of days");
+            const std::wstring& n = args[++i];
+            if (n.size() != 1 || n[0] < L'1' || n[0] > L'4') return refuse(L"--days takes 1, 2, 3 or 4, not: " + shown(n));
+            a.days = n[0] - L'0';
+            daysGiven = true;
         } else if (a.action == Action::SaveGraph) {
             return refuse(L"unexpected argument after --save-graph FILE: " + shown(args[i]));
         } else if (a.action == Action::SaveMonth) {
@@ -87,6 +95,7 @@ ProgramArguments parseProgramArguments(const std::vector<std::wstring>& args) {
         }
     }
     if (scaleGiven && a.action != Action::SaveGraph) return refuse(L"--scale applies only with --save-graph");
+    if (daysGiven && a.action != Action::SaveGraph) return refuse(L"--days applies only with --save-graph");
     return a;
 }
 

@@ -2,7 +2,8 @@
 // What Marilo.exe is asked to do by its command line: nothing given, it runs
 // resident in the tray; "--save-graph FILE" writes the tide graph as the menu
 // would show it now to a PNG file and ends, drawn for a 96-dpi screen unless
-// "--scale PERCENT" asks for a scaled one; "--save-month FILE [YYYY-MM]"
+// "--scale PERCENT" asks for a scaled one, over 1 to 4 days with "--days N";
+// "--save-month FILE [YYYY-MM]"
 // writes the month picture of this month or the one given. Anything else is
 // refused, with the reason, before anything starts.
 
@@ -16,6 +17,7 @@ struct ProgramArguments {
     Action action = Action::RunResident;
     std::wstring file;   // SaveGraph, SaveMonth: where to write
     int dpi = 96;        // SaveGraph: the screen the picture is drawn for
+    int days = 1;        // SaveGraph: the days side by side, 1..4
     int year = 0;        // SaveMonth: the month given, 0 for this month
     int month = 0;
     std::wstring error;  // Refuse: one line naming what is wrong, with the usage

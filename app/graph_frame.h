@@ -110,4 +110,25 @@ struct GraphFrame {
     static int moonPicture(double moonAge) { return moonStep(moonAge) % 16; }
 };
 
+// The graph window over 1 to 4 consecutive days: the days side by side,
+// each as wide as one day's plot at the magnification, day k's 0:00 at
+// column k x plotWidth(); the band, the plot's height and the edges as in
+// one day's frame. One day is exactly GraphFrame's picture.
+struct GraphSpanFrame {
+    static constexpr int kMostDays = 4;
+    GraphFrame day;
+    int days = 1;
+
+    // A stored or asked-for number of days held to 1..kMostDays.
+    static constexpr int heldDays(int n) { return std::clamp(n, 1, kMostDays); }
+
+    constexpr int dayWidth() const { return day.plotWidth(); }
+    constexpr int plotWidth() const { return days * dayWidth(); }
+    constexpr int dayLeft(int k) const { return k * dayWidth(); }
+    // Column of a time of day k (minutes may reach 1440, the next midnight).
+    constexpr int column(int k, int minutes) const { return dayLeft(k) + day.minuteToColumn(minutes); }
+    constexpr ItemSize picture() const { return {plotWidth() + 1, day.plotBottom() + 1}; }
+    constexpr ItemSize windowClient() const { return {plotWidth(), day.plotBottom()}; }
+};
+
 }  // namespace marilo

@@ -58,7 +58,7 @@ int prefPos(int group) {
     return 0;
 }
 
-std::vector<MenuItem> portTree(PortAddress selected) {
+std::vector<MenuItem> portTree(PortAddress selected, const std::vector<PortAddress>& recent) {
     std::vector<MenuItem> regions;
     for (int r = 0; r < kRegionCount; ++r) regions.push_back(MenuItem::popup(RegionNames[r], {}));
     for (const PortGroup& g : PortGroups) {
@@ -75,11 +75,17 @@ std::vector<MenuItem> portTree(PortAddress selected) {
     regions[static_cast<size_t>(r)].checked = true;
     const int p = prefPos(selected.group());
     if (p >= 0) regions[static_cast<size_t>(r)].children[static_cast<size_t>(p)].checked = true;
-    return regions;
+    if (recent.empty()) return regions;
+    std::vector<MenuItem> tree{MenuItem::note("最近の港")};
+    for (const PortAddress& port : recent) tree.push_back(MenuItem::command(PortMenuLabels[port.row()], port.commandId()));
+    tree.push_back(MenuItem::separator());
+    for (MenuItem& region : regions) tree.push_back(std::move(region));
+    return tree;
 }
 
 PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const std::vector<HighLowEntry>& extremes,
-                              bool shiftDown, const DayNotes& notes, bool startAtSignIn) {
+                              bool shiftDown, const DayNotes& notes, bool startAtSignIn,
+                              const std::vector<PortAddress>& recent) {
     PopupMenuModel menu;
     std::vector<MenuItem> highLow;
     for (size_t i = 0; i < 4; ++i) {
@@ -104,8 +110,9 @@ PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const 
     items.push_back(MenuItem::popup("干満時刻", std::move(highLow)));
     MenuItem signIn = MenuItem::command("Windows の起動時に開始", kCmdStartAtSignIn);
     signIn.checked = startAtSignIn;
-    items.push_back(MenuItem::popup("設定変更", {MenuItem::popup(portChooserTitle(portName), portTree(selected)),
-                                                 MenuItem::command("その他の設定...", kCmdSettings), signIn}));
+    items.push_back(MenuItem::popup("設定変更", {MenuItem::popup(portChooserTitle(portName), portTree(selected, recent)),
+                                                 MenuItem::command("その他の設定...", kCmdSettings), signIn,
+                                                 MenuItem::command("港を検索...", kCmdFindPort)}));
     items.push_back(MenuItem::command("窓表示", kCmdGraphWindow));
     items.push_back(MenuItem::command("月間潮見表...", kCmdMonthWindow));
     items.push_back(MenuItem::separator());

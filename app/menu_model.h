@@ -51,8 +51,11 @@ int prefPos(int group);
 
 // The port chooser: the ten regions, their prefectures and every port of the
 // table under its chooser label, each port with its command. The region, the
-// prefecture and the port of `selected` are checked.
-std::vector<MenuItem> portTree(PortAddress selected);
+// prefecture and the port of `selected` are checked. Ports chosen recently
+// come first, under a grey "最近の港" and above a separator, each with its
+// chooser label and its own command, so that choosing one is choosing it in
+// the tree.
+std::vector<MenuItem> portTree(PortAddress selected, const std::vector<PortAddress>& recent = {});
 
 // What the high/low popup shows under the turning points (cp932): after a
 // separator the shown day's sunrise and sunset and its moonrise and moonset,
@@ -67,13 +70,14 @@ struct DayNotes {
 
 // The whole menu for the selected port (its table name, for the chooser's
 // title) and the shown day's first four turning points; Shift adds the
-// maintenance items above 終了. startAtSignIn checks "Windows の起動時に開始". Also gives the high/low lines as the
-// clipboard takes them.
+// maintenance items above 終了. startAtSignIn checks "Windows の起動時に開始". `recent` heads the port
+// chooser; "港を検索..." ends 設定変更. Also gives the high/low lines as the clipboard takes them.
 struct PopupMenuModel {
     std::vector<MenuItem> items;
     std::string hlText;
 };
 PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const std::vector<HighLowEntry>& extremes,
-                              bool shiftDown, const DayNotes& notes = {}, bool startAtSignIn = false);
+                              bool shiftDown, const DayNotes& notes = {}, bool startAtSignIn = false,
+                              const std::vector<PortAddress>& recent = {});
 
 }  // namespace marilo

@@ -121,6 +121,9 @@ bool isFirstStart(SettingsStore& store) {
     return !holds(store, kRulesValueName);
 }
 
+// The rows with no member of AppSettings: the port and the ports chosen last.
+void writeControllerRow(SettingsStore& store, const SettingInfo& f, const ControllerSettings& c);
+
 int64_t readRow(SettingsStore& store, const SettingInfo& f) {
     const int32_t def = static_cast<int32_t>(f.defaultValue);
     if (f.type == SettingType::Color) {
@@ -139,8 +142,9 @@ void writeRow(SettingsStore& store, const SettingInfo& f, int64_t v) {
         store.putInt(kSettingsSection, f.name, isFlag(f.type) ? (v == 1 ? 1 : 0) : static_cast<int32_t>(v));
 }
 
-int64_t portPart(const ControllerSettings& c, const SettingInfo& f) {
-    return f.type == SettingType::PortGroup ? c.port.group() : c.port.index();
+void writeControllerRow(SettingsStore& store, const SettingInfo& f, const ControllerSettings& c) {
+    if (f.type == SettingType::PortList) store.putText(kSettingsSection, f.name, c.recent.storedText().c_str());
+    else writeRow(store, f, f.type == SettingType::PortGroup ? c.port.group() : c.port.index());
 }
 
 }  // namespace
@@ -150,6 +154,10 @@ void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsX
     const bool firstStart = isFirstStart(store);
     int32_t group = PortAddress().group(), index = PortAddress().index();
     for (const SettingInfo& f : kStoredSettings) {
+        if (f.type == SettingType::PortList) {
+            out.recent = RecentPorts::fromStoredText(store.getText(kSettingsSection, f.name, ""));
+            continue;
+        }
         const int64_t v = readRow(store, f);
         if (f.type == SettingType::PortGroup) group = static_cast<int32_t>(v);
         else if (f.type == SettingType::PortIndex) index = static_cast<int32_t>(v);
@@ -180,14 +188,24 @@ void SaveSettings(SettingsStore& store, const ControllerSettings& in) {
     // The count always describes the list that is written with it.
     AppSettings s = in.settings;
     s.RuleN = in.rules.count();
-    for (const SettingInfo& f : kStoredSettings) writeRow(store, f, f.get != nullptr ? f.get(s) : portPart(in, f));
+    for (const SettingInfo& f : kStoredSettings) {
+        if (f.get != nullptr) writeRow(store, f, f.get(s));
+        else writeControllerRow(store, f, in);
+    }
     const std::vector<uint8_t> bin = packRules(in.rules);
     store.putBinary(kSettingsSection, kRulesValueName, bin.data(), bin.size());
 }
 
 void SavePort(SettingsStore& store, const ControllerSettings& in) {
     for (const SettingInfo& f : kStoredSettings)
-        if (f.get == nullptr) writeRow(store, f, portPart(in, f));
+        if (f.get == nullptr) writeControllerRow(store, f, in);
+}
+
+void SaveValue(SettingsStore& store, const ControllerSettings& in, const char* name) {
+    const SettingInfo* f = findSetting(name);
+    if (f == nullptr || f->type == SettingType::Count) return;  // RuleN goes with BIN
+    if (f->get != nullptr) writeRow(store, *f, f->get(in.settings));
+    else writeControllerRow(store, *f, in);
 }
 
 }  // namespace marilo

@@ -14,6 +14,7 @@
 #include "alerts/alert_scheduler.h"
 #include "app/display_modes.h"
 #include "app/interfaces.h"
+#include "app/recent_ports.h"
 #include "calendar/color_rules.h"
 #include "engine/port_address.h"
 
@@ -28,6 +29,7 @@ enum class SettingType : uint8_t {
     Color,      // REG_SZ hexadecimal text of a 0x00BBGGRR colour
     PortGroup,  // REG_DWORD Ken; with PortIndex, a port of the table or the default port
     PortIndex,  // REG_DWORD Port
+    PortList,   // REG_SZ command IDs separated by commas: the ports chosen last
 };
 
 // What a changed value obliges the tray to rebuild after the settings dialog.
@@ -71,14 +73,16 @@ enum class ChangeMark : uint8_t { None, Clock, Icons };
     X(YT, Integer, 50, INT32_MIN, INT32_MAX, None, nullptr) /* tick spacing */                               \
     X(Ken, PortGroup, 22, 0, 80, None, nullptr) /* the selected port */                                      \
     X(Port, PortIndex, 13, 0, 99, None, nullptr)                                                             \
-    X(IsBig, Flag, true, 0, 1, None, nullptr) /* the graph's larger size */
+    X(IsBig, Flag, true, 0, 1, None, nullptr) /* the graph's larger size */                                  \
+    X(RecentPorts, PortList, 0, 0, 0, None, nullptr) /* ports chosen last */                                 \
+    X(GraphDays, Integer, 1, 1, 4, None, nullptr) /* days the graph window shows */
 
 template <SettingType> struct SettingValue { using type = int32_t; };
 template <> struct SettingValue<SettingType::Flag> { using type = bool; };
 template <> struct SettingValue<SettingType::Color> { using type = uint32_t; };
 
-// Ken and Port are kept by the controller as a PortAddress, so AppSettings
-// has no member for them.
+// Ken and Port are kept by the controller as a PortAddress, and the ports
+// chosen last as a RecentPorts, so AppSettings has no member for them.
 #define MARILO_MEMBER_OF(name, kind, def) SettingValue<SettingType::kind>::type name = def;
 #define MARILO_MEMBER_Count MARILO_MEMBER_OF
 #define MARILO_MEMBER_Integer MARILO_MEMBER_OF
@@ -87,6 +91,7 @@ template <> struct SettingValue<SettingType::Color> { using type = uint32_t; };
 #define MARILO_MEMBER_Color MARILO_MEMBER_OF
 #define MARILO_MEMBER_PortGroup(name, kind, def)
 #define MARILO_MEMBER_PortIndex(name, kind, def)
+#define MARILO_MEMBER_PortList(name, kind, def)
 #define MARILO_ACCESS_OF(name, kind)                                        \
     [](const AppSettings& s) { return static_cast<int64_t>(s.name); },      \
         [](AppSettings& s, int64_t v) { s.name = static_cast<SettingValue<SettingType::kind>::type>(v); }
@@ -97,6 +102,7 @@ template <> struct SettingValue<SettingType::Color> { using type = uint32_t; };
 #define MARILO_ACCESS_Color MARILO_ACCESS_OF
 #define MARILO_ACCESS_PortGroup(name, kind) nullptr, nullptr
 #define MARILO_ACCESS_PortIndex(name, kind) nullptr, nullptr
+#define MARILO_ACCESS_PortList(name, kind) nullptr, nullptr
 
 // The record shared by the tray controller and the settings dialog (which
 // edits a copy and hands it back): one member per stored value, named as
@@ -136,6 +142,7 @@ inline constexpr SettingInfo kStoredSettings[] = {
 #undef MARILO_MEMBER_Color
 #undef MARILO_MEMBER_PortGroup
 #undef MARILO_MEMBER_PortIndex
+#undef MARILO_MEMBER_PortList
 #undef MARILO_ACCESS_OF
 #undef MARILO_ACCESS_Count
 #undef MARILO_ACCESS_Integer
@@ -144,6 +151,7 @@ inline constexpr SettingInfo kStoredSettings[] = {
 #undef MARILO_ACCESS_Color
 #undef MARILO_ACCESS_PortGroup
 #undef MARILO_ACCESS_PortIndex
+#undef MARILO_ACCESS_PortList
 
 // The row of a stored name, or nullptr.
 const SettingInfo* findSetting(const char* name);
@@ -180,6 +188,7 @@ int32_t graphScaleOf(bool isBig, int32_t graphSizeSet);
 struct ControllerSettings {
     AppSettings settings;
     PortAddress port;  // the selected port, stored as Ken (group) and Port (index)
+    RecentPorts recent;  // the ports chosen last, the selected one first
     RuleList rules;
 
     // The graph's magnification, from the size toggle and its pair.
@@ -215,8 +224,13 @@ void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsX
 // Writes every stored value, then BIN.
 void SaveSettings(SettingsStore& store, const ControllerSettings& in);
 
-// Writes the selected port (Ken, Port) alone: a port chosen from the menu is
-// kept at once, so that it survives an end without Exit.
+// Writes the selected port (Ken, Port) and the ports chosen last alone: a
+// port chosen from the menu is kept at once, so that it survives an end
+// without Exit.
 void SavePort(SettingsStore& store, const ControllerSettings& in);
+
+// Writes the one stored value of that name (a choice kept the moment it is
+// made, such as the graph window's days); nothing for a name not declared.
+void SaveValue(SettingsStore& store, const ControllerSettings& in, const char* name);
 
 }  // namespace marilo

@@ -242,7 +242,10 @@ void TrayController::toggleGraphSize() {
 
 bool TrayController::selectPort(int commandId) {
     const std::optional<PortAddress> picked = PortAddress::fromCommandId(commandId);
-    if (picked) settings_.port = *picked;
+    if (picked) {
+        settings_.port = *picked;
+        settings_.recent.chose(*picked);
+    }
     return picked.has_value();
 }
 

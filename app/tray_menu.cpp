@@ -38,7 +38,8 @@ PopupMenuModel TrayMenu::popupMenu(bool shiftDown, bool startAtSignIn) {
     // The light and the moon of the shown day, once per opening.
     const SunMoonMenuLines sky = sunMoonMenuLines(settings_.port, shown.year, shown.month, shown.day);
     const DayNotes notes{sky.sun, sky.moon, constantsNote(settings_.port).text};
-    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes, startAtSignIn);
+    PopupMenuModel menu = buildPopupMenu(settings_.port, day.portName, entries, shiftDown, notes, startAtSignIn,
+                                         settings_.recent.shown(settings_.port));
     hlText_ = menu.hlText;
     return menu;
 }
@@ -47,6 +48,13 @@ GraphDay TrayMenu::graphDay() {
     GraphDay g = graphDayOf(settings_, portNow(), dayOffset_);
     selectedPortName_ = g.day.portName;
     return g;
+}
+
+std::vector<GraphDay> TrayMenu::graphDays(int days) {
+    std::vector<GraphDay> out{graphDay()};
+    const DateTime now = portNow();
+    for (int k = 1; k < days; ++k) out.push_back(graphDayOf(settings_, now, dayOffset_ + k));
+    return out;
 }
 
 void TrayMenu::graphItemDrawn(const ItemRect& rect, std::optional<int32_t> screenLeft) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/screen_geometry.h"
 #include "app/graph_day.h"
@@ -45,6 +46,8 @@ public:
     PopupMenuModel popupMenu(bool shiftDown, bool startAtSignIn = false);
     // What the tide graph shows at this moment; keeps the port's name.
     GraphDay graphDay();
+    // The graphs of `days` days from the shown one, for the graph window.
+    std::vector<GraphDay> graphDays(int days);
     const std::string& selectedPortName() const { return selectedPortName_; }
     const std::string& hlText() const { return hlText_; }
 

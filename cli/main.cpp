@@ -33,6 +33,14 @@ int main(int argc, char** argv) {
     const cli::Options& o = parsed.options;
     if (o.help) return emit(cli::kUsage) && std::fflush(stdout) == 0 ? 0 : 1;
     if (o.listPorts) return emit(cli::portList()) ? 0 : 1;
+    if (o.findGiven) {
+        const std::string found = cli::foundPorts(*utf8ToCp932(o.find));
+        if (found.empty()) {
+            std::fprintf(stderr, "marilo-cli: --find: no port matches '%s'\n", o.find.c_str());
+            return 1;
+        }
+        return emit(found) && std::fflush(stdout) == 0 ? 0 : 1;
+    }
     if (o.holidaysYear != 0) return emit(holidayLines(o.holidaysYear)) ? 0 : 1;
     if (o.monthYear != 0)
         return emit(cli::monthTable(tideMonth(o.port, o.monthYear, o.monthMonth), o.sun)) && std::fflush(stdout) == 0

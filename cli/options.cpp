@@ -16,6 +16,7 @@ const char kUsage[] =
     "       marilo-cli --month YYYY-MM [--port NAME|ID] [--sun]\n"
     "       marilo-cli --ics [--port NAME|ID] [--date YYYY-MM-DD] [--days N]\n"
     "       marilo-cli --list-ports\n"
+    "       marilo-cli --find TEXT\n"
     "       marilo-cli --holidays YEAR\n"
     "\n"
     "Tide predictions of one port: tide name, moon age and phase, the level and\n"
@@ -37,6 +38,9 @@ const char kUsage[] =
     "  --ics      the days as an iCalendar file (RFC 5545, UTC times): an event at\n"
     "             each high and low water and an all-day event with the tide name\n"
     "  --list-ports  all ports with group, index, command ID and name\n"
+    "  --find     the ports whose name, chooser label, region or prefecture holds\n"
+    "             every word of TEXT (full- and half-width, hiragana and katakana\n"
+    "             alike): command ID, name and groups\n"
     "  --holidays    the national holidays of a year, one date per line\n";
 
 namespace {
@@ -202,6 +206,13 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             }
         } else if (a == "--ics") {
             o.ics = true;
+        } else if (a == "--find") {
+            if (!value(o.find)) return r;
+            if (o.find.find_first_not_of(" \t") == std::string::npos) {
+                r.error = "--find: the text to look for is empty";
+                return r;
+            }
+            o.findGiven = true;
         } else if (!utf8ToCp932(a)) {
             r.error = "argument " + std::to_string(k + 1) + " is not UTF-8 text";
             return r;
@@ -214,6 +225,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
     if (o.alerts && o.timeGiven) r.error = "--time: --alerts covers whole days";
     if (o.monthYear != 0 && (o.dateGiven || o.timeGiven || o.days != 1 || o.tsv || o.alerts || o.ics))
         r.error = "--month: not with --date, --time, --days, --tsv, --alerts or --ics";
+    if (o.findGiven && args.size() != 2) r.error = "--find: not with other arguments";
     if (o.ics && (o.timeGiven || o.tsv || o.sun || o.alerts))
         r.error = "--ics: not with --time, --tsv, --sun or --alerts";
     return r;

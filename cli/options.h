@@ -31,6 +31,10 @@ struct Options {
     int monthYear = 0, monthMonth = 0;  // 0: not asked for
     // --ics: the days as an iCalendar file instead of text.
     bool ics = false;
+    // --find TEXT: the ports the text finds, as the search box lists them
+    // (UTF-8, as given).
+    std::string find;
+    bool findGiven = false;
 };
 
 struct ParseResult {

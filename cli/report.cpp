@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/port_search.h"
 #include "engine/port_source.h"
+#include "platform/cp932.h"
 
 namespace marilo::cli {
 
@@ -106,6 +108,13 @@ std::string portList() {
         const PortAddress at = *PortAddress::ofRow(row);
         out += format("%d\t%d\t%d\t%d\t%s\n", row, at.group(), at.index(), at.commandId(), at.record().name);
     }
+    return out;
+}
+
+std::string foundPorts(const std::string& cp932Query) {
+    std::string out;
+    for (const PortAddress& p : findPorts(cp932ToUtf16(cp932Query)))
+        out += format("%d\t%s\t", p.commandId(), p.record().name) + utf16ToCp932(portGroupText(p)) + "\n";
     return out;
 }
 

@@ -40,5 +40,8 @@ std::string alertTsvRow(const DateTime& minute, const Alert& alert);
 
 // Every port: table index, group, index in group, command ID, name.
 std::string portList();
+// The ports a search text finds, one line each: command ID, name and the
+// groups it is filed under, tab-separated (cp932). Empty when none.
+std::string foundPorts(const std::string& cp932Query);
 
 }  // namespace marilo::cli

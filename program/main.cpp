@@ -71,7 +71,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     switch (args.action) {
         case marilo::ProgramArguments::Action::Refuse: tellCaller(L"Marilo: " + args.error); return 2;
         case marilo::ProgramArguments::Action::SaveGraph: {
-            const std::string error = marilo::saveGraphPng(args.file, args.dpi);
+            const std::string error = marilo::saveGraphPng(args.file, args.dpi, args.days);
             if (error.empty()) return 0;
             tellCaller(L"Marilo: cannot save the graph to " + args.file + L": " + marilo::widen(error));
             return 1;

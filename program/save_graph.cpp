@@ -8,6 +8,8 @@
 #include "platform/gdi.h"
 #include "platform/png_file.h"
 #include "program/registry_store.h"
+#include "render/graph_span.h"
+#include "render/scene_painter.h"
 #include "render/tide_graph.h"
 
 namespace marilo {
@@ -20,10 +22,17 @@ ControllerSettings storedSettingsReadOnly() {
     return settings;
 }
 
-std::string saveGraphPng(const std::wstring& file, int dpi) {
+std::string saveGraphPng(const std::wstring& file, int dpi, int days) {
     const ControllerSettings settings = storedSettingsReadOnly();
-    const GraphDay day = graphDayOf(settings, SystemClock().zoneNow(settings.port.zoneMeridian()), 0);
+    const DateTime now = SystemClock().zoneNow(settings.port.zoneMeridian());
+    const GraphDay day = graphDayOf(settings, now, 0);
     const GraphStyle style = graphStyleOf(settings, dpi);
+    if (days > 1) {
+        std::vector<GraphDay> shown{day};
+        for (int k = 1; k < days; ++k) shown.push_back(graphDayOf(settings, now, k));
+        const GraphSpanFrame frame = graphSpanFrameOf(style, days);
+        return writeScenePng(file, tideSpanScene(shown, graphSkyOf(frame, settings.port, day.day.date), style));
+    }
     const ItemSize picture = style.frame().picture();
     DibSurface surface(picture.width, picture.height, 24);
     if (!surface) return "no drawing surface for the graph";

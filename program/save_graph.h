@@ -2,7 +2,8 @@
 // "--save-graph FILE": the tide graph exactly as the menu would show it now
 // (the stored port, graph size and axis settings, today, with the present
 // moment) written to a PNG file, reading the stored settings and writing
-// none. The picture is drawn for a screen of `dpi` (96 unless asked). It
+// none. The picture is drawn for a screen of `dpi` (96 unless asked), over
+// `days` days from today (1 unless asked), as the graph window shows them. It
 // needs no other copy of the program and minds none that runs.
 
 #include <string>
@@ -17,6 +18,6 @@ namespace marilo {
 ControllerSettings storedSettingsReadOnly();
 
 // Empty on success, otherwise what went wrong (English).
-std::string saveGraphPng(const std::wstring& file, int dpi);
+std::string saveGraphPng(const std::wstring& file, int dpi, int days = 1);
 
 }  // namespace marilo

@@ -76,6 +76,7 @@ void CTrayDlg::onCommand(int id) {
         case ID_SETTINGS: runSettings(); return;
         case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
         case ID_MONTH_WINDOW: ShowMonthWindow(); return;
+        case ID_FIND_PORT: runFindPort(); return;
         case ID_START_AT_SIGN_IN: setStartAtSignIn(startup_, exePath_, !startsAtSignIn(startup_, exePath_)); return;
         case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.menu().graphDay(), controller_.graphStyle()); return;
         case ID_GRAPH_ITEM:

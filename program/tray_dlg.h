@@ -67,6 +67,7 @@ private:
     bool onDrawItem(const DRAWITEMSTRUCT& item);
     void runAbout();
     void runSettings();
+    void runFindPort();
 
     SettingsStore& store_;
     ControllerSettings settings_;

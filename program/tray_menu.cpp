@@ -5,6 +5,7 @@
 #include "app/start_at_sign_in.h"
 #include "platform/dpi.h"
 #include "program/about_dlg.h"
+#include "program/find_port_dlg.h"
 #include "program/menu_builder.h"
 #include "render/graph_popup_dlg.h"
 #include "render/menu_items.h"
@@ -77,7 +78,18 @@ void CTrayDlg::ShowGraphPopup() {
     menu.setMenuPoint(messagePoint());
     const ScreenPoint at = menu.menuPoint();
     CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at);
+    const int32_t days = settings_.settings.GraphDays;
+    popup.allowDays({[&menu](int n) { return menu.graphDays(n); }, settings_.port, &settings_.settings.GraphDays});
     popup.runModal(hwnd());
+    if (settings_.settings.GraphDays != days) SaveValue(store_, settings_, "GraphDays");  // kept at once
+}
+
+void CTrayDlg::runFindPort() {
+    controller_.setPopupsEnabled(false);
+    CFindPortDlg find;
+    const int chosen = find.run(hwnd());
+    controller_.setPopupsEnabled(true);
+    if (chosen != 0) onCommand(chosen);  // as the port's item in the chooser
 }
 
 bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {

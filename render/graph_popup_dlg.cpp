@@ -2,16 +2,24 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/text.h"
+#include "render/graph_span.h"
+#include "render/scene_painter.h"
 #include "render/tide_graph.h"
+#include "res/resource.h"
 
 namespace marilo {
 
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
+// System menu commands for 1..4 days (the low four bits of a system
+// command are the system's).
+constexpr UINT kDaysCommandFirst = kGraphDaysCommandFirst;
+constexpr UINT kDaysCommandStep = kGraphDaysCommandStep;
 
 TOOLINFOW toolFor(HWND owner, wchar_t* text) {
     TOOLINFOW tool{};
@@ -28,8 +36,12 @@ TOOLINFOW toolFor(HWND owner, wchar_t* text) {
 CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor)
     : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor) {}
 
-void CGraphPopupDlg::onInit() {
-    const GraphFrame frame = style_.frame();
+int CGraphPopupDlg::shownDays() const {
+    return span_.chosenDays && span_.daysFrom ? GraphSpanFrame::heldDays(*span_.chosenDays) : 1;
+}
+
+void CGraphPopupDlg::showDays(int days) {
+    const GraphSpanFrame frame{style_.frame(), days};
     const ItemSize client = frame.windowClient();
     RECT r{0, 0, client.width, client.height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
@@ -39,7 +51,36 @@ void CGraphPopupDlg::onInit() {
     SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
 
     backing_ = DibSurface(frame.picture().width, frame.picture().height, 24);
-    if (backing_) DrawTideGraph(backing_.dc(), 0, 0, day_, style_, false);
+    days_.clear();
+    if (days > 1) {
+        days_ = span_.daysFrom(days);
+        if (backing_)
+            paintScene(backing_.dc(), tideSpanScene(days_, graphSkyOf(frame, span_.port, days_[0].day.date), style_));
+    } else if (backing_) {
+        DrawTideGraph(backing_.dc(), 0, 0, day_, style_, false);
+    }
+    if (HMENU menu = GetSystemMenu(hwnd(), FALSE))
+        CheckMenuRadioItem(menu, kDaysCommandFirst, kDaysCommandFirst + 3 * kDaysCommandStep,
+                           kDaysCommandFirst + static_cast<UINT>(days - 1) * kDaysCommandStep, MF_BYCOMMAND);
+    if (tip_) {
+        wchar_t empty[] = L"";
+        TOOLINFOW tool = toolFor(hwnd(), empty);
+        SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CGraphPopupDlg::addDayChoices() {
+    HMENU menu = GetSystemMenu(hwnd(), FALSE);
+    if (!menu) return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const wchar_t* names[] = {L"1 日分(&1)", L"2 日分(&2)", L"3 日分(&3)", L"4 日分(&4)"};
+    for (UINT k = 0; k < 4; ++k) AppendMenuW(menu, MF_STRING, kDaysCommandFirst + k * kDaysCommandStep, names[k]);
+}
+
+void CGraphPopupDlg::onInit() {
+    if (span_.chosenDays && span_.daysFrom) addDayChoices();
+    showDays(shownDays());
 
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
@@ -58,7 +99,11 @@ void CGraphPopupDlg::onInit() {
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (!tip_) return;
     const int x = LOWORD(lp), y = HIWORD(lp);
-    const std::optional<std::u16string> text = tipText_.moved(day_.day, style_.frame(), x, y);
+    // Over several days, the day under the pointer and the column in it.
+    const GraphFrame frame = style_.frame();
+    const int k = days_.empty() ? 0 : std::clamp(x / frame.plotWidth(), 0, static_cast<int>(days_.size()) - 1);
+    const TideDay& day = days_.empty() ? day_.day : days_[static_cast<size_t>(k)].day;
+    const std::optional<std::u16string> text = tipText_.moved(day, frame, x - k * frame.plotWidth(), y);
     if (!text) return;
     std::wstring wide(wideText(*text));  // the tool record takes a writable string
     TOOLINFOW tool = toolFor(hwnd(), wide.data());
@@ -86,6 +131,21 @@ std::optional<INT_PTR> CGraphPopupDlg::handleMessage(UINT msg, WPARAM wp, LPARAM
             SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_MOUSEMOVE: onMouseMove(wp, lp); return std::nullopt;
+        case WM_SYSCOMMAND: {
+            const UINT cmd = static_cast<UINT>(wp) & 0xFFF0;
+            if (!span_.chosenDays || cmd < kDaysCommandFirst || cmd > kDaysCommandFirst + 3 * kDaysCommandStep)
+                return std::nullopt;
+            *span_.chosenDays = static_cast<int32_t>((cmd - kDaysCommandFirst) / kDaysCommandStep + 1);
+            showDays(shownDays());
+            return TRUE;
+        }
+        case WM_KEYDOWN:
+            if (span_.chosenDays && span_.daysFrom && ((wp >= '1' && wp <= '4') || (wp >= VK_NUMPAD1 && wp <= VK_NUMPAD4))) {
+                *span_.chosenDays = static_cast<int32_t>(wp >= VK_NUMPAD1 ? wp - VK_NUMPAD1 + 1 : wp - '0');
+                showDays(shownDays());
+                return TRUE;
+            }
+            return std::nullopt;
         case WM_DESTROY: tip_ = nullptr; return std::nullopt;  // gone with this window
         default: return Dialog::handleMessage(msg, wp, lp);
     }

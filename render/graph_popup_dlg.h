@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <vector>
+
 #include "app/graph_day.h"
 #include "app/tray_logic.h"
 #include "platform/gdi.h"
@@ -17,9 +20,21 @@
 
 namespace marilo {
 
+// What lets the window show 1 to 4 days from the one it opened with: the
+// graphs of n days from it, the port (for the sun and the moon), and where
+// the number of days is kept. Keys 1 to 4 and the system menu change it; the
+// window keeps its bottom-right corner as it grows or shrinks.
+struct GraphSpanSource {
+    std::function<std::vector<GraphDay>(int days)> daysFrom;
+    PortAddress port;
+    int32_t* chosenDays = nullptr;
+};
+
 class CGraphPopupDlg final : public Dialog {
 public:
     CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor);
+    // Lets the window show more days; before runModal.
+    void allowDays(GraphSpanSource source) { span_ = std::move(source); }
 
 protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -28,6 +43,9 @@ private:
     void onInit();
     void onMouseMove(WPARAM wp, LPARAM lp);
     void onPaint();
+    int shownDays() const;
+    void showDays(int days);  // sizes the window to them and draws them
+    void addDayChoices();     // to the system menu
 
     GraphDay day_;
     GraphStyle style_;
@@ -35,6 +53,8 @@ private:
     DibSurface backing_;  // the painted graph, selected into its own surface
     HWND tip_ = nullptr;  // the tooltip control; this window owns it and takes it along when it goes
     GraphTip tipText_;
+    GraphSpanSource span_;
+    std::vector<GraphDay> days_;  // the days shown when more than one
 };
 
 }  // namespace marilo

@@ -163,6 +163,14 @@ std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& 
     return texts;
 }
 
+int monthDayAt(const TideMonth& month, int dpi, int x, int y) {
+    const MonthFrame f{dpi};
+    const int dx = x - f.gridLeft(), dy = y - f.gridTop();
+    if (dx < 0 || dy < 0 || dx >= 7 * f.cellWidth()) return 0;
+    const int k = dy / f.cellHeight() * 7 + dx / f.cellWidth() - month.firstWeekday;
+    return k >= 0 && k < month.dayCount ? k + 1 : 0;
+}
+
 void stepMonth(int32_t& year, int32_t& month, int delta) {
     int64_t k = static_cast<int64_t>(year) * 12 + (month - 1) + delta;
     if (k < 1000 * 12) k = 1000 * 12;

@@ -49,6 +49,9 @@ int monthPictureHeight(const TideMonth& month, int dpi);
 
 Scene monthScene(const MonthPicture& picture, int dpi);
 
+// The day of the month whose cell holds the point (x, y) of the picture at
+// `dpi`, or 0 for a point outside the month's days.
+int monthDayAt(const TideMonth& month, int dpi, int x, int y);
 // The month window's title, "月間潮見表 2024年3月 田子の浦", and the file name
 // its save dialog suggests, "2024-03.png"; UTF-16, as the window shows them.
 std::u16string monthWindowTitle(const MonthPicture& picture);

@@ -3,16 +3,21 @@
 // its own, with a menu bar to step a month back (◀ 前月, PageUp) or forward
 // (翌月 ▶, PageDown), to come back to this month (今月, Home), to copy the
 // picture (コピー, Ctrl+C) and to save it as a PNG file through the standard
-// save dialog (PNG 保存...). Esc closes it. It is modal, so there is one at a
+// save dialog (PNG 保存...) and to print it on one page through the standard
+// print dialog (印刷..., Ctrl+P). Hovering a day shows its sunrise, sunset,
+// civil twilight, moonrise and moonset in a tip. Esc closes it. It is modal, so there is one at a
 // time, and the program's timers keep running in its loop. Sized to fit the
 // picture at the screen's DPI.
 
 #include <windows.h>
 
+#include <string>
+
 #include "calendar/color_rules.h"
 #include "calendar/date_time.h"
 #include "engine/port_address.h"
 #include "platform/gdi.h"
+#include "platform/pointer_tip.h"
 #include "platform/window.h"
 #include "render/month_geometry.h"
 #include "res/resource.h"  // its template and the commands of its menu bar
@@ -32,6 +37,8 @@ private:
     void onPaint();
     bool onCommand(int id);
     void save();
+    void print();
+    void onMouseMove(WPARAM wp, LPARAM lp);
 
     PortAddress port_;
     const RuleList& rules_;
@@ -43,6 +50,8 @@ private:
     MonthPicture picture_{};
     Scene scene_;
     DibSurface backing_;
+    PointerTip tip_;
+    int tipDay_ = -1;  // the day the tip names, 0 for none
 };
 
 }  // namespace marilo

@@ -39,6 +39,7 @@
 #define ID_ICON_REFRESH 1132
 #define ID_COPY_GRAPH 1133
 #define ID_COPY_HIGH_LOW 1134
+#define ID_FIND_PORT 32812
 
 // The month window's menu bar.
 #define ID_MONTH_PREVIOUS 1141
@@ -46,6 +47,17 @@
 #define ID_MONTH_THIS 1143
 #define ID_MONTH_COPY 1144
 #define ID_MONTH_SAVE 1145
+#define ID_MONTH_PRINT 1146
+
+// The port search dialog.
+#define IDD_FIND_PORT 209
+#define IDC_FIND_TEXT 1150
+#define IDC_FIND_LIST 1151
+
+// The graph window's system menu: how many days it shows (1..4), in steps
+// of 16 as system menu commands must be.
+#define ID_GRAPH_DAYS_FIRST 0x0110
+#define ID_GRAPH_DAYS_STEP 0x0010
 
 #ifndef RC_INVOKED
 namespace marilo {
@@ -62,6 +74,7 @@ constexpr int kCmdCalendarStrip = ID_CALENDAR_STRIP;
 constexpr int kCmdIconRefresh = ID_ICON_REFRESH;
 constexpr int kCmdCopyGraph = ID_COPY_GRAPH;
 constexpr int kCmdCopyHighLow = ID_COPY_HIGH_LOW;
+constexpr int kCmdFindPort = ID_FIND_PORT;
 
 // The month window: its template and the commands of its menu bar.
 constexpr int kMonthWindowTemplate = IDD_MONTH_WINDOW;
@@ -70,6 +83,16 @@ constexpr int kMonthCmdNext = ID_MONTH_NEXT;
 constexpr int kMonthCmdThis = ID_MONTH_THIS;
 constexpr int kMonthCmdCopy = ID_MONTH_COPY;
 constexpr int kMonthCmdSave = ID_MONTH_SAVE;
+constexpr int kMonthCmdPrint = ID_MONTH_PRINT;
+
+// The port search dialog.
+constexpr int kFindPortTemplate = IDD_FIND_PORT;
+constexpr int kFindPortText = IDC_FIND_TEXT;
+constexpr int kFindPortList = IDC_FIND_LIST;
+
+// The graph window's system menu: 1 to 4 days.
+constexpr unsigned kGraphDaysCommandFirst = ID_GRAPH_DAYS_FIRST;
+constexpr unsigned kGraphDaysCommandStep = ID_GRAPH_DAYS_STEP;
 
 // The graph window's template and the icons the graph draws: the first of
 // the moon's 16 pictures from new moon (GraphFrame::moonPicture), the present

@@ -143,6 +143,17 @@ done
 shot "$work/window.png"
 sleep 6
 [ -z "$(drive shown-tips)" ]; check "and hides after five seconds" $?
+# Keys 1 to 4 and the system menu choose the days shown; the corner stays.
+graph_width() { drive graph-window | awk 'NR == 2 { print $3 - $1 } NR == 1 { corner = $3 " " $4 } END { print corner }'; }
+drive graph-key 0x33
+[ "$(graph_width | tr '\n' ' ')" = "288 700 600 " ]; check "key 3 shows three days, 288 wide, at the same corner ($(graph_width | tr '\n' ' '))" $?
+shot "$work/window3.png"
+drive graph-syscommand 0x0120
+[ "$(graph_width | head -1)" = 192 ]; check "the system menu's 2 日分 shows two days" $?
+drive graph-key 0x31
+[ "$(graph_width | head -1)" = 96 ]; check "key 1 comes back to the one day" $?
+drive graph-key 0x34
+[ "$(graph_width | head -1)" = 384 ]; check "key 4 shows four days" $?
 drive close-dialog
 sleep 1
 ! drive graph-window >/dev/null; check "Enter closes the graph window" $?
@@ -179,6 +190,20 @@ MARILO_NOW=2024-01-11T12:00 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(
 status=$?
 size=$(identify -format '%wx%h' "$png_unix" 2>/dev/null)
 [ "$status" = 0 ] && [ "$size" = 289x325 ]; check "--scale 150 draws it for 150%: 289 x 325 ($status $size)" $?
+# Three days: night shaded (02:00 of each day: columns 16, 208, 400 at
+# m = 2), the noons (96, 288, 480) not.
+MARILO_NOW=2024-01-11T12:00 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \
+  wine "$MARILO_BIN/Marilo.exe" --save-graph "$png_win" --days 3 > "$work/save3.out" 2>&1
+status=$?
+size=$(identify -format '%wx%h' "$png_unix" 2>/dev/null)
+cp "$png_unix" "$work/graph3.png" 2>/dev/null
+[ "$status" = 0 ] && [ "$size" = 577x217 ]; check "--days 3 draws three days side by side: 577 x 217 ($status $size)" $?
+night() { count_colour "$work/graph3.png" "1x199+$1+17" '#182050'; }
+n="$(night 16) $(night 208) $(night 400)"
+[ "$(night 16)" -gt 100 ] && [ "$(night 208)" -gt 100 ] && [ "$(night 400)" -gt 100 ]; check "the small hours of each day are shaded ($n)" $?
+n="$(night 96)$(night 288)$(night 480)"
+[ "$n" = 000 ]; check "the noons are not ($n)" $?
+n=$(count_colour "$work/graph3.png" 577x217+0+0 '#0C102C'); [ "$n" -gt 50 ]; check "civil twilight is lighter, beside the night ($n pixels)" $?
 "${bench[@]}" reg > "$work/reg-after.txt"
 cmp -s "$work/reg-before.txt" "$work/reg-after.txt"; check "--save-graph writes no setting" $?
 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \
@@ -197,6 +222,35 @@ drive command 50001
 sleep 2
 texts_since "$m6" | grep -qx '潮汐定数: Nemuroko (1146 km)'; check "片岡湾's menu names the station its constants come from" $?
 drive close-menu
+
+# 港を検索... by keyboard alone: the half-width ﾎﾟﾅﾍﾟ finds ポナペ, Enter
+# chooses it as the tree would (the menu reopens for it).
+drive command 32812
+drive dialog-wait 1151 10; check "港を検索... opens the search dialog" $?
+drive type 'ﾎﾟﾅﾍﾟ'
+list=$(drive get 1151 | grep '^item: ')
+[ "$list" = "$(printf 'item: ポナペ\tその他')" ]; check "typing ﾎﾟﾅﾍﾟ lists ポナペ with its group ($list)" $?
+m8=$(mark)
+drive key 0x0D
+sleep 2
+texts_since "$m8" | grep -qx '場所設定(ポナペ)'; check "Enter chooses it: the menu reopens for ポナペ" $?
+drive close-menu
+drive command 32812
+drive dialog-wait 1151 10
+drive settext 1150 静岡
+n=$(drive get 1151 | grep -c $'\t東海 / 静岡$'); [ "$n" = 18 ]; check "静岡 lists its 18 ports ($n)" $?
+drive key 0x1B
+drive dialog-gone 1151 5; check "Esc closes the search dialog" $?
+
+# 最近の港: A, B, C and B again list C, then A, the current B left out.
+for id in 52214 58003 54731 58003; do drive command $id; sleep 1; drive close-menu; done
+m9=$(mark)
+drive mouse-move 400 300
+drive tray 1 0x205
+sleep 2
+recent=$(texts_since "$m9" | grep -A2 -x '最近の港' | head -3 | tr '\n' ' ')
+[ "$recent" = "最近の港 白浜 田子浦 " ]; check "最近の港 lists C then A ($recent)" $?
+drive close-menu
 drive command 50101
 sleep 2
 drive close-menu
@@ -207,5 +261,8 @@ drive wait-gone 20; check "Exit ends the program" $?
 [ "$(value IsBig "$work/exit.txt")" = 0x0 ] && [ "$(value Ken "$work/exit.txt")" = 0x1 ] &&
   [ "$(value Port "$work/exit.txt")" = 0x0 ]
 check "Exit keeps the smaller graph and the chosen port" $?
+[ "$(value GraphDays "$work/exit.txt")" = 0x4 ]; check "and the graph window's four days" $?
+recent=$(awk '$1 == "RecentPorts" { print $3 }' "$work/exit.txt")
+[ "$recent" = 50101,58003,54731,52214,50001 ]; check "the ports chosen last are stored, the current one first ($recent)" $?
 
 e2e_summary

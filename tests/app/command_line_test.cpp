@@ -75,6 +75,24 @@ TEST(CommandLine, ScaleGoesWithSaveGraphAsAWholePercentage) {
               0u);
 }
 
+TEST(CommandLine, DaysGoWithSaveGraphFromOneToFour) {
+    EXPECT_EQ(parseProgramArguments({L"--save-graph", L"g.png"}).days, 1);
+    EXPECT_EQ(parseProgramArguments({L"--save-graph", L"g.png", L"--days", L"3"}).days, 3);
+    EXPECT_EQ(parseProgramArguments({L"--days", L"4", L"--scale", L"150", L"--save-graph", L"g.png"}).days, 4);
+    const std::vector<std::vector<std::wstring>> bad = {
+        {L"--days", L"2"},                                   // nothing to draw
+        {L"--save-month", L"m.png", L"--days", L"2"},
+        {L"--save-graph", L"g.png", L"--days"},
+        {L"--save-graph", L"g.png", L"--days", L"0"},
+        {L"--save-graph", L"g.png", L"--days", L"5"},
+        {L"--save-graph", L"g.png", L"--days", L"03"},
+        {L"--save-graph", L"g.png", L"--days", L"2", L"--days", L"2"}};
+    for (const auto& args : bad) EXPECT_EQ(parseProgramArguments(args).action, Action::Refuse) << args.back();
+    EXPECT_EQ(parseProgramArguments({L"--save-graph", L"g.png", L"--days", L"5"}).error.find(
+                  L"--days takes 1, 2, 3 or 4, not: 5\nusage:"),
+              0u);
+}
+
 TEST(ReadOnlyStore, AFirstStartThroughItReadsDefaultsAndWritesNothing) {
     MemoryStore empty;
     ReadOnlyStore ro(empty);

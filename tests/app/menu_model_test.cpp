@@ -106,7 +106,7 @@ TEST(PopupMenu, ItemsInOrderAndShiftAddsTwoAboveExit) {
     EXPECT_EQ(m.items[7].text, "設定変更");
     EXPECT_EQ(m.items[7].children[1].text, "その他の設定...");
     EXPECT_EQ(m.items[7].children[1].id, 32778);
-    ASSERT_EQ(m.items[7].children.size(), 3u);
+    ASSERT_EQ(m.items[7].children.size(), 4u);  // 港を検索... last
     EXPECT_EQ(m.items[7].children[2].text, "Windows の起動時に開始");
     EXPECT_EQ(m.items[7].children[2].id, 32811);
     EXPECT_FALSE(m.items[7].children[2].checked);
@@ -223,6 +223,33 @@ TEST(GraphDay, TodayIsMarkedAndTheWeekdayTakesItsRuleColour) {
     EXPECT_EQ(tomorrow.weekdayColor, 0u);
     EXPECT_EQ(tomorrow.day.date.day, 15);
     EXPECT_STREQ(tomorrow.day.portName, "田子の浦");
+}
+
+}  // namespace
+}  // namespace marilo
+
+namespace marilo {
+namespace {
+
+// Ports chosen through the menu head the chooser, the current one left out;
+// "港を検索..." ends 設定変更.
+TEST(PopupMenu, RecentPortsHeadTheChooserAndSearchEndsTheSettings) {
+    MenuBench b;
+    EXPECT_EQ(chooser(b.tray.menu().popupMenu(false)).children[0].text, "北海道");  // nothing chosen yet
+    for (int id : {52214, 58003, 54731, 58003}) ASSERT_TRUE(b.tray.selectPort(id));
+    const PopupMenuModel m = b.tray.menu().popupMenu(false);
+    const std::vector<MenuItem>& tree = chooser(m).children;
+    ASSERT_GE(tree.size(), 4u + kRegionCount);
+    EXPECT_EQ(tree[0].text, "最近の港");
+    EXPECT_TRUE(tree[0].grayed);
+    EXPECT_EQ(tree[1].id, 54731);
+    EXPECT_EQ(tree[1].text, "白浜");
+    EXPECT_EQ(tree[2].id, 52214);
+    EXPECT_EQ(tree[2].text, "田子浦");
+    EXPECT_EQ(tree[3].kind, MenuItem::Kind::Separator);
+    EXPECT_EQ(tree[4].text, "北海道");
+    EXPECT_EQ(m.items[7].children[3].text, "港を検索...");
+    EXPECT_EQ(m.items[7].children[3].id, 32812);
 }
 
 }  // namespace

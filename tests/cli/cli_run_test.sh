@@ -4,6 +4,8 @@
 #   cli_run_test.sh now CLI   without --date or --time the moment is the
 #                             present one in the port's zone time, whatever
 #                             the machine's time zone
+#   cli_run_test.sh find CLI  --find as a user types: kana in three forms
+#                             finds ポナペ, 静岡 its 18 ports, nothing exit 1
 #   cli_run_test.sh ics CLI   --ics read by a standard iCalendar parser
 #                             (tools/ics-check; skipped, status 77, until
 #                             tools/test.sh has installed it)
@@ -32,6 +34,20 @@ text)
     if printf '%s\n' "$err" | not_utf8; then fail "$args: the error is not UTF-8"; fi
     echo "$err"
   done
+  ;;
+
+find)
+  for text in ぽなぺ ポナペ ﾎﾟﾅﾍﾟ; do
+    out=$("$cli" --find "$text") || fail "--find $text: exit status $?"
+    [ "$out" = "$(printf '58003\tポナペ\tその他')" ] || fail "--find $text: '$out'"
+  done
+  out=$("$cli" --find 静岡)
+  [ "$(wc -l <<<"$out")" -eq 18 ] || fail "--find 静岡: $(wc -l <<<"$out") lines, not 18"
+  grep -qv $'\t東海 / 静岡$' <<<"$out" && fail "--find 静岡: a port of another group"
+  status=0
+  err=$("$cli" --find 富士山頂 2>&1 >/dev/null) || status=$?
+  [ "$status" -eq 1 ] || fail "--find 富士山頂: exit status $status, not 1"
+  grep -q "no port matches '富士山頂'" <<<"$err" || fail "--find 富士山頂: '$err'"
   ;;
 
 now)

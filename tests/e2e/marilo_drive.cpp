@@ -20,6 +20,10 @@
 //   marilo_drive menu-rects              left top right bottom of each open popup menu, one a line
 //   marilo_drive menu-key VK             press a key (a virtual-key number) in the innermost open menu
 //   marilo_drive graph-window            left top right bottom of its graph window and of its client area
+//   marilo_drive graph-key VK            a key press in the graph window
+//   marilo_drive type TEXT               TEXT typed on the keyboard (as Unicode key events) into the focus
+//   marilo_drive key VK [ctrl]           a real key press and release, Ctrl held when asked
+//   marilo_drive graph-syscommand ID     an item of the graph window's system menu
 //   marilo_drive shown-tips              the texts of its own tooltips that are showing, UTF-8
 //   marilo_drive clipboard-bitmap        width and height of the bitmap on the clipboard
 //   marilo_drive dialog-wait, click, select, settext, tab, arrow, get, press, focus ...
@@ -288,10 +292,50 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"shown-tips") return printTips(processOf(hwnd), true);
-    if (cmd == L"graph-window") {
+    if ((cmd == L"type" || cmd == L"key") && argc > 2) {
+        std::vector<INPUT> keys;
+        const auto event = [&keys](WORD vk, WORD unicode, DWORD up) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = vk;
+            in.ki.wScan = unicode;
+            in.ki.dwFlags = up | (unicode != 0 ? KEYEVENTF_UNICODE : 0);
+            keys.push_back(in);
+        };
+        const bool ctrl = cmd == L"key" && argc > 3 && std::wstring_view(argv[3]) == L"ctrl";
+        if (ctrl) event(VK_CONTROL, 0, 0);
+        if (cmd == L"key") {
+            const WORD vk = static_cast<WORD>(std::wcstol(argv[2], nullptr, 0));
+            event(vk, 0, 0);
+            event(vk, 0, KEYEVENTF_KEYUP);
+        } else {
+            for (const wchar_t* c = argv[2]; *c; ++c) {
+                event(0, static_cast<WORD>(*c), 0);
+                event(0, static_cast<WORD>(*c), KEYEVENTF_KEYUP);
+            }
+        }
+        if (ctrl) event(VK_CONTROL, 0, KEYEVENTF_KEYUP);
+        const UINT sent = SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        Sleep(500);
+        return sent == keys.size() ? 0 : 1;
+    }
+    if (cmd == L"graph-window" || ((cmd == L"graph-key" || cmd == L"graph-syscommand") && argc > 2)) {
+        // graph-key VK: a key press through its queue; graph-syscommand ID:
+        // an item of its system menu.
         HWND graph = nullptr;
         EnumWindows(findGraphWindow, reinterpret_cast<LPARAM>(&graph));
         if (!graph) return 1;
+        if (cmd != L"graph-window") {
+            const WPARAM v = std::wcstol(argv[2], nullptr, 0);
+            if (cmd == L"graph-syscommand") {
+                PostMessageW(graph, WM_SYSCOMMAND, v, 0);
+            } else {
+                PostMessageW(graph, WM_KEYDOWN, v, 1);
+                PostMessageW(graph, WM_KEYUP, v, 0xC0000001);
+            }
+            Sleep(500);
+            return 0;
+        }
         RECT r, c;
         GetWindowRect(graph, &r);
         GetClientRect(graph, &c);
@@ -301,7 +345,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"month-window" || ((cmd == L"month-key" || cmd == L"month-command") && argc > 2)) {
-        // month-window: its title and client size; month-key VK: a key press
+        // month-window: its title, client size and the client area's corner
+        // on the screen; month-key VK: a key press
         // through its queue, as the keyboard would give it; month-command ID:
         // an item of its menu bar.
         HWND month = nullptr;
@@ -325,6 +370,9 @@ int wmain(int argc, wchar_t** argv) {
         RECT c;
         GetClientRect(month, &c);
         std::printf("%ld %ld\n", c.right, c.bottom);
+        POINT origin{0, 0};
+        ClientToScreen(month, &origin);
+        std::printf("%ld %ld\n", origin.x, origin.y);  // the client area's corner on the screen
         return 0;
     }
     if (cmd == L"alert" || cmd == L"click-alert") {
