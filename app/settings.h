@@ -70,7 +70,8 @@ enum class ChangeMark : uint8_t { None, Clock, Icons };
     X(YT, Integer, 50, INT32_MIN, INT32_MAX, None, nullptr) /* tick spacing */      \
     X(Ken, PortGroup, 22, 0, 80, None, nullptr) /* the selected port */             \
     X(Port, PortIndex, 13, 0, 99, None, nullptr)                                    \
-    X(IsBig, Flag, true, 0, 1, None, nullptr) /* the graph's larger size */
+    X(IsBig, Flag, true, 0, 1, None, nullptr) /* the graph's larger size */ \
+    X(QuietBusy, Switch, 1, 0, 1, None, nullptr) /* alerts wait while the user is busy */
 
 template <SettingType> struct SettingValue { using type = int32_t; };
 template <> struct SettingValue<SettingType::Flag> { using type = bool; };

@@ -126,6 +126,7 @@ void CTrayDlg::onInitDialog() {
     setItemText(IDC_VERSION_LINE, versionLine(runningVersion()).c_str());
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
+    controller_.setUserState(&userState_);
     controller_.handOverSound();
 }
 

@@ -19,6 +19,7 @@
 #include "program/registry_store.h"
 #include "program/shell_notify_area.h"
 #include "program/startup_registry.h"
+#include "program/user_state.h"
 #include "program/window_timer.h"
 #include "render/tray_painter.h"
 
@@ -67,6 +68,7 @@ private:
     WindowTimer tickTimer_{nullptr, kTickTimerId};
     WindowTimer retryTimer_{nullptr, kIconRetryTimerId};
     SystemClock clock_;
+    SystemUserState userState_;
     EngineTideFacts tide_;
     std::unique_ptr<TrayPainter> painter_;  // surfaces made at initialisation
     // Forwards to the painter once it exists.

@@ -190,6 +190,20 @@ void CAlertWnd::SlideIn() {
     if (soundOn) PlaySoundW(MAKEINTRESOURCEW(kAlertSoundId), moduleInstance(), SND_RESOURCE | SND_ASYNC);
 }
 
+void CAlertWnd::blinkOnly() {
+    if (!hwnd()) return;
+    blinkOn_ = false;
+    startTimer(kBlinkTimerId, 500, blinkTimer_);
+    stopTimer(kBlinkStopTimerId, blinkStopTimer_);
+    startTimer(kBlinkStopTimerId, closeAfterMs_, blinkStopTimer_);
+}
+
+void CAlertWnd::stopBlink() {
+    stopTimer(kBlinkTimerId, blinkTimer_);
+    stopTimer(kBlinkStopTimerId, blinkStopTimer_);
+    if (updateDateIcons_) updateDateIcons_(false);
+}
+
 void CAlertWnd::SlideOut() {
     moveTo(shownPos_);
     targetPos_ = hiddenPos_;
@@ -206,8 +220,7 @@ void CAlertWnd::onSlideTimer() {
     stopTimer(kSlideTimerId, slideTimer_);
     if (slidingOut_) {
         ShowWindow(hwnd(), SW_HIDE);
-        stopTimer(kBlinkTimerId, blinkTimer_);
-        if (updateDateIcons_) updateDateIcons_(false);
+        stopBlink();
     } else {
         ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
     }
@@ -231,12 +244,15 @@ LRESULT CAlertWnd::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             } else if (wp == kCloseTimerId) {
                 SlideOut();
                 stopTimer(kCloseTimerId, closeTimer_);
+            } else if (wp == kBlinkStopTimerId) {
+                if (!IsWindowVisible(hwnd())) stopBlink();  // a shown alert stops it as it slides back
+                else stopTimer(kBlinkStopTimerId, blinkStopTimer_);
             } else if (wp == kBlinkTimerId) {
                 if (updateDateIcons_) updateDateIcons_(blinkOn_);
                 blinkOn_ = !blinkOn_;
             }
             break;
-        case WM_NCDESTROY: slideTimer_ = closeTimer_ = blinkTimer_ = false; break;
+        case WM_NCDESTROY: slideTimer_ = closeTimer_ = blinkTimer_ = blinkStopTimer_ = false; break;
         default: break;
     }
     // Every message also gets the default processing.

@@ -26,6 +26,7 @@ constexpr UINT_PTR kSlideTimerId = 1;  // one step every 50 ms
 constexpr UINT_PTR kCloseTimerId = 2;  // slides back after kAlertShownMs
 constexpr UINT kAlertShownMs = 10000;
 constexpr UINT_PTR kBlinkTimerId = 3;  // the tray icon blinks every 500 ms
+constexpr UINT_PTR kBlinkStopTimerId = 4;  // a blink without the window ends after kAlertShownMs
 constexpr BYTE kAlertOpacity = 230;
 
 class CAlertWnd final : public Window, public AlertSink {
@@ -49,6 +50,7 @@ public:
     // AlertSink: the tray controller's alerts and its copy of Snd.
     bool showAlert(const Alert& alert) override;
     void setSoundOn(bool on) override { soundOn = on; }
+    void blinkOnly() override;
 
     bool soundOn = true;
     HBITMAP backing() const { return backing_.get(); }
@@ -73,7 +75,9 @@ private:
     bool slidingOut_ = true;
     ScreenPoint shownPos_, hiddenPos_, targetPos_;
     Bitmap backing_;
-    bool slideTimer_ = false, closeTimer_ = false, blinkTimer_ = false;
+    void stopBlink();
+
+    bool slideTimer_ = false, closeTimer_ = false, blinkTimer_ = false, blinkStopTimer_ = false;
     bool blinkOn_ = false;
     UINT closeAfterMs_ = kAlertShownMs;
     HWND owner_ = nullptr;

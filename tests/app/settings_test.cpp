@@ -94,8 +94,9 @@ TEST(Settings, FirstStartWritesEveryValueWithTheDefaults) {
         "RuleN", "TrayIcon", "TrayClock", "PopCalMode", "MousePop", "IsXP", "IsVirgin", "Alert", "DN3", "DN7",
         "UP3", "UP7", "STP", "PreTime", "Snd", "IsFrame", "IsShadow", "IsTicks", "IsPlate", "GraphShowMode",
         "GraphSizeSet", "ColFrame", "ColPlate", "ColShort", "ColLong", "ColTicks", "YH", "YL", "YT", "Ken",
-        "Port", "IsBig", "BIN"};
+        "Port", "IsBig", "QuietBusy", "BIN"};
     EXPECT_EQ(store.writeOrder(S), expected);
+    EXPECT_EQ(storedInt(store, "QuietBusy"), 1);
     EXPECT_EQ(store.size(), expected.size());
     EXPECT_EQ(storedInt(store, "IsVirgin"), 0);
     EXPECT_EQ(storedInt(store, "IsXP"), 1);
@@ -451,16 +452,19 @@ TEST(SettingsDeclaration, ValuesStoredByTheEarlierProgramLoadUnchanged) {
     EXPECT_EQ(s.YT, 20);
     EXPECT_EQ(c.port, PortAddress::at(47, 35));
     EXPECT_FALSE(s.IsBig);
+    EXPECT_EQ(s.QuietBusy, 1);  // absent from the earlier store: on
     ASSERT_EQ(c.rules.count(), 5);
     EXPECT_EQ(c.rules[3].month, 12);
     EXPECT_EQ(c.rules[4].nthOrLength, 7);
     // Saved again, the store holds the same values, written in the same order.
     MemoryStore again;
     SaveSettings(again, c);
-    ASSERT_EQ(again.writeOrder(S).size(), std::size(kEarlierStore));
+    // The one value added since, QuietBusy, goes in before BIN.
+    ASSERT_EQ(again.writeOrder(S).size(), std::size(kEarlierStore) + 1);
+    EXPECT_EQ(again.writeOrder(S)[std::size(kEarlierStore) - 1], "QuietBusy");
     for (std::size_t i = 0; i < std::size(kEarlierStore); ++i) {
         const StoredValue& v = kEarlierStore[i];
-        EXPECT_EQ(again.writeOrder(S)[i], v.name);
+        EXPECT_EQ(again.writeOrder(S)[i + (i + 1 == std::size(kEarlierStore))], v.name);
         const MemoryStore::Value* got = again.find(S, v.name);
         if (const int32_t* n = std::get_if<int32_t>(&v.value)) {
             EXPECT_EQ(got->integer, *n) << v.name;
