@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "render/graph_labels.h"
+
 namespace marilo {
 
 namespace {
@@ -91,21 +93,33 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
         curve.points.push_back({x + GraphFrame::curveColumn(i), row(day.levelAtTime(0, f.columnToMinute(i)))});
     out.push_back(std::move(curve));
 
+    // The marks, then the labels placed clear of each other and of the
+    // marks (graph_labels.h).
+    std::vector<GraphLabel> labels;
+    std::vector<LabelBox> marks;
     if (m >= 2) {
         for (int i = 0; i < 4; ++i) {
             const TideExtreme& e = day.extremes[i];
             if (e.empty() || (e.kind != kHighWater && e.kind != kLowWater)) continue;
             const int dx = f.minuteToColumn(60 * e.hour + e.minute);
             const int r = row(e.level);
-            out.push_back(SceneIcon{kExtremeMarkIcon, {x + dx - f.px(2), r - f.px(3)}, f.px(7)});
+            const ScenePoint corner{x + dx - f.px(2), r - f.px(3)};
+            out.push_back(SceneIcon{kExtremeMarkIcon, corner, f.px(7)});
+            marks.push_back({corner.x, corner.y, corner.x + f.px(7), corner.y + f.px(7)});
             const int level = truncToInt(e.level);
             std::string text;
             if (s.showMode == 2) text = format("%d:%02d", e.hour, e.minute);
             else if (s.showMode == 3) text = format("L%d", level);
             else if (s.showMode == 4) text = format("%d:%02d L%d", e.hour, e.minute, level);
-            if (!text.empty())
-                out.push_back(SceneText{{x + dx, r}, text, kGraphMarkLabel, label, alignAlong(dx, f),
-                                        e.kind == kHighWater ? VAlign::Bottom : VAlign::Top});
+            if (text.empty()) continue;
+            // Above a high water, below a low water; else on the ring's other side.
+            const bool high = e.kind == kHighWater;
+            const SceneText first{{x + dx, r}, text, kGraphMarkLabel, label, alignAlong(dx, f),
+                                  high ? VAlign::Bottom : VAlign::Top};
+            SceneText other = first;
+            other.at.y = high ? corner.y + f.px(7) : corner.y;
+            other.v = high ? VAlign::Top : VAlign::Bottom;
+            labels.push_back({first, other, LabelRank::Extreme, static_cast<int>(marks.size()) - 1});
         }
     }
 
@@ -113,18 +127,37 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
         const double level = day.levelAtTime(g.nowHour, g.nowMinute);
         const int dx = f.minuteToColumn(60 * g.nowHour + g.nowMinute);
         const int r = row(level) - f.px(2);
-        if (m == 1) out.push_back(SceneIcon{kNowMarkSmallIcon, {x + dx, r}, f.px(5)});
-        else out.push_back(SceneIcon{kNowMarkIcon, {x + dx - f.px(1), r}, f.px(7)});
-        out.push_back(SceneText{{x + dx, r}, format("Now L%d", truncToInt(level)), kGraphNowLabel, label,
-                                alignAlong(dx, f), VAlign::Baseline});
+        const int size = m == 1 ? f.px(5) : f.px(7);
+        const ScenePoint corner{m == 1 ? x + dx : x + dx - f.px(1), r};
+        out.push_back(SceneIcon{m == 1 ? kNowMarkSmallIcon : kNowMarkIcon, corner, size});
+        marks.push_back({corner.x, corner.y, corner.x + size, corner.y + size});
+        // Above the mark, else under it.
+        const SceneText first{{x + dx, r}, format("Now L%d", truncToInt(level)), kGraphNowLabel, label,
+                              alignAlong(dx, f), VAlign::Baseline};
+        SceneText other = first;
+        other.at.y = r + size;
+        other.v = VAlign::Top;
+        labels.push_back({first, other, LabelRank::Now, static_cast<int>(marks.size()) - 1});
     }
 
-    for (int64_t level : grid)
-        out.push_back(SceneText{{column(720), row(static_cast<double>(level))}, format("%lld", static_cast<long long>(level)),
-                                kGraphNumbers, label, HAlign::Left, VAlign::Bottom});
-    for (int h = m == 1 ? 6 : 3; h < 24; h += m == 1 ? 6 : 3)
-        out.push_back(SceneText{{column(60 * h), row(0)}, format("%d", h), kGraphNumbers, label, HAlign::Center,
-                                VAlign::Top});
+    // Level numbers right of the noon line above their grid line, else left
+    // of it; hour numbers under the zero line, else above it.
+    for (int64_t level : grid) {
+        const SceneText first{{column(720), row(static_cast<double>(level))},
+                              format("%lld", static_cast<long long>(level)), kGraphNumbers, label, HAlign::Left,
+                              VAlign::Bottom};
+        SceneText other = first;
+        other.h = HAlign::Right;
+        labels.push_back({first, other, LabelRank::Scale});
+    }
+    for (int h = m == 1 ? 6 : 3; h < 24; h += m == 1 ? 6 : 3) {
+        const SceneText first{{column(60 * h), row(0)}, format("%d", h), kGraphNumbers, label, HAlign::Center,
+                              VAlign::Top};
+        SceneText other = first;
+        other.v = VAlign::Bottom;
+        labels.push_back({first, other, LabelRank::Scale});
+    }
+    for (SceneText& t : placeGraphLabels(labels, marks, plotTop, plotBottom + 1, f.dpi)) out.push_back(std::move(t));
 
     addTitle(scene, g, f, x, y);
     out.push_back(SceneIcon{moonIconOf(day.moonAge), {right - f.px(18), y}, f.px(16)});
