@@ -71,9 +71,11 @@ int monthPictureWidth(int dpi) {
     return 2 * f.gridLeft() + 7 * f.cellWidth() + 1;
 }
 
-int monthPictureHeight(const TideMonth& month, int dpi) {
+int monthPictureHeight(const TideMonth& month, int dpi) { return monthPictureHeightOf(monthRows(month), dpi); }
+
+int monthPictureHeightOf(int rows, int dpi) {
     const MonthFrame f{dpi};
-    return f.gridTop() + monthRows(month) * f.cellHeight() + 1 + f.px(kFooterHeight + kMargin);
+    return f.gridTop() + rows * f.cellHeight() + 1 + f.px(kFooterHeight + kMargin);
 }
 
 Scene monthScene(const MonthPicture& picture, int dpi) {

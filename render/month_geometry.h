@@ -48,6 +48,7 @@ constexpr int kMonthCellHeight = 86;
 int monthRows(const TideMonth& month);
 int monthPictureWidth(int dpi);
 int monthPictureHeight(const TideMonth& month, int dpi);
+int monthPictureHeightOf(int rows, int dpi);
 
 Scene monthScene(const MonthPicture& picture, int dpi);
 
