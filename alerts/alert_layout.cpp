@@ -34,4 +34,8 @@ std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int
     return static_cast<uint32_t>(static_cast<int>(blue)) << 16;
 }
 
+ScreenPoint alertPassAt(int ax, int ay, int dx, int dy, int dpi, bool second) {
+    return {scaledLength(ax, dpi) + scaledLength(dx, dpi) + (second ? 1 : 0), scaledLength(ay, dpi) + scaledLength(dy, dpi)};
+}
+
 }  // namespace marilo

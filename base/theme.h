@@ -66,6 +66,14 @@ inline double contrastRatio(uint32_t a, uint32_t b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// Where the windows read the theme: the system (platform/system_theme.h),
+// or a double in tests.
+class ThemeSource {
+public:
+    virtual ~ThemeSource() = default;
+    virtual Theme theme() = 0;
+};
+
 // `color` as it is drawn on `background` to be read: itself when it stands
 // out by `ratio`, otherwise mixed toward white (on a dark background) or
 // black (on a light one) by the least twentieth that does.

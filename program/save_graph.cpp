@@ -7,6 +7,7 @@
 #include "app/version_info.h"
 #include "platform/gdi.h"
 #include "platform/png_file.h"
+#include "platform/system_theme.h"
 #include "program/registry_store.h"
 #include "render/tide_graph.h"
 
@@ -23,7 +24,8 @@ ControllerSettings storedSettingsReadOnly() {
 std::string saveGraphPng(const std::wstring& file, int dpi) {
     const ControllerSettings settings = storedSettingsReadOnly();
     const GraphDay day = graphDayOf(settings, SystemClock().zoneNow(settings.port.zoneMeridian()), 0);
-    const GraphStyle style = graphStyleOf(settings, dpi);
+    GraphStyle style = graphStyleOf(settings, dpi);
+    style.theme = readSystemTheme();
     const ItemSize picture = style.frame().picture();
     DibSurface surface(picture.width, picture.height, 24);
     if (!surface) return "no drawing surface for the graph";

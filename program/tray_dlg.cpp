@@ -127,6 +127,7 @@ void CTrayDlg::onInitDialog() {
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
     controller_.setUserState(&userState_);
+    alertWnd_.setTheme(themes_.theme());
     controller_.handOverSound();
 }
 
@@ -180,7 +181,7 @@ void CTrayDlg::ShowPopupMenu() {
 // The month of the shown day at the selected port.
 void CTrayDlg::ShowMonthWindow() {
     const DateTime shown = controller_.menu().graphDay().day.date;
-    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown);
+    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, themes_);
     window.runModal(hwnd());
 }
 
@@ -188,7 +189,7 @@ void CTrayDlg::ShowGraphPopup() {
     TrayMenu& menu = controller_.menu();
     menu.setMenuPoint(messagePoint());
     const ScreenPoint at = menu.menuPoint();
-    CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at);
+    CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at, themes_);
     popup.runModal(hwnd());
 }
 
@@ -200,7 +201,9 @@ bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
     if (item.itemID == ID_GRAPH_ITEM) {
         TrayMenu& menu = controller_.menu();
-        const ItemRect drawn = drawGraphItem(item, menu.graphDay(), controller_.graphStyle(menuDpi_));
+        GraphStyle style = controller_.graphStyle(menuDpi_);
+        style.theme = themes_.theme();
+        const ItemRect drawn = drawGraphItem(item, menu.graphDay(), style);
         menu.graphItemDrawn(drawn, screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM));
         return true;
     }
@@ -282,9 +285,13 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (takeTrayLook()) controller_.redrawIcons();
             return TRUE;
         case WM_SETTINGCHANGE:
-            // The theme's colours changed: lParam names "ImmersiveColorSet".
-            if (lp && std::wcscmp(reinterpret_cast<const wchar_t*>(lp), L"ImmersiveColorSet") == 0 && takeTrayLook())
-                controller_.redrawIcons();
+        case WM_SYSCOLORCHANGE:
+            // The theme's colours changed: lParam names "ImmersiveColorSet",
+            // or high contrast went on or off.
+            if (themeMayHaveChanged(msg, wp, lp)) {
+                alertWnd_.setTheme(themes_.theme());
+                if (takeTrayLook()) controller_.redrawIcons();
+            }
             return std::nullopt;
         case WM_POWERBROADCAST:
             if (wp != PBT_APMRESUMEAUTOMATIC && wp != PBT_APMRESUMESUSPEND) return std::nullopt;

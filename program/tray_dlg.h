@@ -14,6 +14,7 @@
 #include "app/settings.h"
 #include "app/tray_controller.h"
 #include "platform/handle.h"
+#include "platform/system_theme.h"
 #include "platform/win_util.h"
 #include "platform/window.h"
 #include "program/registry_store.h"
@@ -69,6 +70,7 @@ private:
     WindowTimer retryTimer_{nullptr, kIconRetryTimerId};
     SystemClock clock_;
     SystemUserState userState_;
+    SystemThemeSource themes_;
     EngineTideFacts tide_;
     std::unique_ptr<TrayPainter> painter_;  // surfaces made at initialisation
     // Forwards to the painter once it exists.

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/screen_scale.h"
+#include "platform/system_theme.h"
 #include "platform/text.h"
 #include "render/tide_graph.h"
 
@@ -25,21 +27,30 @@ TOOLINFOW toolFor(HWND owner, wchar_t* text) {
 
 }  // namespace
 
-CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor)
-    : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor) {}
+CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor, ThemeSource& themes)
+    : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor), themes_(themes) {
+    style_.theme = themes_.theme();
+}
 
-void CGraphPopupDlg::onInit() {
+void CGraphPopupDlg::layOut(ScreenPoint anchor) {
     const GraphFrame frame = style_.frame();
     const ItemSize client = frame.windowClient();
     RECT r{0, 0, client.width, client.height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
     const ItemSize outer{r.right - r.left, r.bottom - r.top};
-    const ScreenPoint at = graphWindowOrigin(anchor_, outer);
+    const ScreenPoint at = placeInside(graphWindowOrigin(anchor, outer), outer.width, outer.height,
+                                       workAreaAt({anchor.x - 1, anchor.y - 1}));
     SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    useDarkTitleBar(hwnd(), paletteOf(style_.theme).dark);
 
     backing_ = DibSurface(frame.picture().width, frame.picture().height, 24);
     if (backing_) DrawTideGraph(backing_.dc(), 0, 0, day_, style_, false);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CGraphPopupDlg::onInit() {
+    layOut(anchor_);
 
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
@@ -79,6 +90,23 @@ void CGraphPopupDlg::onPaint() {
 std::optional<INT_PTR> CGraphPopupDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: onInit(); return TRUE;
+        case WM_DPICHANGED: {
+            // Re-laid out at the new dpi, its bottom-right corner where the
+            // suggested rectangle puts it.
+            style_.dpi = screenDpiOrBase(HIWORD(wp));
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            layOut({suggested->right, suggested->bottom});
+            return TRUE;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            if (themeMayHaveChanged(msg, wp, lp)) {
+                style_.theme = themes_.theme();
+                RECT r;
+                GetWindowRect(hwnd(), &r);
+                layOut({r.right, r.bottom});
+            }
+            return std::nullopt;
         case WM_PAINT: onPaint(); return TRUE;
         case WM_SETCURSOR:
             if (LOWORD(lp) != HTCLIENT) return std::nullopt;

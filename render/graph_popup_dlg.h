@@ -3,12 +3,15 @@
 // own, opened with its bottom-right corner at the mouse, a cross-hair over
 // the graph and a tip with the time and the level under the pointer. It is
 // modal; the program's timers keep running in its loop. The picture and the
-// tip come from the one solution it was opened with.
+// tip come from the one solution it was opened with. It stays inside the
+// work area of its monitor, follows a change of dpi (re-laid out through
+// the graph frame) and of the theme.
 
 #include <windows.h>
 
 #include "app/graph_day.h"
 #include "app/tray_logic.h"
+#include "base/theme.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "render/graph_geometry.h"
@@ -20,7 +23,8 @@ constexpr int kGraphPopupTemplate = 206;
 
 class CGraphPopupDlg final : public Dialog {
 public:
-    CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor);
+    // The style's theme is replaced by what `themes` says.
+    CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor, ThemeSource& themes);
 
 protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -29,10 +33,14 @@ private:
     void onInit();
     void onMouseMove(WPARAM wp, LPARAM lp);
     void onPaint();
+    // Sizes the window for the style's frame, with its bottom-right corner
+    // at `anchor` where the work area allows, and paints the picture.
+    void layOut(ScreenPoint anchor);
 
     GraphDay day_;
     GraphStyle style_;
     ScreenPoint anchor_;
+    ThemeSource& themes_;
     DibSurface backing_;  // the painted graph, selected into its own surface
     HWND tip_ = nullptr;  // the tooltip control; this window owns it and takes it along when it goes
     GraphTip tipText_;

@@ -14,6 +14,7 @@
 #include "alerts/alert_scheduler.h"
 #include "alerts/alert_sink.h"
 #include "base/screen_scale.h"
+#include "base/theme.h"
 #include "platform/handle.h"
 #include "platform/window.h"
 
@@ -59,6 +60,14 @@ public:
     void setPlacement(const AlertPlacement& p) { shownPos_ = p.shown, hiddenPos_ = p.hidden; }
     // How long an alert stays before it slides back (10 s; shorter in tests).
     void setCloseAfter(UINT ms) { closeAfterMs_ = ms; }
+    // The system's theme: in high contrast the picture is drawn in its
+    // colours. Takes effect with the next alert.
+    void setTheme(const Theme& theme) { theme_ = theme; }
+    // Lays the window out for a dpi: its size and its backing bitmap (the
+    // picture is drawn anew with the next alert). An alert follows the dpi
+    // of the taskbar's monitor, and a move to another monitor (WM_DPICHANGED).
+    void followDpi(int dpi);
+    int dpi() const { return dpi_; }
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -81,7 +90,8 @@ private:
     bool blinkOn_ = false;
     UINT closeAfterMs_ = kAlertShownMs;
     HWND owner_ = nullptr;
-    int dpi_ = kBaseDpi;  // of the owner's monitor at creation: sizes, places and fonts of the picture
+    int dpi_ = kBaseDpi;  // of the monitor it shows on: sizes, places and fonts of the picture
+    Theme theme_;
 };
 
 // Makes `w` the foreground window, borrowing the input of the thread whose

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/screen_geometry.h"
+
 namespace marilo {
 namespace {
 
@@ -34,6 +36,18 @@ TEST(MonthFit, AtItsOwnDpiWhenThereIsRoomAndScrollingBelowTheReadableSize) {
     EXPECT_EQ(fitMonth(6, 144, {500, 400}, kChrome144, 25), (MonthFit{96, {469, 318}, true, true}));
     // A dpi no screen reports counts as 96.
     EXPECT_EQ(fitMonth(5, 0, {1920, 1040}, {6, 50}, 17).dpi, 96);
+}
+
+TEST(PlaceInside, AWindowIsMovedIntoTheWorkAreaByAsLittleAsItTakes) {
+    const ScreenRect work{0, 0, 1024, 740};  // above a taskbar of 28
+    // The graph window opened at the pointer over the taskbar: lifted.
+    EXPECT_EQ(placeInside({900, 700}, 200, 240, work), (ScreenPoint{824, 500}));
+    EXPECT_EQ(placeInside({-30, 10}, 200, 240, work), (ScreenPoint{0, 10}));
+    EXPECT_EQ(placeInside({100, 100}, 200, 240, work), (ScreenPoint{100, 100}));  // inside: kept
+    // Larger than the area: its top-left corner at the area's.
+    EXPECT_EQ(placeInside({50, 50}, 1100, 900, work), (ScreenPoint{0, 0}));
+    // A second monitor to the right.
+    EXPECT_EQ(placeInside({1900, 300}, 300, 200, {1024, 0, 2048, 768}), (ScreenPoint{1748, 300}));
 }
 
 }  // namespace
