@@ -116,6 +116,7 @@ void CTrayDlg::onInitDialog() {
     tickTimer_.attach(hwnd());
     retryTimer_.attach(hwnd());
     controller_.setRetryTimer(&retryTimer_);
+    highContrast_ = themes_.theme().highContrast;
     controller_.start();
     painter_ = std::make_unique<TrayPainter>();
     takeTrayLook();
@@ -289,7 +290,9 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // The theme's colours changed: lParam names "ImmersiveColorSet",
             // or high contrast went on or off.
             if (themeMayHaveChanged(msg, wp, lp)) {
-                alertWnd_.setTheme(themes_.theme());
+                const Theme theme = themes_.theme();
+                highContrast_ = theme.highContrast;
+                alertWnd_.setTheme(theme);
                 if (takeTrayLook()) controller_.redrawIcons();
             }
             return std::nullopt;

@@ -39,6 +39,18 @@ save_month "$work/m4.png" 2024-04
 [ "$(compare -metric AE "$work/m1.png" "$work/m4.png" null: 2>&1)" != 0 ]; check "April differs" $?
 n=$(convert "$work/m1.png" txt:- | grep -ci '#00A000'); [ "$n" -gt 300 ]; check "today is framed in green ($n pixels)" $?
 n=$(convert "$work/m4.png" txt:- | grep -ci '#00A000'); [ "$n" = 0 ]; check "and not in April ($n pixels)" $?
+# High contrast (MARILO_HIGH_CONTRAST stands in for the system, which Wine
+# always reports off): the month and the graph in the system colours alone,
+# at most four of them (window, window text, highlight, grey text).
+MARILO_HIGH_CONTRAST=1 save_month "$work/hc.png" 2024-03
+WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" MARILO_NOW=2024-03-15T12:00 \
+  MARILO_HIGH_CONTRAST=1 wine "$MARILO_BIN/Marilo.exe" --save-graph "Z:${work//\//\\}\\hc-graph.png" > "$work/save.out" 2>&1
+for f in hc hc-graph; do
+  n=$(identify -format '%k' "$work/$f.png" 2>/dev/null)
+  [ -n "$n" ] && [ "$n" -le 4 ]; check "with high contrast $f.png holds only the system colours ($n colours)" $?
+done
+n=$(identify -format '%k' "$work/m1.png"); [ "$n" -gt 4 ]; check "and without it the picture keeps its own ($n colours)" $?
+
 save_month "$work/bad.png" 2024-13; status=$?
 [ "$status" = 2 ] && grep -q "'2024-13' is not a month of the form YYYY-MM" "$work/save.out"
 check "a bad month: status 2 and a message ($status: $(head -1 "$work/save.out"))" $?
