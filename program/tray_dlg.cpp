@@ -209,7 +209,7 @@ bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
         return true;
     }
     if (item.itemID == ID_CALENDAR_STRIP) {
-        drawCalendarStrip(item, StripFrame{menuDpi_});
+        drawCalendarStrip(item, StripFrame{menuDpi_}, paletteOf(themes_.theme()));
         return true;
     }
     return false;

@@ -65,6 +65,15 @@ title() { drive month-window | head -1; }
 t=$(title); [ "$t" = "月間潮見表 2024年3月 田子の浦" ]; check "月間潮見表... opens this month's window ($t)" $?
 size=$(drive month-window | sed -n 2p); [ "$size" = "597 581" ]; check "its client area fits the picture ($size)" $?
 "${bench[@]}" shot "$work/window.png"
+# Moved to a monitor at 150%: laid out anew, as large as fits above the
+# taskbar (six weeks do not fit at 144 dpi), and back at 100%.
+drive month-dpi 144
+sleep 1
+size=$(drive month-window | sed -n 2p); read -r w h <<<"$size"
+[ "$w" -gt 597 ] && [ "$h" -gt 581 ] && [ "$h" -le 740 ]; check "at 144 dpi it is laid out larger, inside the screen ($size)" $?
+drive month-dpi 96
+sleep 1
+size=$(drive month-window | sed -n 2p); [ "$size" = "597 581" ]; check "and at 96 dpi as before ($size)" $?
 drive month-key 0x22; t=$(title); [ "$t" = "月間潮見表 2024年4月 田子の浦" ]; check "PageDown steps to April ($t)" $?
 drive month-key 0x21; drive month-key 0x21; t=$(title)
 [ "$t" = "月間潮見表 2024年2月 田子の浦" ]; check "PageUp twice steps back to February ($t)" $?

@@ -26,6 +26,7 @@
 //   marilo_drive month-window            its month window: the title; the client area's width and height;
 //                                        its top-left corner on the screen; the window's left top right
 //                                        bottom; the work area of its monitor (one a line)
+//   marilo_drive month-dpi DPI           tell the month window its monitor's dpi changed (WM_DPICHANGED)
 //   marilo_drive dialog-wait, click, select, settext, tab, arrow, get, press, focus ...
 //                                        its dialogs' controls (see drive_dialogs.cpp)
 #include <windows.h>
@@ -309,13 +310,25 @@ int wmain(int argc, wchar_t** argv) {
                     c.bottom);
         return 0;
     }
-    if (cmd == L"month-window" || ((cmd == L"month-key" || cmd == L"month-command") && argc > 2)) {
+    if (cmd == L"month-window" ||
+        ((cmd == L"month-key" || cmd == L"month-command" || cmd == L"month-dpi") && argc > 2)) {
         // month-window: its title and client size; month-key VK: a key press
         // through its queue, as the keyboard would give it; month-command ID:
         // an item of its menu bar.
         HWND month = nullptr;
         EnumWindows(findMonthWindow, reinterpret_cast<LPARAM>(&month));
         if (!month) return 1;
+        if (cmd == L"month-dpi") {
+            // As Windows tells a window moved to a monitor of another scale:
+            // the new dpi and a suggested rectangle (here where it stands).
+            const WORD dpi = static_cast<WORD>(std::wcstol(argv[2], nullptr, 10));
+            RECT suggested;
+            GetWindowRect(month, &suggested);
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(month, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested),
+                                SMTO_NORMAL, 10000, &result);
+            return 0;
+        }
         if (cmd == L"month-command") {
             PostMessageW(month, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0);
             Sleep(500);

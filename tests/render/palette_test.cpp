@@ -10,6 +10,7 @@
 #include <set>
 
 #include "render/graph_geometry.h"
+#include "render/menu_item_geometry.h"
 #include "render/month_geometry.h"
 
 namespace marilo {
@@ -92,6 +93,13 @@ TEST(Palette, HighContrastDrawsTheGraphAndTheMonthInTheSystemColoursOnly) {
         EXPECT_FALSE(icons);
         EXPECT_EQ(used.count(hc.highlight), 1u);  // today's frame
     }
+    // The menu's strip: the menu and highlight colours the system gives, its
+    // edges and glyphs in the window text's.
+    bool icons = true;
+    const std::set<uint32_t> strip = colorsOf(
+        calendarStripScene({0, 0, 100, 16}, StripFrame{}, false, hc.window, hc.highlight, paletteOf({false, true, hc})),
+        icons);
+    EXPECT_EQ(strip, (std::set<uint32_t>{hc.window, hc.windowText}));
 }
 
 }  // namespace
