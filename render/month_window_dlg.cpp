@@ -59,12 +59,16 @@ void CMonthDlg::show() {
     SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     placed_ = true;
     for (int bar : {SB_HORZ, SB_VERT}) {
-        SCROLLINFO si{};
-        si.cbSize = sizeof si;
-        si.fMask = SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL;
-        si.nMax = (bar == SB_HORZ ? scene_.width : scene_.height) - 1;
-        si.nPage = static_cast<UINT>(bar == SB_HORZ ? fit_.client.width : fit_.client.height);
-        SetScrollInfo(hwnd(), bar, &si, FALSE);
+        const bool scrolls = bar == SB_HORZ ? fit_.scrollsX : fit_.scrollsY;
+        if (scrolls) {
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_RANGE | SIF_PAGE;
+            si.nMax = (bar == SB_HORZ ? scene_.width : scene_.height) - 1;
+            si.nPage = static_cast<UINT>(bar == SB_HORZ ? fit_.client.width : fit_.client.height);
+            SetScrollInfo(hwnd(), bar, &si, FALSE);
+        }
+        ShowScrollBar(hwnd(), bar, scrolls ? TRUE : FALSE);
     }
     scrollTo(scroll_.x, scroll_.y);
     char title[64];
@@ -85,8 +89,8 @@ void CMonthDlg::onPaint() {
 void CMonthDlg::scrollTo(int x, int y) {
     scroll_.x = fit_.scrollsX ? std::clamp(x, 0, std::max(0, scene_.width - fit_.client.width)) : 0;
     scroll_.y = fit_.scrollsY ? std::clamp(y, 0, std::max(0, scene_.height - fit_.client.height)) : 0;
-    SetScrollPos(hwnd(), SB_HORZ, scroll_.x, TRUE);
-    SetScrollPos(hwnd(), SB_VERT, scroll_.y, TRUE);
+    if (fit_.scrollsX) SetScrollPos(hwnd(), SB_HORZ, scroll_.x, TRUE);
+    if (fit_.scrollsY) SetScrollPos(hwnd(), SB_VERT, scroll_.y, TRUE);
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
