@@ -47,6 +47,7 @@ public:
                                const DateTime& now);
     std::optional<Alert> poll(UserState state, bool quietWhileBusy, const DateTime& now);
     bool waiting() const { return held_.has_value(); }
+    void clear() { held_.reset(); }
 
 private:
     struct Waiting {

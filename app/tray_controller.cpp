@@ -272,7 +272,8 @@ int TrayController::AlertScheduler(const DateTime& now) {
     auto show = [&](const std::optional<Alert>& alert) {
         if (alert && alertSink_ && alertSink_->showAlert(*alert)) ++shown;
     };
-    if (heldAlert_.waiting()) show(heldAlert_.poll(s.Alert ? userState() : UserState::Accepts, quiet, now));
+    if (!s.Alert) heldAlert_.clear();  // alerts turned off: a waiting one goes too
+    else if (heldAlert_.waiting()) show(heldAlert_.poll(userState(), quiet, now));
     if (minutes.empty()) return shown;
     lastAlertMinute_ = minutes.back();
     if (!s.Alert) return shown;

@@ -130,10 +130,25 @@ TEST(TrayAlerts, ABusyUserGetsTheBlinkAndTheAlertWhenBackWithinTheHour) {
     EXPECT_EQ(r.alerts.shown.size(), 1u);
     EXPECT_EQ(r.alerts.blinks, 2);
 
+    // Alerts turned off while one waits: it never comes.
+    user.state = 2;
+    r.clock.set(2024, 5, 2, 10, 2);
+    r.tray.tick();
+    EXPECT_EQ(r.alerts.blinks, 3);
+    r.cs.settings.Alert = 0;
+    r.clock.set(2024, 5, 2, 10, 3);
+    r.tray.tick();
+    r.cs.settings.Alert = 1;
+    user.state = 5;
+    r.clock.set(2024, 5, 2, 10, 5);  // 10:04 is checked and accepted; 10:02 never comes
+    r.tray.tick();
+    EXPECT_EQ(r.times().back(), "★10:04　");
+    EXPECT_EQ(r.alerts.shown.size(), 2u);
+
     // QuietBusy off: shown whatever the state.
     r.cs.settings.QuietBusy = 0;
     user.state = 2;
-    r.clock.set(2024, 5, 2, 10, 2);
+    r.clock.set(2024, 5, 3, 10, 2);
     r.tray.tick();
     EXPECT_EQ(r.times().back(), "★10:02　");
 }
