@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "base/screen_geometry.h"
 #include "base/screen_scale.h"
@@ -45,5 +47,15 @@ std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int
 // one pixel to the right, which thickens the strokes by one pixel at any
 // scale (a scaled step would split them into two hollow outlines).
 ScreenPoint alertPassAt(int ax, int ay, int dx, int dy, int dpi, bool second);
+
+// The texts the alert window writes, in UTF-16: its title and an alert's
+// three lines (the scheduler's cp932 message, remainder and time).
+struct AlertLines {
+    std::u16string title;
+    std::u16string message;
+    std::u16string remainder;
+    std::u16string time;
+};
+AlertLines alertLines(std::string_view message, std::string_view remainder, std::string_view time);
 
 }  // namespace marilo

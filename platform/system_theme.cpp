@@ -2,19 +2,17 @@
 
 #include <cwchar>
 
+#include "platform/optional_function.h"
+#include "platform/registry.h"
+
 namespace marilo {
 
 namespace {
 
+// Absent (every system before the dark app theme) or anything but 0 is light.
 bool appsUseDarkTheme() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
-                      KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return false;
-    DWORD value = 1, type = 0, size = sizeof value;
-    const LONG got = RegQueryValueExW(key, L"AppsUseLightTheme", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    return got == ERROR_SUCCESS && type == REG_DWORD && value == 0;
+    return userDword(L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", L"AppsUseLightTheme") ==
+           DWORD{0};
 }
 
 bool highContrastOn() {
@@ -57,11 +55,7 @@ Theme readSystemTheme() {
 }
 
 void useDarkTitleBar(HWND window, bool dark) {
-    HMODULE dwm = GetModuleHandleW(L"dwmapi.dll");
-    if (!dwm) dwm = LoadLibraryW(L"dwmapi.dll");  // a system DLL, left loaded for the run
-    const auto set = dwm ? reinterpret_cast<SetAttributeFn>(
-                               reinterpret_cast<void (*)()>(GetProcAddress(dwm, "DwmSetWindowAttribute")))
-                         : nullptr;
+    const auto set = optionalFunction<SetAttributeFn>(L"dwmapi.dll", "DwmSetWindowAttribute");
     if (!set || !window) return;
     const BOOL on = dark ? TRUE : FALSE;
     // 20 is DWMWA_USE_IMMERSIVE_DARK_MODE; builds before 18985 took 19.

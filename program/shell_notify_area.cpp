@@ -8,7 +8,7 @@
 
 namespace marilo {
 
-bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& tip) {
+bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::u16string& tip) {
     // The earliest record layout: icon, message and a 64-character tip, which
     // every shell understands.
     NOTIFYICONDATAW nid{};
@@ -19,17 +19,16 @@ bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& 
         nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         nid.uCallbackMessage = callback_;
         nid.hIcon = icon;
-        const std::wstring text = widen(tip);
-        wcsncpy(nid.szTip, text.c_str(), 63);
+        wcsncpy(nid.szTip, wideText(tip), 63);
         nid.szTip[63] = L'\0';
     }
     return Shell_NotifyIconW(action, &nid) != FALSE;
 }
 
-bool ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::string& tip) {
+bool ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::u16string& tip) {
     return send(NIM_ADD, id, static_cast<HICON>(icon.get()), tip);
 }
-void ShellNotifyArea::modify(int id, const OwnedIcon& icon, const std::string& tip) {
+void ShellNotifyArea::modify(int id, const OwnedIcon& icon, const std::u16string& tip) {
     send(NIM_MODIFY, id, static_cast<HICON>(icon.get()), tip);
 }
 void ShellNotifyArea::remove(int id) { send(NIM_DELETE, id, nullptr, {}); }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/cp932.h"
 #include "render/graph_labels.h"
 
 namespace marilo {
@@ -32,10 +33,11 @@ void addMark(std::vector<SceneElement>& out, const Palette& p, int icon, ScenePo
     else out.push_back(SceneFill{corner.x + 1, corner.y + 1, corner.x + size - 1, corner.y + size - 1, color});
 }
 
-std::string format(const char* fmt, auto... args) {
+// A label as the scene carries it: formatted in cp932, shown in UTF-16.
+std::u16string format(const char* fmt, auto... args) {
     char buf[64];
     std::snprintf(buf, sizeof buf, fmt, args...);
-    return buf;
+    return cp932ToUtf16(buf);
 }
 
 // Level grid lines from the first multiple of the tick at or above the bottom
@@ -57,7 +59,7 @@ void addTitle(Scene& scene, const GraphDay& g, const GraphFrame& f, const Palett
     SceneTitle title{{x + f.px(4), y + f.px(2)}, kGraphGothic8, {}};
     title.pieces.push_back({f.m >= 2 ? format("%4d/%d/%d (", d.year, d.month, d.day) : format("%d/%d(", d.month, d.day),
                             p.graphTitle});
-    title.pieces.push_back({d.weekdayName, userColorOn(p, g.weekdayColor, p.graphTitle, p.graphPlate)});
+    title.pieces.push_back({cp932ToUtf16(d.weekdayName), userColorOn(p, g.weekdayColor, p.graphTitle, p.graphPlate)});
     title.pieces.push_back({format(") %s", g.day.tideName), p.graphTitle});
     scene.elements.push_back(std::move(title));
 }
@@ -79,7 +81,7 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
     Scene scene{f.picture().width, f.picture().height, {}, f.dpi};
     auto& out = scene.elements;
     out.push_back(SceneFill{x, y, x + f.plate().width, y + f.plate().height, p.graphPlate});
-    if (watermark) out.push_back(SceneText{{(x + f.plotWidth()) / 2, y + f.px(19)}, "Ｍ", p.graphWatermark,
+    if (watermark) out.push_back(SceneText{{(x + f.plotWidth()) / 2, y + f.px(19)}, u"Ｍ", p.graphWatermark,
                                            kGraphWatermarkFont, HAlign::Center, VAlign::Top});
     if (s.top <= s.bottom) {  // no level axis: the plate and the title
         addTitle(scene, g, f, p, x, y);
@@ -114,10 +116,10 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
             addMark(out, p, kExtremeMarkIcon, corner, f.px(7), p.graphExtremeMark);
             marks.push_back({corner.x, corner.y, corner.x + f.px(7), corner.y + f.px(7)});
             const int level = truncToInt(e.level);
-            std::string text;
-            if (s.showMode == 2) text = format("%d:%02d", e.hour, e.minute);
-            else if (s.showMode == 3) text = format("L%d", level);
-            else if (s.showMode == 4) text = format("%d:%02d L%d", e.hour, e.minute, level);
+            std::u16string text;
+            if (s.showMode == kGraphShowTime) text = format("%d:%02d", e.hour, e.minute);
+            else if (s.showMode == kGraphShowLevel) text = format("L%d", level);
+            else if (s.showMode == kGraphShowTimeAndLevel) text = format("%d:%02d L%d", e.hour, e.minute, level);
             if (text.empty()) continue;
             // Above a high water, below a low water; else on the ring's other side.
             const bool high = e.kind == kHighWater;

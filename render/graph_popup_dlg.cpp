@@ -69,9 +69,9 @@ void CGraphPopupDlg::onInit() {
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (!tip_) return;
     const int x = LOWORD(lp), y = HIWORD(lp);
-    const std::optional<std::string> text = tipText_.moved(day_.day, style_.frame(), x, y);
+    const std::optional<std::u16string> text = tipText_.moved(day_.day, style_.frame(), x, y);
     if (!text) return;
-    std::wstring wide = widen(*text);
+    std::wstring wide(wideText(*text));  // the tool record takes a writable string
     TOOLINFOW tool = toolFor(hwnd(), wide.data());
     SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/shown_number.h"
+#include "platform/cp932.h"
 
 namespace marilo {
 
@@ -21,10 +22,10 @@ std::string graphTipText(const TideDay& day, int x, const GraphFrame& frame) {
     return buf;
 }
 
-std::optional<std::string> GraphTip::moved(const TideDay& day, const GraphFrame& frame, int x, int y) {
+std::optional<std::u16string> GraphTip::moved(const TideDay& day, const GraphFrame& frame, int x, int y) {
     if (last_ && last_->x == x && last_->y == y) return std::nullopt;
     last_ = ScreenPoint{x, y};
-    return graphTipText(day, x, frame);
+    return cp932ToUtf16(graphTipText(day, x, frame));
 }
 
 }  // namespace marilo

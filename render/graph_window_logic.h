@@ -22,10 +22,11 @@ ScreenPoint graphWindowOrigin(ScreenPoint anchor, ItemSize outer);
 std::string graphTipText(const TideDay& day, int x, const GraphFrame& frame);
 
 // Follows the pointer over the window: a new text for each new pixel, none
-// while the pointer stays on the same one.
+// while the pointer stays on the same one; in UTF-16, as the tooltip shows
+// it.
 class GraphTip {
 public:
-    std::optional<std::string> moved(const TideDay& day, const GraphFrame& frame, int x, int y);
+    std::optional<std::u16string> moved(const TideDay& day, const GraphFrame& frame, int x, int y);
 
 private:
     std::optional<ScreenPoint> last_;

@@ -71,9 +71,7 @@ void CMonthDlg::show() {
         ShowScrollBar(hwnd(), bar, scrolls ? TRUE : FALSE);
     }
     scrollTo(scroll_.x, scroll_.y);
-    char title[64];
-    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月 %s", year_, month_, picture_.month.portName);
-    SetWindowTextW(hwnd(), widen(title).c_str());
+    SetWindowTextW(hwnd(), wideText(monthWindowTitle(picture_)));
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -119,9 +117,8 @@ void CMonthDlg::onScroll(int bar, int request) {
 
 void CMonthDlg::save() {
     wchar_t file[MAX_PATH] = {};
-    const std::wstring suggested = widen(std::to_string(year_) + (month_ < 10 ? "-0" : "-") + std::to_string(month_)) +
-                                   L".png";
-    suggested.copy(file, MAX_PATH - 1);
+    const std::u16string suggested = monthFileName(picture_);
+    wideText(std::u16string_view(suggested)).copy(file, MAX_PATH - 1);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = hwnd();

@@ -10,6 +10,7 @@
 
 #include "platform/dpi.h"
 #include "platform/gdi.h"
+#include "platform/optional_function.h"
 #include "platform/text.h"
 
 namespace marilo {
@@ -26,22 +27,15 @@ struct Layer {
     int dx, dy;
 };
 
-void drawText(HDC dc, const std::wstring& text, int x, int y) {
-    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+void drawText(HDC dc, const std::u16string& text, int x, int y) {
+    TextOutW(dc, x, y, wideText(text), static_cast<int>(text.size()));
 }
 
 HWND taskbarWindow() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
 
-using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-
 // SetLayeredWindowAttributes, looked up at run time: systems without it run
 // with an opaque window.
-SetLayeredFn layeredAttributes() {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) return nullptr;
-    return reinterpret_cast<SetLayeredFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
-}
+using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 }  // namespace
 
@@ -56,7 +50,7 @@ bool CAlertWnd::CreateAlertWindow(HWND owner) {
                 WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, 0, 0, scaledLength(kAlertWidth, dpi_),
                 scaledLength(kAlertHeight, dpi_), owner))
         return false;
-    if (const SetLayeredFn setLayered = layeredAttributes()) {
+    if (const auto setLayered = optionalFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes")) {
         SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
         setLayered(hwnd(), 0, kAlertOpacity, LWA_ALPHA);
     }
@@ -66,17 +60,14 @@ bool CAlertWnd::CreateAlertWindow(HWND owner) {
 void CAlertWnd::onCreate() {
     RECT client;
     GetClientRect(hwnd(), &client);
-    HDC dc = GetDC(hwnd());
-    backing_ = Bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-    ReleaseDC(hwnd(), dc);
+    const WindowDc dc(hwnd());
+    backing_ = Bitmap(CreateCompatibleBitmap(dc.get(), client.right, client.bottom));
     SetAlertText("初期画面", "テスト用", "00:00", kAlertSlack);
 }
 
 void CAlertWnd::SetAlertText(const char* message, const char* remainder, const char* time, int32_t kind) {
     if (!backing_) return;
-    HDC windowDc = GetDC(hwnd());
-    const MemoryDc mem = memoryDcLike(windowDc);
-    ReleaseDC(hwnd(), windowDc);
+    const MemoryDc mem = memoryDcLike(WindowDc(hwnd()).get());
     if (!mem) return;
     HDC dc = mem.get();
     BITMAP bm{};
@@ -101,7 +92,8 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
 
     // Each text at its place (0, ay) of the 96-dpi layout, its shadows first;
     // in high contrast the text alone, in the system's colour.
-    auto layers = [&](const std::wstring& text, int ay, std::initializer_list<Layer> list) {
+    const AlertLines lines = alertLines(message, remainder, time);
+    auto layers = [&](const std::u16string& text, int ay, std::initializer_list<Layer> list) {
         for (const Layer& l : list) {
             if (palette.systemColors && (l.dx != 0 || l.dy != 0)) continue;
             SetTextColor(dc, palette.systemColors ? palette.alertText : l.color);
@@ -112,17 +104,16 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
         }
     };
     const SelectGuard titleFont(dc, title.get());
-    layers(L"MariloAlert", 4, {{RGB(128, 17, 17), 1, 1}, {RGB(17, 17, 17), 2, 2}, {RGB(255, 255, 255), 0, 0}});
+    layers(lines.title, 4, {{RGB(128, 17, 17), 1, 1}, {RGB(17, 17, 17), 2, 2}, {RGB(255, 255, 255), 0, 0}});
     {
         const SelectGuard bodyFont(dc, body.get());
-        const std::wstring m = widen(message), r = widen(remainder);
-        layers(m, 22, {{RGB(17, 17, 17), 0, 1}});
-        layers(r, 34, {{RGB(17, 17, 17), 0, 1}});
-        layers(m, 22, {{RGB(255, 153, 51), 0, 0}});
-        layers(r, 34, {{RGB(255, 153, 51), 0, 0}});
+        layers(lines.message, 22, {{RGB(17, 17, 17), 0, 1}});
+        layers(lines.remainder, 34, {{RGB(17, 17, 17), 0, 1}});
+        layers(lines.message, 22, {{RGB(255, 153, 51), 0, 0}});
+        layers(lines.remainder, 34, {{RGB(255, 153, 51), 0, 0}});
     }
     const SelectGuard clockFont(dc, clock.get());
-    layers(widen(time), 51, {{RGB(17, 17, 17), 0, -1}, {RGB(255, 193, 64), 0, 0}});
+    layers(lines.time, 51, {{RGB(17, 17, 17), 0, -1}, {RGB(255, 193, 64), 0, 0}});
 }
 
 void CAlertWnd::onPaint() {

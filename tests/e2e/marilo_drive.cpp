@@ -4,7 +4,7 @@
 //   marilo_drive wait-window SECONDS     exit 0 once the main window exists
 //   marilo_drive wait-gone SECONDS       exit 0 once it no longer exists
 //   marilo_drive command ID              post a menu command (32772 = Exit)
-//   marilo_drive tray ICON MESSAGE       post the tray callback 1124
+//   marilo_drive tray ICON MESSAGE       post the tray callback (kTrayCallbackMessage)
 //   marilo_drive drop-icons              delete icons 0..10 of its window
 //   marilo_drive taskbar-created         post the "TaskbarCreated" message
 //   marilo_drive setting-change AREA     send it (and an open month window) WM_SETTINGCHANGE naming AREA
@@ -41,11 +41,12 @@
 #include <string_view>
 #include <vector>
 
+#include "res/resource.h"
+
 int driveDialogs(HWND main, int argc, wchar_t** argv);
 
 namespace {
 
-constexpr UINT kTrayCallback = WM_USER + 100;
 
 // The unowned dialog titled "Marilo": the program's message boxes carry the
 // same title, but they have an owner.
@@ -239,7 +240,7 @@ int wmain(int argc, wchar_t** argv) {
         return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0) ? 0 : 1;
     }
     if (cmd == L"tray" && argc > 3) {
-        return PostMessageW(hwnd, kTrayCallback, std::wcstol(argv[2], nullptr, 10),
+        return PostMessageW(hwnd, marilo::kTrayCallbackMessage, std::wcstol(argv[2], nullptr, 10),
                             std::wcstol(argv[3], nullptr, 0))
                    ? 0
                    : 1;

@@ -1,0 +1,104 @@
+// The tray window's popup menu, its owner-drawn items, and the windows its
+// commands open.
+#include "program/tray_dlg.h"
+
+#include "app/start_at_sign_in.h"
+#include "platform/dpi.h"
+#include "program/about_dlg.h"
+#include "program/menu_builder.h"
+#include "render/graph_popup_dlg.h"
+#include "render/menu_items.h"
+#include "render/month_window_dlg.h"
+#include "res/resource.h"
+#include "settings_ui/win/settings_dlg.h"
+
+namespace marilo {
+
+namespace {
+
+// The left edge on the screen of an item of an open popup menu.
+std::optional<int32_t> screenLeftOfMenuItem(HMENU menu, UINT id) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        RECT r;
+        if (GetMenuItemID(menu, i) == id && GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r)) return r.left;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CTrayDlg::runAbout() {
+    controller_.setPopupsEnabled(false);
+    CAboutDlg about;
+    about.runModal(hwnd());
+    controller_.setPopupsEnabled(true);
+}
+
+// The settings dialog works on copies; confirmed, the controller rebuilds
+// what its change marks name, hands the sound switch to the alert window,
+// and everything is saved. The tick timer keeps firing in the dialog's loop
+// meanwhile, alerts included.
+void CTrayDlg::runSettings() {
+    if (settingsOpen_) return;
+    settingsOpen_ = true;
+    controller_.setPopupsEnabled(false);
+    CSettingsDlg dlg(settings_.settings, settings_.rules);
+    if (dlg.run(hwnd()) == IDOK) {
+        controller_.applySettings(dlg.settings(), dlg.rules(), dlg.marks());
+        SaveSettings(store_, settings_);
+    }
+    controller_.setPopupsEnabled(true);
+    settingsOpen_ = false;
+}
+
+void CTrayDlg::ShowPopupMenu() {
+    SetForegroundWindow(hwnd());
+    // The key as it is now, not as the thread's last message saw it: a Shift
+    // pressed while another window had the focus counts too.
+    const PopupMenuModel model =
+        controller_.menu().popupMenu(GetAsyncKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
+    const Menu menu = menuFromModel(model.items);  // owns every popup in it
+    if (!menu) return;
+    const ScreenPoint at = controller_.menu().menuPoint();
+    menuDpi_ = dpiAtPoint({at.x, at.y});
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+}
+
+// The month of the shown day at the selected port.
+void CTrayDlg::ShowMonthWindow() {
+    const DateTime shown = controller_.menu().graphDay().day.date;
+    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, themes_);
+    window.runModal(hwnd());
+}
+
+void CTrayDlg::ShowGraphPopup() {
+    TrayMenu& menu = controller_.menu();
+    menu.setMenuPoint(messagePoint());
+    const ScreenPoint at = menu.menuPoint();
+    CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at, themes_);
+    popup.runModal(hwnd());
+}
+
+bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {
+    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, controller_.graphStyle(menuDpi_).frame());
+}
+
+bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
+    if (item.itemID == ID_GRAPH_ITEM) {
+        TrayMenu& menu = controller_.menu();
+        GraphStyle style = controller_.graphStyle(menuDpi_);
+        style.theme = themes_.theme();
+        const ItemRect drawn = drawGraphItem(item, menu.graphDay(), style);
+        menu.graphItemDrawn(drawn, screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM));
+        return true;
+    }
+    if (item.itemID == ID_CALENDAR_STRIP) {
+        drawCalendarStrip(item, StripFrame{menuDpi_}, paletteOf(themes_.theme()));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace marilo
