@@ -8,14 +8,14 @@ namespace {
 
 int ceilDiv(long long n, long long d) { return static_cast<int>((n + d - 1) / d); }
 
-bool narrow(unsigned char c) { return (c >= '0' && c <= '9') || c == ':' || c == ' ' || c == '-' || c == 'L'; }
+bool narrow(char16_t c) { return (c >= '0' && c <= '9') || c == ':' || c == ' ' || c == '-' || c == 'L'; }
 
 }  // namespace
 
 LabelBox labelBox(const SceneText& t, int dpi) {
     const long long em100 = static_cast<long long>(t.font.points) * (dpi > 0 ? dpi : 96) * 100 / 72;  // em x 100
     int width = 0;
-    for (unsigned char c : t.text) width += ceilDiv(em100 * (narrow(c) ? 55 : 80), 10000);
+    for (char16_t c : t.text) width += ceilDiv(em100 * (narrow(c) ? 55 : 80), 10000);
     const int ascent = ceilDiv(em100 * 90, 10000), descent = ceilDiv(em100 * 25, 10000);
     LabelBox b;
     b.left = t.h == HAlign::Left ? t.at.x : t.h == HAlign::Center ? t.at.x - width / 2 : t.at.x - width;

@@ -23,7 +23,7 @@ GraphDay tagonouraDay(int y, int mo, int d, int hour, int minute) {
 }
 
 struct Placed {
-    std::string text;
+    std::u16string text;
     ScenePoint at;
     HAlign h;
     VAlign v;
@@ -38,13 +38,13 @@ std::vector<Placed> placed(const Scene& s, uint32_t color) {
 }
 
 std::ostream& operator<<(std::ostream& o, const Placed& p) {
-    return o << p.text << " at " << p.at.x << "," << p.at.y << " h" << static_cast<int>(p.h) << " v"
+    return o << std::string(p.text.begin(), p.text.end()) << " at " << p.at.x << "," << p.at.y << " h" << static_cast<int>(p.h) << " v"
              << static_cast<int>(p.v);
 }
 
 TEST(GraphLabels, TheCellOfALabelAtEachAlignment) {
     // Gothic 8 at 96 dpi: em 10.67, figures 6, letters 9, ascent 10, descent 3.
-    const SceneText t{{100, 50}, "Now L5", 0, kGraphGothic8, HAlign::Center, VAlign::Baseline};
+    const SceneText t{{100, 50}, u"Now L5", 0, kGraphGothic8, HAlign::Center, VAlign::Baseline};
     EXPECT_EQ(labelBox(t, 96), (LabelBox{78, 40, 123, 50}));
     SceneText top = t;
     top.h = HAlign::Left, top.v = VAlign::Top;
@@ -55,7 +55,7 @@ TEST(GraphLabels, TheCellOfALabelAtEachAlignment) {
     // At 144 dpi: em 16, figures 9, letters 13, ascent 15, descent 4.
     EXPECT_EQ(labelBox(bottom, 144), (LabelBox{100 - 39 - 27, 31, 100, 50}));
     // Small Fonts 6 at 96 dpi: em 8, figures 5, ascent 8, descent 2.
-    EXPECT_EQ(labelBox({{0, 0}, "150", 0, kGraphSmallFont, HAlign::Left, VAlign::Top}, 96), (LabelBox{0, 0, 15, 10}));
+    EXPECT_EQ(labelBox({{0, 0}, u"150", 0, kGraphSmallFont, HAlign::Left, VAlign::Top}, 96), (LabelBox{0, 0, 15, 10}));
 }
 
 // 2026-12-08 at 23:15, m = 2, 96 dpi. High waters 5:39 (148.8 cm) and 16:01
@@ -69,22 +69,22 @@ TEST(GraphLabels, TheCellOfALabelAtEachAlignment) {
 // 21, which meet the Now label under the zero line and 23:08 above it.
 TEST(GraphLabels, December8thAt96DpiInTheMenusSize) {
     const Scene s = tideGraphScene(tagonouraDay(2026, 12, 8, 23, 15), GraphStyle{2, 180, -20, 50, 4}, false);
-    EXPECT_EQ(placed(s, kGraphNowLabel), (std::vector<Placed>{{"Now L5", {186, 195}, HAlign::Right, VAlign::Top}}));
+    EXPECT_EQ(placed(s, kGraphNowLabel), (std::vector<Placed>{{u"Now L5", {186, 195}, HAlign::Right, VAlign::Top}}));
     EXPECT_EQ(placed(s, kGraphMarkLabel), (std::vector<Placed>{
-                                              {"5:39 L148", {45, 47}, HAlign::Left, VAlign::Bottom},
-                                              {"10:51 L95", {86, 100}, HAlign::Center, VAlign::Top},
-                                              {"16:01 L148", {128, 51}, HAlign::Center, VAlign::Top},
-                                              {"23:08 L5", {185, 187}, HAlign::Right, VAlign::Bottom},
+                                              {u"5:39 L148", {45, 47}, HAlign::Left, VAlign::Bottom},
+                                              {u"10:51 L95", {86, 100}, HAlign::Center, VAlign::Top},
+                                              {u"16:01 L148", {128, 51}, HAlign::Center, VAlign::Top},
+                                              {u"23:08 L5", {185, 187}, HAlign::Right, VAlign::Bottom},
                                           }));
     EXPECT_EQ(placed(s, kGraphNumbers), (std::vector<Placed>{
-                                            {"0", {96, 196}, HAlign::Left, VAlign::Bottom},
-                                            {"50", {96, 146}, HAlign::Left, VAlign::Bottom},
-                                            {"100", {96, 96}, HAlign::Left, VAlign::Bottom},
-                                            {"3", {24, 196}, HAlign::Center, VAlign::Top},
-                                            {"6", {48, 196}, HAlign::Center, VAlign::Top},
-                                            {"9", {72, 196}, HAlign::Center, VAlign::Top},
-                                            {"12", {96, 196}, HAlign::Center, VAlign::Top},
-                                            {"15", {120, 196}, HAlign::Center, VAlign::Top},
+                                            {u"0", {96, 196}, HAlign::Left, VAlign::Bottom},
+                                            {u"50", {96, 146}, HAlign::Left, VAlign::Bottom},
+                                            {u"100", {96, 96}, HAlign::Left, VAlign::Bottom},
+                                            {u"3", {24, 196}, HAlign::Center, VAlign::Top},
+                                            {u"6", {48, 196}, HAlign::Center, VAlign::Top},
+                                            {u"9", {72, 196}, HAlign::Center, VAlign::Top},
+                                            {u"12", {96, 196}, HAlign::Center, VAlign::Top},
+                                            {u"15", {120, 196}, HAlign::Center, VAlign::Top},
                                         }));
 }
 
@@ -97,17 +97,17 @@ TEST(GraphLabels, December8thAt96DpiInTheMenusSize) {
 // above its ring and the Now label under it, and is left out.
 TEST(GraphLabels, March1stAt144DpiNowBeforeTheHighWater) {
     const Scene s = tideGraphScene(tagonouraDay(2024, 3, 1, 8, 10), GraphStyle{2, 180, -20, 50, 4, 144}, false);
-    EXPECT_EQ(placed(s, kGraphNowLabel), (std::vector<Placed>{{"Now L135", {98, 98}, HAlign::Center, VAlign::Top}}));
+    EXPECT_EQ(placed(s, kGraphNowLabel), (std::vector<Placed>{{u"Now L135", {98, 98}, HAlign::Center, VAlign::Top}}));
     EXPECT_EQ(placed(s, kGraphMarkLabel), (std::vector<Placed>{
-                                              {"2:06 L50", {25, 218}, HAlign::Left, VAlign::Top},
-                                              {"14:44 L29", {176, 249}, HAlign::Center, VAlign::Top},
-                                              {"21:03 L117", {252, 118}, HAlign::Right, VAlign::Bottom},
+                                              {u"2:06 L50", {25, 218}, HAlign::Left, VAlign::Top},
+                                              {u"14:44 L29", {176, 249}, HAlign::Center, VAlign::Top},
+                                              {u"21:03 L117", {252, 118}, HAlign::Right, VAlign::Bottom},
                                           }));
     // Every level and hour number keeps its first place.
     const std::vector<Placed> numbers = placed(s, kGraphNumbers);
     ASSERT_EQ(numbers.size(), 4u + 7u);
-    EXPECT_EQ(numbers[3], (Placed{"150", {144, 69}, HAlign::Left, VAlign::Bottom}));
-    EXPECT_EQ(numbers[10], (Placed{"21", {252, 294}, HAlign::Center, VAlign::Top}));
+    EXPECT_EQ(numbers[3], (Placed{u"150", {144, 69}, HAlign::Left, VAlign::Bottom}));
+    EXPECT_EQ(numbers[10], (Placed{u"21", {252, 294}, HAlign::Center, VAlign::Top}));
 }
 
 // No two drawn labels overlap, and none covers the Now mark, through both

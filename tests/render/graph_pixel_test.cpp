@@ -170,7 +170,7 @@ TEST(GraphPixels, LabelCellsHoldTheTextAsDrawn) {
                 for (const SceneText& t : s.all<SceneText>()) {
                     const Font font = pointFont(t.font.points, dpi, t.font.face);
                     const SelectGuard selected(dc, font.get());
-                    const std::wstring text = widen(t.text);
+                    const std::wstring text(t.text.begin(), t.text.end());
                     SIZE size{};
                     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
                     TEXTMETRICW tm{};
@@ -178,10 +178,11 @@ TEST(GraphPixels, LabelCellsHoldTheTextAsDrawn) {
                     SceneText top = t;
                     top.h = HAlign::Left, top.v = VAlign::Top, top.at = {0, 0};
                     const LabelBox cell = labelBox(top, dpi);
-                    EXPECT_LE(size.cx, cell.right) << t.text << " m" << m << " " << dpi;
-                    EXPECT_LE(tm.tmHeight, cell.bottom) << t.text << " m" << m << " " << dpi;
+                    const std::string shown(t.text.begin(), t.text.end());
+                    EXPECT_LE(size.cx, cell.right) << shown << " m" << m << " " << dpi;
+                    EXPECT_LE(tm.tmHeight, cell.bottom) << shown << " m" << m << " " << dpi;
                     top.v = VAlign::Baseline, top.at = {0, 100};
-                    EXPECT_LE(tm.tmAscent, 100 - labelBox(top, dpi).top) << t.text << " m" << m << " " << dpi;
+                    EXPECT_LE(tm.tmAscent, 100 - labelBox(top, dpi).top) << shown << " m" << m << " " << dpi;
                 }
             }
     DeleteDC(dc);
