@@ -3,7 +3,9 @@
 # manifest; at LogPixels 144 the date icon (mode 1) and the clock icon are
 # drawn 24 pixels tall, not enlarged from 16 (few of their rows and columns
 # repeat their neighbours); with SystemUsesLightTheme 0, announced as
-# "ImmersiveColorSet", the date icon of an ordinary weekday loses its dark ink.
+# "ImmersiveColorSet", the date icon of an ordinary weekday loses its dark ink;
+# the month window of 2024-03 lies inside the work area and shows every day,
+# and with AppsUseLightTheme 0 it turns dark with light writing.
 #   e2e-dpi.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
 source "$(dirname "$0")/e2e-common.sh"

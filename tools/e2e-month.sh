@@ -4,9 +4,11 @@
 #  - --save-month of a fixed month is the same file twice and another
 #    month's differs; a bad month is refused with status 2, an unwritable
 #    file with status 1;
-#  - 月間潮見表... opens the window for the shown month; PageDown and PageUp
-#    step it, Home comes back to this month, コピー puts the picture on the
-#    clipboard, Esc closes it.
+#  - with MARILO_HIGH_CONTRAST=1 the month and the graph pictures hold only
+#    the system colours;
+#  - 月間潮見表... opens the window for the shown month; a change of dpi
+#    lays it out anew; PageDown and PageUp step it, Home comes back to this
+#    month, コピー puts the picture on the clipboard, Esc closes it.
 # (That the picture's cells tell what marilo-cli --month prints is a native
 # test: MonthAgreement.)
 #   e2e-month.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
