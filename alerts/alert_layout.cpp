@@ -36,6 +36,10 @@ std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int
     return static_cast<uint32_t>(static_cast<int>(blue)) << 16;
 }
 
+ScreenPoint alertPassAt(int ax, int ay, int dx, int dy, int dpi, bool second) {
+    return {scaledLength(ax, dpi) + scaledLength(dx, dpi) + (second ? 1 : 0), scaledLength(ay, dpi) + scaledLength(dy, dpi)};
+}
+
 AlertLines alertLines(std::string_view message, std::string_view remainder, std::string_view time) {
     return {u"MariloAlert", cp932ToUtf16(message), cp932ToUtf16(remainder), cp932ToUtf16(time)};
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/screen_geometry.h"
+#include "base/screen_scale.h"
 
 namespace marilo {
 
@@ -38,6 +39,14 @@ int slideStep(int d);
 // left to blue at the right. None for any other kind: the picture keeps what
 // it had there.
 std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int h);
+
+// Where one pass of an alert's text is drawn at a dpi: the text's own place
+// (ax, ay) of the 96-dpi layout is scaled, and the pass's offset (dx, dy)
+// from it (a shadow) is scaled on its own, so that every shadow keeps its
+// side and its distance at any scale. Each pass is written twice, the second
+// one pixel to the right, which thickens the strokes by one pixel at any
+// scale (a scaled step would split them into two hollow outlines).
+ScreenPoint alertPassAt(int ax, int ay, int dx, int dy, int dpi, bool second);
 
 // The texts the alert window writes, in UTF-16: its title and an alert's
 // three lines (the scheduler's cp932 message, remainder and time).

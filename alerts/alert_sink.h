@@ -15,6 +15,9 @@ public:
     virtual bool showAlert(const Alert& alert) = 0;
     // The window's copy of Snd: whether showing an alert plays the sound.
     virtual void setSoundOn(bool on) = 0;
+    // An alert waits for a busy user: only the tray icon blinks, as long as
+    // it does for a shown alert, with no window and no sound.
+    virtual void blinkOnly() = 0;
 };
 
 }  // namespace marilo

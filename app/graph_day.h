@@ -10,6 +10,7 @@
 #include "app/graph_frame.h"
 #include "app/settings.h"
 #include "base/screen_scale.h"
+#include "base/theme.h"
 #include "calendar/date_time.h"
 #include "engine/tide_day.h"
 
@@ -31,6 +32,7 @@ struct GraphStyle {
     int32_t tick = 50;     // spacing of the level grid
     int32_t showMode = kGraphShowTimeAndLevel;  // what is written at high and low water
     int32_t dpi = kBaseDpi;  // of the screen it is drawn for
+    Theme theme{};           // the system's, for the palette it is drawn with
 
     // The frame at the scale, held to 1..3.
     GraphFrame frame() const { return {std::clamp(scale, 1, 3), screenDpiOrBase(dpi)}; }

@@ -89,6 +89,15 @@ public:
     virtual void remove(int id) = 0;
 };
 
+// Whether the user is busy (a full-screen program, a presentation, quiet
+// time): the system's user notification state, 1..7 as it numbers them,
+// read each time an alert is due or waiting (alerts/busy_hold.h).
+class UserStateSource {
+public:
+    virtual ~UserStateSource() = default;
+    virtual int32_t userNotificationState() = 0;
+};
+
 // A restartable periodic timer, as the controller uses its tick timer.
 class TickTimer {
 public:

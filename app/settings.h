@@ -74,6 +74,7 @@ enum class ChangeMark : uint8_t { None, Clock, Icons };
     X(Ken, PortGroup, 22, 0, 80, None, nullptr) /* the selected port */                                      \
     X(Port, PortIndex, 13, 0, 99, None, nullptr)                                                             \
     X(IsBig, Flag, true, 0, 1, None, nullptr) /* the graph's larger size */                                  \
+    X(QuietBusy, Switch, 1, 0, 1, None, nullptr) /* alerts wait while the user is busy */                    \
     X(RecentPorts, PortList, 0, 0, 0, None, nullptr) /* ports chosen last */                                 \
     X(GraphDays, Integer, 1, 1, 4, None, nullptr) /* days the graph window shows */
 

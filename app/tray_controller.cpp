@@ -264,17 +264,32 @@ void TrayController::applySettings(const AppSettings& edited, const RuleList& ru
 
 int TrayController::AlertScheduler(const DateTime& now) {
     const std::vector<DateTime> minutes = alertMinutesToCheck(lastAlertMinute_, now);
-    if (minutes.empty()) return 0;
-    lastAlertMinute_ = minutes.back();
     const AppSettings& s = settings_.settings;
-    if (!s.Alert) return 0;
-    const AlertChoice choice = alertChoiceOf(s);
+    const bool quiet = s.QuietBusy != 0;
+    // The state is asked only when an alert is due or waiting.
+    std::optional<UserState> state;
+    auto userState = [&] {
+        if (!state) state = userState_ ? static_cast<UserState>(userState_->userNotificationState()) : UserState::Accepts;
+        return *state;
+    };
     int shown = 0;
+    auto show = [&](const std::optional<Alert>& alert) {
+        if (alert && alertSink_ && alertSink_->showAlert(*alert)) ++shown;
+    };
+    if (!s.Alert) heldAlert_.clear();  // alerts turned off: a waiting one goes too
+    else if (heldAlert_.waiting()) show(heldAlert_.poll(userState(), quiet, now));
+    if (minutes.empty()) return shown;
+    lastAlertMinute_ = minutes.back();
+    if (!s.Alert) return shown;
+    const AlertChoice choice = alertChoiceOf(s);
     for (const DateTime& minute : minutes) {
         if (!alertDays_ || !(alertDays_->port == settings_.port) || !sameDay(alertDays_->date, minute))
             alertDays_ = tide_.alertDays(settings_.port, minute);
         const std::optional<Alert> alert = scheduleAlert(*alertDays_, choice, minute.hour, minute.minute);
-        if (alert && alertSink_ && alertSink_->showAlert(*alert)) ++shown;
+        if (!alert) continue;
+        const std::optional<Alert> ready = heldAlert_.offer(*alert, minute, userState(), quiet, now);
+        if (ready) show(ready);
+        else if (heldAlert_.waiting() && alertSink_) alertSink_->blinkOnly();
     }
     return shown;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "alerts/alert_sink.h"
+#include "alerts/busy_hold.h"
 #include "app/graph_day.h"
 #include "app/interfaces.h"
 #include "app/settings.h"
@@ -122,6 +123,12 @@ public:
     // Alerts. The sink is the alert window; without one, alerts are decided
     // but not shown.
     void setAlertSink(AlertSink* sink) { alertSink_ = sink; }
+    // Where the scheduler asks whether the user is busy; without one every
+    // alert goes through. With QuietBusy on, an alert found while the user
+    // is busy only makes the icon blink and waits (HeldAlert): it is shown
+    // on a later tick once the user accepts notifications again within the
+    // hour after it was due.
+    void setUserState(UserStateSource* source) { userState_ = source; }
     // The scheduler over the minutes a tick at `now` has to check (the
     // present one, and up to five a late tick skipped; alertMinutesToCheck),
     // each once, in order, while Alert is on. Each alert found goes to the
@@ -184,6 +191,8 @@ private:
     IconAddRetry retry_;
     TickTimer* retryTimer_ = nullptr;
     AlertSink* alertSink_ = nullptr;
+    UserStateSource* userState_ = nullptr;
+    HeldAlert heldAlert_;
     std::optional<DateTime> lastAlertMinute_;  // the last minute the scheduler checked
     std::optional<AlertDays> alertDays_;       // the three days of that minute's date
 };

@@ -26,4 +26,15 @@ struct ItemRect {
     int32_t height() const { return bottom - top; }
 };
 
+// The top-left corner that puts a `width` x `height` rectangle wanted at
+// `at` inside `area`: moved in as little as it takes; one larger than the
+// area keeps its top-left corner at the area's.
+inline ScreenPoint placeInside(ScreenPoint at, int width, int height, const ScreenRect& area) {
+    auto along = [](int p, int size, int lo, int hi) {
+        if (p + size > hi) p = hi - size;
+        return p < lo ? lo : p;
+    };
+    return {along(at.x, width, area.left, area.right), along(at.y, height, area.top, area.bottom)};
+}
+
 }  // namespace marilo

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/sun_moon_text.h"
+#include "base/shown_number.h"
 #include "cli/report.h"
 #include "platform/cp932.h"
 
@@ -119,7 +120,7 @@ bool icsCalendar(PortAddress port, const DateTime& first, int days,
         for (int w = 0; w < d.waterCount; ++w) {
             const TideExtreme& x = d.waters[w];
             const std::string what =
-                format("%s %.0fcm", x.kind == kHighWater ? "満潮" : "干潮", x.level);
+                format("%s %.0fcm", x.kind == kHighWater ? "満潮" : "干潮", shownNumber(x.level, 0));
             addLine("BEGIN:VEVENT");
             addLine(uid + format("-%d@marilo", w + 1));
             addLine(stamp);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/port_search.h"
+#include "base/shown_number.h"
 #include "engine/port_source.h"
 #include "platform/cp932.h"
 
@@ -50,10 +51,11 @@ std::string formatDay(const TideDay& t, const SunMoonTimes* sky) {
     out += "\n";
     const ConstantsNote note = constantsNote(t.address());
     if (note.text[0] != '\0') out += format("  %s\n", note.text);
-    out += format("  %02d:%02d  %6.1f cm  %+.3f cm/分\n", t.date.hour, t.date.minute, t.levelNow, t.rateNow);
+    out += format("  %02d:%02d  %6.1f cm  %+.3f cm/分\n", t.date.hour, t.date.minute, shownNumber(t.levelNow, 1),
+                  shownNumber(t.rateNow, 3));
     for (const TideExtreme& x : t.extremes) {
         if (x.empty()) continue;
-        out += format("  %s  %6.1f cm  %-10s", slotTime(x).c_str(), x.level, kindText(x.kind));
+        out += format("  %s  %6.1f cm  %-10s", slotTime(x).c_str(), shownNumber(x.level, 1), kindText(x.kind));
         if (x.kind == kHighWater || x.kind == kLowWater) {
             if (x.stage30Hour != kNoHour) out += format("  %s %s", stage30Text(x.kind), stage30(x).c_str());
             if (x.stage70Hour != kNoHour) out += format("  %s %s", stage70Text(x.kind), stage70(x).c_str());
@@ -78,13 +80,13 @@ std::string tsvHeader(bool sky) {
 
 std::string tsvRow(const TideDay& t, const SunMoonTimes* sky) {
     std::string row = format("%s\t%s\t%s\t%.2f\t%d\t%.1f\t%.3f", isoDate(t.date).c_str(), t.portName, t.tideName,
-                             t.moonAge, t.phaseNumber, t.levelNow, t.rateNow);
+                             t.moonAge, t.phaseNumber, shownNumber(t.levelNow, 1), shownNumber(t.rateNow, 3));
     for (const TideExtreme& x : t.extremes) {
         if (x.empty()) {
             row += format("\t\t\t%d\t\t", x.kind);
             continue;
         }
-        row += format("\t%s\t%.1f\t%d\t%s\t%s", slotTime(x).c_str(), x.level, x.kind, stage30(x).c_str(),
+        row += format("\t%s\t%.1f\t%d\t%s\t%s", slotTime(x).c_str(), shownNumber(x.level, 1), x.kind, stage30(x).c_str(),
                       stage70(x).c_str());
     }
     if (sky != nullptr)

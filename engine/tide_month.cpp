@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/shown_number.h"
+
 namespace marilo {
 
 bool belongsToDay(const TideExtreme& x) {
@@ -47,7 +49,7 @@ WaterText waterText(int32_t kind, int32_t hour, int32_t minute, double level) {
     WaterText w;
     if (kind == kHighWater || kind == kLowWater)
         std::snprintf(w.text, sizeof w.text, kind == kHighWater ? "H %2d:%02d %3.0f" : "L %2d:%02d %3.0f",
-                      static_cast<int>(hour), static_cast<int>(minute), level);
+                      static_cast<int>(hour), static_cast<int>(minute), shownNumber(level, 0));
     return w;
 }
 

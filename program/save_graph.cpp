@@ -7,6 +7,7 @@
 #include "app/version_info.h"
 #include "platform/gdi.h"
 #include "platform/png_file.h"
+#include "platform/system_theme.h"
 #include "program/registry_store.h"
 #include "render/graph_span.h"
 #include "render/scene_painter.h"
@@ -26,7 +27,8 @@ std::string saveGraphPng(const std::wstring& file, int dpi, int days) {
     const ControllerSettings settings = storedSettingsReadOnly();
     const DateTime now = SystemClock().zoneNow(settings.port.zoneMeridian());
     const GraphDay day = graphDayOf(settings, now, 0);
-    const GraphStyle style = graphStyleOf(settings, dpi);
+    GraphStyle style = graphStyleOf(settings, dpi);
+    style.theme = readSystemTheme();
     if (days > 1) {
         std::vector<GraphDay> shown{day};
         for (int k = 1; k < days; ++k) shown.push_back(graphDayOf(settings, now, k));

@@ -7,6 +7,7 @@
 #include "app/menu_model.h"
 #include "app/start_at_sign_in.h"
 #include "app/version_info.h"
+#include "platform/system_theme.h"
 #include "platform/taskbar_probe.h"
 #include "platform/text.h"
 #include "render/graph_popup_dlg.h"
@@ -43,6 +44,7 @@ void CTrayDlg::onInitDialog() {
     tickTimer_.attach(hwnd());
     retryTimer_.attach(hwnd());
     controller_.setRetryTimer(&retryTimer_);
+    highContrast_ = themes_.theme().highContrast;
     controller_.start();
     painter_ = std::make_unique<TrayPainter>();
     takeTrayLook();
@@ -53,6 +55,8 @@ void CTrayDlg::onInitDialog() {
     setItemText(IDC_VERSION_LINE, versionLine(runningVersion()).c_str());
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
+    controller_.setUserState(&userState_);
+    alertWnd_.setTheme(themes_.theme());
     controller_.handOverSound();
 }
 
@@ -187,8 +191,15 @@ std::optional<INT_PTR> CTrayDlg::onSystemChange(UINT msg, WPARAM wp, LPARAM lp) 
         case WM_TIMECHANGE: controller_.timeChanged(); return TRUE;
         case WM_DISPLAYCHANGE: followTrayLook(); return TRUE;
         case WM_SETTINGCHANGE:
-            // The theme's colours changed: lParam names "ImmersiveColorSet".
-            if (lp && std::wcscmp(reinterpret_cast<const wchar_t*>(lp), L"ImmersiveColorSet") == 0) followTrayLook();
+        case WM_SYSCOLORCHANGE:
+            // The theme's colours changed: lParam names "ImmersiveColorSet",
+            // or high contrast went on or off.
+            if (themeMayHaveChanged(msg, wp, lp)) {
+                const Theme theme = themes_.theme();
+                highContrast_ = theme.highContrast;
+                alertWnd_.setTheme(theme);
+                followTrayLook();
+            }
             return std::nullopt;
         case WM_POWERBROADCAST:
             if (wp != PBT_APMRESUMEAUTOMATIC && wp != PBT_APMRESUMESUSPEND) return std::nullopt;

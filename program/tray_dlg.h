@@ -14,11 +14,13 @@
 #include "app/settings.h"
 #include "app/tray_controller.h"
 #include "platform/handle.h"
+#include "platform/system_theme.h"
 #include "platform/win_util.h"
 #include "platform/window.h"
 #include "program/registry_store.h"
 #include "program/shell_notify_area.h"
 #include "program/startup_registry.h"
+#include "program/user_state.h"
 #include "program/window_timer.h"
 #include "render/tray_painter.h"
 
@@ -77,14 +79,22 @@ private:
     WindowTimer tickTimer_{nullptr, kTickTimerId};
     WindowTimer retryTimer_{nullptr, kIconRetryTimerId};
     SystemClock clock_;
+    SystemUserState userState_;
+    SystemThemeSource themes_;
+    bool highContrast_ = false;  // of the theme last read
     EngineTideFacts tide_;
     std::unique_ptr<TrayPainter> painter_;  // surfaces made at initialisation
     // Forwards to the painter once it exists.
     struct Images final : TrayImages {
         CTrayDlg& owner;
         explicit Images(CTrayDlg& o) : owner(o) {}
+        // In high contrast the date is drawn in the taskbar's own ink, not
+        // in the rule's colour (which stays stored).
         OwnedIcon dateIcon(const DateIconImage& i) override {
-            return owner.painter_ ? owner.painter_->dateIcon(i) : OwnedIcon();
+            if (!owner.painter_) return OwnedIcon();
+            DateIconImage shown = i;
+            if (owner.highContrast_) shown.color = 0;
+            return owner.painter_->dateIcon(shown);
         }
         OwnedIcon clockIcon(const AppSettings& s, int h, int m) override {
             return owner.painter_ ? owner.painter_->clockIcon(s, h, m) : OwnedIcon();

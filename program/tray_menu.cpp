@@ -69,7 +69,7 @@ void CTrayDlg::ShowPopupMenu() {
 // The month of the shown day at the selected port.
 void CTrayDlg::ShowMonthWindow() {
     const DateTime shown = controller_.menu().graphDay().day.date;
-    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown);
+    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, themes_);
     window.runModal(hwnd());
 }
 
@@ -77,7 +77,7 @@ void CTrayDlg::ShowGraphPopup() {
     TrayMenu& menu = controller_.menu();
     menu.setMenuPoint(messagePoint());
     const ScreenPoint at = menu.menuPoint();
-    CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at);
+    CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at, themes_);
     const int32_t days = settings_.settings.GraphDays;
     popup.allowDays({[&menu](int n) { return menu.graphDays(n); }, settings_.port, &settings_.settings.GraphDays});
     popup.runModal(hwnd());
@@ -100,12 +100,14 @@ bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
     if (item.itemID == ID_GRAPH_ITEM) {
         TrayMenu& menu = controller_.menu();
-        const ItemRect drawn = drawGraphItem(item, menu.graphDay(), controller_.graphStyle(menuDpi_));
+        GraphStyle style = controller_.graphStyle(menuDpi_);
+        style.theme = themes_.theme();
+        const ItemRect drawn = drawGraphItem(item, menu.graphDay(), style);
         menu.graphItemDrawn(drawn, screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM));
         return true;
     }
     if (item.itemID == ID_CALENDAR_STRIP) {
-        drawCalendarStrip(item, StripFrame{menuDpi_});
+        drawCalendarStrip(item, StripFrame{menuDpi_}, paletteOf(themes_.theme()));
         return true;
     }
     return false;

@@ -18,21 +18,23 @@
 
 #include "app/graph_day.h"
 #include "app/graph_frame.h"
+#include "base/theme.h"
 #include "render/scene.h"
 #include "res/resource.h"  // the icons the graph draws
 
 namespace marilo {
 
-// Colours of the graph.
-constexpr uint32_t kGraphPlate = rgb(0, 0, 0);
-constexpr uint32_t kGraphGrid = rgb(32, 32, 32);
-constexpr uint32_t kGraphAxis = rgb(128, 128, 128);  // zero line, noon line, frame
-constexpr uint32_t kGraphCurve = rgb(50, 50, 255);
-constexpr uint32_t kGraphWatermark = rgb(16, 16, 16);
-constexpr uint32_t kGraphMarkLabel = rgb(80, 80, 80);
-constexpr uint32_t kGraphNowLabel = rgb(192, 192, 0);
-constexpr uint32_t kGraphNumbers = rgb(192, 192, 192);
-constexpr uint32_t kGraphTitle = rgb(255, 255, 255);
+// Colours of the graph in the light palette (base/theme.h); the style's
+// theme gives the palette it is drawn with.
+constexpr uint32_t kGraphPlate = lightPalette().graphPlate;
+constexpr uint32_t kGraphGrid = lightPalette().graphGrid;
+constexpr uint32_t kGraphAxis = lightPalette().graphAxis;  // zero line, noon line, frame
+constexpr uint32_t kGraphCurve = lightPalette().graphCurve;
+constexpr uint32_t kGraphWatermark = lightPalette().graphWatermark;
+constexpr uint32_t kGraphMarkLabel = lightPalette().graphMarkLabel;
+constexpr uint32_t kGraphNowLabel = lightPalette().graphNowLabel;
+constexpr uint32_t kGraphNumbers = lightPalette().graphNumbers;
+constexpr uint32_t kGraphTitle = lightPalette().graphTitle;
 
 // Fonts: the labels at m = 1 and at m = 2 or 3, the title, the watermark.
 constexpr SceneFont kGraphSmallFont{"Small Fonts", 6};

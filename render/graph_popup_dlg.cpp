@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/screen_scale.h"
+#include "platform/system_theme.h"
 #include "platform/text.h"
 #include "render/graph_span.h"
 #include "render/scene_painter.h"
@@ -33,22 +35,33 @@ TOOLINFOW toolFor(HWND owner, wchar_t* text) {
 
 }  // namespace
 
-CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor)
-    : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor) {}
+CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor, ThemeSource& themes)
+    : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor), themes_(themes) {
+    style_.theme = themes_.theme();
+}
 
 int CGraphPopupDlg::shownDays() const {
     return span_.chosenDays && span_.daysFrom ? GraphSpanFrame::heldDays(*span_.chosenDays) : 1;
 }
 
-void CGraphPopupDlg::showDays(int days) {
+void CGraphPopupDlg::relayOutInPlace() {
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    layOut({r.right, r.bottom});
+}
+
+void CGraphPopupDlg::layOut(ScreenPoint anchor) {
+    const int days = shownDays();
     const GraphSpanFrame frame{style_.frame(), days};
     const ItemSize client = frame.windowClient();
     RECT r{0, 0, client.width, client.height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
     const ItemSize outer{r.right - r.left, r.bottom - r.top};
-    const ScreenPoint at = graphWindowOrigin(anchor_, outer);
+    const ScreenPoint at = placeInside(graphWindowOrigin(anchor, outer), outer.width, outer.height,
+                                       workAreaAt({anchor.x - 1, anchor.y - 1}));
     SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    useDarkTitleBar(hwnd(), paletteOf(style_.theme).dark);
 
     backing_ = DibSurface(frame.picture().width, frame.picture().height, 24);
     days_.clear();
@@ -80,7 +93,7 @@ void CGraphPopupDlg::addDayChoices() {
 
 void CGraphPopupDlg::onInit() {
     if (span_.chosenDays && span_.daysFrom) addDayChoices();
-    showDays(shownDays());
+    layOut(anchor_);
 
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
@@ -124,6 +137,21 @@ void CGraphPopupDlg::onPaint() {
 std::optional<INT_PTR> CGraphPopupDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: onInit(); return TRUE;
+        case WM_DPICHANGED: {
+            // Re-laid out at the new dpi, its bottom-right corner where the
+            // suggested rectangle puts it.
+            style_.dpi = screenDpiOrBase(HIWORD(wp));
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            layOut({suggested->right, suggested->bottom});
+            return TRUE;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            if (themeMayHaveChanged(msg, wp, lp)) {
+                style_.theme = themes_.theme();
+                relayOutInPlace();
+            }
+            return std::nullopt;
         case WM_PAINT: onPaint(); return TRUE;
         case WM_SETCURSOR:
             if (LOWORD(lp) != HTCLIENT) return std::nullopt;
@@ -136,13 +164,13 @@ std::optional<INT_PTR> CGraphPopupDlg::handleMessage(UINT msg, WPARAM wp, LPARAM
             if (!span_.chosenDays || cmd < kDaysCommandFirst || cmd > kDaysCommandFirst + 3 * kDaysCommandStep)
                 return std::nullopt;
             *span_.chosenDays = static_cast<int32_t>((cmd - kDaysCommandFirst) / kDaysCommandStep + 1);
-            showDays(shownDays());
+            relayOutInPlace();
             return TRUE;
         }
         case WM_KEYDOWN:
             if (span_.chosenDays && span_.daysFrom && ((wp >= '1' && wp <= '4') || (wp >= VK_NUMPAD1 && wp <= VK_NUMPAD4))) {
                 *span_.chosenDays = static_cast<int32_t>(wp >= VK_NUMPAD1 ? wp - VK_NUMPAD1 + 1 : wp - '0');
-                showDays(shownDays());
+                relayOutInPlace();
                 return TRUE;
             }
             return std::nullopt;

@@ -3,7 +3,9 @@
 // own, opened with its bottom-right corner at the mouse, a cross-hair over
 // the graph and a tip with the time and the level under the pointer. It is
 // modal; the program's timers keep running in its loop. The picture and the
-// tip come from the one solution it was opened with.
+// tip come from the one solution it was opened with. It stays inside the
+// work area of its monitor, follows a change of dpi (re-laid out through
+// the graph frame) and of the theme.
 
 #include <windows.h>
 
@@ -12,6 +14,7 @@
 
 #include "app/graph_day.h"
 #include "app/tray_logic.h"
+#include "base/theme.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "render/graph_geometry.h"
@@ -32,7 +35,8 @@ struct GraphSpanSource {
 
 class CGraphPopupDlg final : public Dialog {
 public:
-    CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor);
+    // The style's theme is replaced by what `themes` says.
+    CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor, ThemeSource& themes);
     // Lets the window show more days; before runModal.
     void allowDays(GraphSpanSource source) { span_ = std::move(source); }
 
@@ -44,12 +48,17 @@ private:
     void onMouseMove(WPARAM wp, LPARAM lp);
     void onPaint();
     int shownDays() const;
-    void showDays(int days);  // sizes the window to them and draws them
-    void addDayChoices();     // to the system menu
+    // Sizes the window for the style's frame and the days shown, with its
+    // bottom-right corner at `anchor` where the work area allows, and paints
+    // the picture.
+    void layOut(ScreenPoint anchor);
+    void relayOutInPlace();  // the same, keeping the window's bottom-right corner
+    void addDayChoices();    // to the system menu
 
     GraphDay day_;
     GraphStyle style_;
     ScreenPoint anchor_;
+    ThemeSource& themes_;
     DibSurface backing_;  // the painted graph, selected into its own surface
     HWND tip_ = nullptr;  // the tooltip control; this window owns it and takes it along when it goes
     GraphTip tipText_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/shown_number.h"
 #include "platform/cp932.h"
 
 namespace marilo {
@@ -17,7 +18,7 @@ std::string graphTipText(const TideDay& day, int x, const GraphFrame& frame) {
     const int t = frame.columnToMinute(std::clamp(x, 0, frame.plotWidth() - 1));
     const int hour = t / 60, minute = t % 60;
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d L%.0f", hour, minute, day.levelAtTime(hour, minute));
+    std::snprintf(buf, sizeof buf, "%02d:%02d L%.0f", hour, minute, shownNumber(day.levelAtTime(hour, minute), 0));
     return buf;
 }
 

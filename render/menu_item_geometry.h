@@ -8,6 +8,7 @@
 
 #include "app/graph_frame.h"
 #include "app/tray_logic.h"
+#include "base/theme.h"
 #include "render/scene.h"
 
 namespace marilo {
@@ -19,8 +20,9 @@ std::optional<ItemSize> measureMenuItem(int id, const GraphFrame& frame);
 uint32_t itemBackground(bool selected, uint32_t menuColor, uint32_t highlightColor);
 
 // The calendar strip centred in its item: one month back, one day back,
-// today, one day forward, one month forward, laid out on the strip's screen.
+// today, one day forward, one month forward, laid out on the strip's screen;
+// the buttons' edges and glyphs in the palette's colours.
 Scene calendarStripScene(const ItemRect& item, const StripFrame& strip, bool selected, uint32_t menuColor,
-                         uint32_t highlightColor);
+                         uint32_t highlightColor, const Palette& palette = lightPalette());
 
 }  // namespace marilo

@@ -44,9 +44,9 @@ ItemRect drawGraphItem(const DRAWITEMSTRUCT& item, const GraphDay& day, const Gr
     return r;
 }
 
-void drawCalendarStrip(const DRAWITEMSTRUCT& item, const StripFrame& strip) {
+void drawCalendarStrip(const DRAWITEMSTRUCT& item, const StripFrame& strip, const Palette& palette) {
     paintScene(item.hDC, calendarStripScene(itemRectOf(item.rcItem), strip, selected(item), GetSysColor(COLOR_MENU),
-                                            GetSysColor(COLOR_HIGHLIGHT)));
+                                            GetSysColor(COLOR_HIGHLIGHT), palette));
 }
 
 }  // namespace marilo

@@ -18,6 +18,6 @@ bool measureOwnerDrawnItem(MEASUREITEMSTRUCT& item, const GraphFrame& frame);
 // Draws the graph item in the style's frame and returns its rectangle
 // (lastItemRect).
 ItemRect drawGraphItem(const DRAWITEMSTRUCT& item, const GraphDay& day, const GraphStyle& style);
-void drawCalendarStrip(const DRAWITEMSTRUCT& item, const StripFrame& strip);
+void drawCalendarStrip(const DRAWITEMSTRUCT& item, const StripFrame& strip, const Palette& palette = lightPalette());
 
 }  // namespace marilo

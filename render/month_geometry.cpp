@@ -73,15 +73,18 @@ int monthPictureWidth(int dpi) {
     return 2 * f.gridLeft() + 7 * f.cellWidth() + 1;
 }
 
-int monthPictureHeight(const TideMonth& month, int dpi) {
+int monthPictureHeight(const TideMonth& month, int dpi) { return monthPictureHeightOf(monthRows(month), dpi); }
+
+int monthPictureHeightOf(int rows, int dpi) {
     const MonthFrame f{dpi};
-    return f.gridTop() + monthRows(month) * f.cellHeight() + 1 + f.px(kFooterHeight + kMargin);
+    return f.gridTop() + rows * f.cellHeight() + 1 + f.px(kFooterHeight + kMargin);
 }
 
 Scene monthScene(const MonthPicture& picture, int dpi) {
     const MonthFrame f{dpi};
     const auto px = [&f](int length) { return f.px(length); };
     const TideMonth& m = picture.month;
+    const Palette p = paletteOf(picture.theme);
     const SceneFont font{"ＭＳ ゴシック", 8};
     const SceneFont titleFont{"ＭＳ ゴシック", 12};
     const int cw = f.cellWidth(), ch = f.cellHeight();
@@ -93,13 +96,13 @@ Scene monthScene(const MonthPicture& picture, int dpi) {
     scene.width = monthPictureWidth(dpi);
     scene.height = monthPictureHeight(m, dpi);
     scene.dpi = dpi;
-    scene.elements.push_back(SceneFill{0, 0, scene.width, scene.height, kMonthPaper});
+    scene.elements.push_back(SceneFill{0, 0, scene.width, scene.height, p.monthPaper});
 
-    scene.elements.push_back(SceneText{{left + px(2), px(kMargin)}, format("%d年%d月", m.year, m.month), kMonthText,
+    scene.elements.push_back(SceneText{{left + px(2), px(kMargin)}, format("%d年%d月", m.year, m.month), p.monthText,
                                        titleFont, HAlign::Left, VAlign::Top});
     for (int w = 0; w < 7; ++w)
         scene.elements.push_back(SceneText{{left + w * cw + cw / 2, top - px(2)}, cp932ToUtf16(kWeekdayNames[w]),
-                                           picture.weekdayColors[w] != 0 ? picture.weekdayColors[w] : kMonthText,
+                                           userColorOn(p, picture.weekdayColors[w], p.monthText, p.monthPaper),
                                            font, HAlign::Center, VAlign::Bottom});
 
     // Cells outside the month, then the grid.
@@ -107,36 +110,37 @@ Scene monthScene(const MonthPicture& picture, int dpi) {
     for (int k = 0; k < rows * 7; ++k)
         if (k < m.firstWeekday || k >= used) {
             const int x = left + (k % 7) * cw, y = top + (k / 7) * ch;
-            scene.elements.push_back(SceneFill{x, y, x + cw, y + ch, kMonthOutside});
+            scene.elements.push_back(SceneFill{x, y, x + cw, y + ch, p.monthOutside});
         }
     for (int r = 0; r <= rows; ++r)
-        scene.elements.push_back(SceneLine{{left, top + r * ch}, {right + 1, top + r * ch}, kMonthGrid});
+        scene.elements.push_back(SceneLine{{left, top + r * ch}, {right + 1, top + r * ch}, p.monthGrid});
     for (int c = 0; c <= 7; ++c)
-        scene.elements.push_back(SceneLine{{left + c * cw, top}, {left + c * cw, bottom + 1}, kMonthGrid});
+        scene.elements.push_back(SceneLine{{left + c * cw, top}, {left + c * cw, bottom + 1}, p.monthGrid});
 
     for (int day = 1; day <= m.dayCount; ++day) {
         const MonthDay& d = m.days[day - 1];
         const ScenePoint at = f.cellOf(m, day);
-        const uint32_t dateColor = picture.dateColors[day - 1] != 0 ? picture.dateColors[day - 1] : kMonthText;
+        const uint32_t dateColor = userColorOn(p, picture.dateColors[day - 1], p.monthText, p.monthPaper);
         scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(3)}, format("%d", day), dateColor, font,
                                            HAlign::Left, VAlign::Top});
-        scene.elements.push_back(SceneIcon{moonIconOf(d.moonAge), {at.x + cw - px(18), at.y + px(2)}, px(16)});
-        scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(18)}, cp932ToUtf16(d.tideName), kMonthText, font,
+        if (!p.systemColors)
+            scene.elements.push_back(SceneIcon{moonIconOf(d.moonAge), {at.x + cw - px(18), at.y + px(2)}, px(16)});
+        scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(18)}, cp932ToUtf16(d.tideName), p.monthText, font,
                                            HAlign::Left, VAlign::Top});
         if (d.hasPhase())
             scene.elements.push_back(SceneText{{at.x + cw - px(3), at.y + px(18)}, cp932ToUtf16(d.phaseName),
-                                               kMonthText, font, HAlign::Right, VAlign::Top});
+                                               p.monthText, font, HAlign::Right, VAlign::Top});
         for (int w = 0; w < d.waterCount; ++w)
             scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(30 + w * kLineHeight)},
-                                               cp932ToUtf16(waterText(d.waters[w]).text), kMonthWaters, font,
+                                               cp932ToUtf16(waterText(d.waters[w]).text), p.monthWaters, font,
                                                HAlign::Left, VAlign::Top});
         if (day == picture.today) {
-            frame(scene, at.x + 1, at.y + 1, at.x + cw - 1, at.y + ch - 1, kMonthToday);
-            frame(scene, at.x + 2, at.y + 2, at.x + cw - 2, at.y + ch - 2, kMonthToday);
+            frame(scene, at.x + 1, at.y + 1, at.x + cw - 1, at.y + ch - 1, p.monthToday);
+            frame(scene, at.x + 2, at.y + 2, at.x + cw - 2, at.y + ch - 2, p.monthToday);
         }
     }
 
-    scene.elements.push_back(SceneText{{left + px(2), bottom + px(4)}, cp932ToUtf16(m.portName), kMonthText, font,
+    scene.elements.push_back(SceneText{{left + px(2), bottom + px(4)}, cp932ToUtf16(m.portName), p.monthText, font,
                                        HAlign::Left, VAlign::Top});
     return scene;
 }

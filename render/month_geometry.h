@@ -15,6 +15,7 @@
 
 #include "calendar/color_rules.h"
 #include "engine/tide_month.h"
+#include "base/theme.h"
 #include "render/scene.h"
 
 namespace marilo {
@@ -25,19 +26,20 @@ struct MonthPicture {
     uint32_t dateColors[31]{};   // each day's rule colour, 0 when no rule matches
     uint32_t weekdayColors[7]{};  // 日..土: the colour of the first weekly rule for the weekday, else 0
     int32_t today = 0;            // day of the month framed, 0 when today lies in another month
+    Theme theme{};                // the system's, for the palette it is drawn with
 };
 
 // The month coloured by `rules` (period runs laid out in now's year), with
 // today taken from `now`, the present moment in the port's zone time.
 MonthPicture monthPictureOf(const TideMonth& month, const RuleList& rules, const DateTime& now);
 
-// Colours and sizes.
-constexpr uint32_t kMonthPaper = rgb(255, 255, 255);
-constexpr uint32_t kMonthOutside = rgb(236, 236, 236);  // cells of the months before and after
-constexpr uint32_t kMonthGrid = rgb(160, 160, 160);
-constexpr uint32_t kMonthText = rgb(0, 0, 0);           // also the date colour when no rule matches
-constexpr uint32_t kMonthWaters = rgb(64, 64, 64);
-constexpr uint32_t kMonthToday = rgb(0, 160, 0);
+// Colours in the light palette (base/theme.h) and sizes.
+constexpr uint32_t kMonthPaper = lightPalette().monthPaper;
+constexpr uint32_t kMonthOutside = lightPalette().monthOutside;  // cells of the months before and after
+constexpr uint32_t kMonthGrid = lightPalette().monthGrid;
+constexpr uint32_t kMonthText = lightPalette().monthText;  // also the date colour when no rule matches
+constexpr uint32_t kMonthWaters = lightPalette().monthWaters;
+constexpr uint32_t kMonthToday = lightPalette().monthToday;
 constexpr int kMonthCellWidth = 84;  // at 96 dpi
 constexpr int kMonthCellHeight = 86;
 
@@ -46,6 +48,7 @@ constexpr int kMonthCellHeight = 86;
 int monthRows(const TideMonth& month);
 int monthPictureWidth(int dpi);
 int monthPictureHeight(const TideMonth& month, int dpi);
+int monthPictureHeightOf(int rows, int dpi);
 
 Scene monthScene(const MonthPicture& picture, int dpi);
 

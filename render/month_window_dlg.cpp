@@ -7,7 +7,9 @@
 #include <string>
 
 #include "app/day_sky_tip.h"
+#include "base/screen_scale.h"
 #include "platform/dpi.h"
+#include "platform/system_theme.h"
 #include "platform/text.h"
 #include "render/month_print.h"
 #include "render/scene_painter.h"
@@ -15,32 +17,65 @@
 
 namespace marilo {
 
-CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown)
-    : Dialog(kMonthWindowTemplate), port_(port), rules_(rules), now_(now), year_(shown.year), month_(shown.month) {}
+CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown,
+                     ThemeSource& themes)
+    : Dialog(kMonthWindowTemplate),
+      port_(port),
+      rules_(rules),
+      now_(now),
+      year_(shown.year),
+      month_(shown.month),
+      themes_(themes),
+      theme_(themes.theme()) {}
 
 void CMonthDlg::show() {
     tipDay_ = -1;  // the tip names a day of the new picture at the next move
     picture_ = monthPictureOf(tideMonth(port_, year_, month_), rules_, now_);
-    scene_ = monthScene(picture_, dpi_);
+    picture_.theme = theme_;
+
+    // What the frame, the title and the menu bar add to the client area, and
+    // the room on this monitor.
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+    DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)) & ~(WS_HSCROLL | WS_VSCROLL);
+    RECT chrome{0, 0, 0, 0};
+    AdjustWindowRectEx(&chrome, style, TRUE, exStyle);
+    const ScreenRect work = workAreaOfWindow(hwnd());
+    fit_ = fitMonth(monthRows(picture_.month), dpi_, {work.right - work.left, work.bottom - work.top},
+                    {chrome.right - chrome.left, chrome.bottom - chrome.top}, GetSystemMetrics(SM_CXVSCROLL));
+    scene_ = monthScene(picture_, fit_.dpi);
     backing_ = DibSurface(scene_.width, scene_.height, 24);
     if (backing_) paintScene(backing_.dc(), scene_);
 
-    // The client area the picture's size, the window where it stands.
-    RECT r{0, 0, scene_.width, scene_.height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), TRUE,
-                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    if (!placed_) {
-        // Opened in the middle of the work area, its top-left corner inside it.
-        RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        const int left = work.left + std::max(0L, (work.right - work.left - width) / 2);
-        const int top = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
-        SetWindowPos(hwnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-        placed_ = true;
-    } else {
-        SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (fit_.scrollsX) style |= WS_HSCROLL;
+    if (fit_.scrollsY) style |= WS_VSCROLL;
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style));
+    RECT r{0, 0, fit_.client.width, fit_.client.height};
+    AdjustWindowRectEx(&r, style, TRUE, exStyle);
+    const int width = r.right - r.left + (fit_.scrollsY ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    const int height = r.bottom - r.top + (fit_.scrollsX ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+    RECT now{};
+    GetWindowRect(hwnd(), &now);
+    // Opened in the middle of the work area; afterwards where it stands,
+    // moved in where the new size would run out of the work area.
+    const ScreenPoint wanted = placed_ ? ScreenPoint{now.left, now.top}
+                                       : ScreenPoint{(work.left + work.right - width) / 2,
+                                                     (work.top + work.bottom - height) / 2};
+    const ScreenPoint at = placeInside(wanted, width, height, work);
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    placed_ = true;
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        const bool scrolls = bar == SB_HORZ ? fit_.scrollsX : fit_.scrollsY;
+        if (scrolls) {
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_RANGE | SIF_PAGE;
+            si.nMax = (bar == SB_HORZ ? scene_.width : scene_.height) - 1;
+            si.nPage = static_cast<UINT>(bar == SB_HORZ ? fit_.client.width : fit_.client.height);
+            SetScrollInfo(hwnd(), bar, &si, FALSE);
+        }
+        ShowScrollBar(hwnd(), bar, scrolls ? TRUE : FALSE);
     }
+    scrollTo(scroll_.x, scroll_.y);
     SetWindowTextW(hwnd(), wideText(monthWindowTitle(picture_)));
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
@@ -48,8 +83,41 @@ void CMonthDlg::show() {
 void CMonthDlg::onPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
-    if (backing_) BitBlt(dc, 0, 0, backing_.width(), backing_.height(), backing_.dc(), 0, 0, SRCCOPY);
+    if (backing_)
+        BitBlt(dc, 0, 0, backing_.width() - scroll_.x, backing_.height() - scroll_.y, backing_.dc(), scroll_.x,
+               scroll_.y, SRCCOPY);
     EndPaint(hwnd(), &ps);
+}
+
+void CMonthDlg::scrollTo(int x, int y) {
+    scroll_.x = fit_.scrollsX ? std::clamp(x, 0, std::max(0, scene_.width - fit_.client.width)) : 0;
+    scroll_.y = fit_.scrollsY ? std::clamp(y, 0, std::max(0, scene_.height - fit_.client.height)) : 0;
+    if (fit_.scrollsX) SetScrollPos(hwnd(), SB_HORZ, scroll_.x, TRUE);
+    if (fit_.scrollsY) SetScrollPos(hwnd(), SB_VERT, scroll_.y, TRUE);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CMonthDlg::onScroll(int bar, int request) {
+    const bool across = bar == SB_HORZ;
+    const int line = scaledLength(24, fit_.dpi), page = across ? fit_.client.width : fit_.client.height;
+    int at = across ? scroll_.x : scroll_.y;
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_TRACKPOS;
+    GetScrollInfo(hwnd(), bar, &si);
+    switch (request) {
+        case SB_LINEUP: at -= line; break;
+        case SB_LINEDOWN: at += line; break;
+        case SB_PAGEUP: at -= page; break;
+        case SB_PAGEDOWN: at += page; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: at = si.nTrackPos; break;
+        case SB_TOP: at = 0; break;
+        case SB_BOTTOM: at = across ? scene_.width : scene_.height; break;
+        default: return;
+    }
+    if (across) scrollTo(at, scroll_.y);
+    else scrollTo(scroll_.x, at);
 }
 
 void CMonthDlg::save() {
@@ -94,7 +162,9 @@ HGLOBAL a4DevMode() {
 }  // namespace
 
 void CMonthDlg::onMouseMove(WPARAM wp, LPARAM lp) {
-    const int day = monthDayAt(picture_.month, dpi_, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+    // The picture may be laid out smaller than the screen's dpi and scrolled.
+    const int day = monthDayAt(picture_.month, fit_.dpi, static_cast<short>(LOWORD(lp)) + scroll_.x,
+                               static_cast<short>(HIWORD(lp)) + scroll_.y);
     if (day != tipDay_) {
         tipDay_ = day;
         const std::u16string text = day > 0 ? daySkyTip(port_, year_, month_, day) : std::u16string();
@@ -136,7 +206,10 @@ void CMonthDlg::print() {
         page.height = page.printBottom = GetDeviceCaps(dc, VERTRES);
         page.printLeft = page.printTop = 0;
     }
-    const Scene scene = monthPrintScene(picture_, page);
+    // Paper is white whatever the screen's theme.
+    MonthPicture paper = picture_;
+    paper.theme = Theme{};
+    const Scene scene = monthPrintScene(paper, page);
     // The device's origin is the printable area's corner.
     SetViewportOrgEx(dc, -page.printLeft, -page.printTop, nullptr);
     const std::wstring name(wideText(monthWindowTitle(picture_)));
@@ -175,10 +248,34 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
     switch (msg) {
         case WM_INITDIALOG: {
             dpi_ = dpiOfWindow(hwnd());
+            useDarkTitleBar(hwnd(), paletteOf(theme_).dark);
             show();
             tip_.create(hwnd(), 400, 30000);
             return TRUE;
         }
+        case WM_DPICHANGED: {
+            // Another monitor or another scale: the suggested rectangle, then
+            // the picture laid out anew for the new dpi.
+            dpi_ = screenDpiOrBase(HIWORD(wp));
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            show();
+            return TRUE;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            if (themeMayHaveChanged(msg, wp, lp)) {
+                theme_ = themes_.theme();
+                useDarkTitleBar(hwnd(), paletteOf(theme_).dark);
+                show();
+            }
+            return std::nullopt;
+        case WM_VSCROLL: onScroll(SB_VERT, LOWORD(wp)); return TRUE;
+        case WM_HSCROLL: onScroll(SB_HORZ, LOWORD(wp)); return TRUE;
+        case WM_MOUSEWHEEL:
+            scrollTo(scroll_.x, scroll_.y - GET_WHEEL_DELTA_WPARAM(wp) * scaledLength(48, fit_.dpi) / WHEEL_DELTA);
+            return TRUE;
         case WM_PAINT: onPaint(); return TRUE;
         case WM_ERASEBKGND: return TRUE;  // the picture covers the client area
         case WM_MOUSEMOVE: onMouseMove(wp, lp); return std::nullopt;

@@ -7,7 +7,10 @@
 // print dialog (印刷..., Ctrl+P). Hovering a day shows its sunrise, sunset,
 // civil twilight, moonrise and moonset in a tip. Esc closes it. It is modal, so there is one at a
 // time, and the program's timers keep running in its loop. Sized to fit the
-// picture at the screen's DPI.
+// picture at the screen's DPI inside the work area of its monitor; where it
+// does not fit, the picture is laid out smaller (month_fit.h) and, below
+// the readable size, scrolls. It follows a change of dpi (another monitor,
+// another scale) and of the theme (dark, high contrast).
 
 #include <windows.h>
 
@@ -19,6 +22,8 @@
 #include "platform/gdi.h"
 #include "platform/pointer_tip.h"
 #include "platform/window.h"
+#include "base/theme.h"
+#include "render/month_fit.h"
 #include "render/month_geometry.h"
 #include "res/resource.h"  // its template and the commands of its menu bar
 
@@ -27,7 +32,8 @@ namespace marilo {
 class CMonthDlg final : public Dialog {
 public:
     // The month of `shown` at `port`; `now` marks today.
-    CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown);
+    CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown,
+              ThemeSource& themes);
 
 protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -35,6 +41,8 @@ protected:
 private:
     void show();  // builds the picture of year_/month_ and fits the window to it
     void onPaint();
+    void onScroll(int bar, int request);
+    void scrollTo(int x, int y);
     bool onCommand(int id);
     void save();
     void print();
@@ -45,8 +53,12 @@ private:
     DateTime now_;
     int32_t year_;
     int32_t month_;
-    int dpi_ = 96;  // of the monitor the window opened on
+    ThemeSource& themes_;
+    Theme theme_;
+    int dpi_ = 96;  // of the monitor the window is on
     bool placed_ = false;
+    MonthFit fit_;
+    ScreenPoint scroll_;  // the picture's point at the client area's top-left corner
     MonthPicture picture_{};
     Scene scene_;
     DibSurface backing_;

@@ -73,6 +73,7 @@
 #define IDC_ALERT_DN7 1060
 #define IDC_ALERT_ON 1061
 #define IDC_ALERT_SOUND 1062
+#define IDC_ALERT_QUIET 1063
 
 // The rule editor: the kind radios in the group's order, the lists, the
 // period's length and the colour. OK and ｷｬﾝｾﾙ are IDOK and IDCANCEL.

@@ -3,7 +3,9 @@
 # manifest; at LogPixels 144 the date icon (mode 1) and the clock icon are
 # drawn 24 pixels tall, not enlarged from 16 (few of their rows and columns
 # repeat their neighbours); with SystemUsesLightTheme 0, announced as
-# "ImmersiveColorSet", the date icon of an ordinary weekday loses its dark ink.
+# "ImmersiveColorSet", the date icon of an ordinary weekday loses its dark ink;
+# the month window of 2024-03 lies inside the work area and shows every day,
+# and with AppsUseLightTheme 0 it turns dark with light writing.
 #   e2e-dpi.sh BUILD_DIR        (the Windows tree: BUILD_DIR/bin holds the executables)
 set -uo pipefail
 source "$(dirname "$0")/e2e-common.sh"
@@ -59,5 +61,47 @@ sleep 1
 tray "$work/light-again.png" "$work/light-again.ppm"
 again=$(pixels dark "$work/light-again.ppm")
 [ "$again" -eq "$light" ]; check "back on a light taskbar the ink is dark again ($again pixels)" $?
+
+# The month window of 2024-03 (six weeks) at 144 dpi: inside the work area,
+# above the taskbar, with the whole picture in it (its copy is the client
+# area's size: nothing scrolled away).
+"${bench[@]}" drive command 32810
+sleep 3
+"${bench[@]}" drive month-key 0x22
+"${bench[@]}" drive month-key 0x22
+sleep 1
+month=$("${bench[@]}" drive month-window | tr -d '\r')
+title=$(sed -n 1p <<<"$month")
+read -r cw ch <<<"$(sed -n 2p <<<"$month")"
+read -r ox oy <<<"$(sed -n 3p <<<"$month")"
+read -r wl wt wr wb <<<"$(sed -n 4p <<<"$month")"
+read -r al at ar ab <<<"$(sed -n 5p <<<"$month")"
+[ "$title" = "月間潮見表 2024年3月 田子の浦" ]; check "the month window shows March 2024 ($title)" $?
+[ "$wl" -ge "$al" ] && [ "$wt" -ge "$at" ] && [ "$wr" -le "$ar" ] && [ "$wb" -le "$ab" ]
+check "it lies inside the work area ($wl $wt $wr $wb in $al $at $ar $ab)" $?
+"${bench[@]}" drive month-command 1144
+copy=$("${bench[@]}" drive clipboard-bitmap | tr -d '\r')
+[ "$copy" = "$cw $ch" ]; check "every day shows: the picture ($copy) is the client area ($cw $ch)" $?
+
+# The dark app theme: the month window's paper goes dark, its writing light.
+"${bench[@]}" reg-add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' AppsUseLightTheme 0
+"${bench[@]}" drive setting-change ImmersiveColorSet
+sleep 2
+month=$("${bench[@]}" drive month-window | tr -d '\r')
+read -r cw ch <<<"$(sed -n 2p <<<"$month")"
+read -r ox oy <<<"$(sed -n 3p <<<"$month")"
+"${bench[@]}" shot "$work/dark-month.png"
+convert "$work/dark-month.png" -crop "${cw}x${ch}+${ox}+${oy}" +repage "$work/dark-month-client.png"
+paper=$(convert "$work/dark-month-client.png" -format '%[fx:int(255*luminance)]' -crop 1x1+2+2 info:)
+light=$(convert "$work/dark-month-client.png" txt:- | grep -ci '#E6E6E6')
+[ "$paper" -lt 40 ] && [ "$light" -gt 300 ]
+check "with AppsUseLightTheme 0 the month window is dark (paper $paper) with light writing ($light pixels)" $?
+"${bench[@]}" reg-add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' AppsUseLightTheme 1
+"${bench[@]}" drive setting-change ImmersiveColorSet
+sleep 2
+"${bench[@]}" shot "$work/light-month.png"
+paper=$(convert "$work/light-month.png" -crop "1x1+$((ox + 2))+$((oy + 2))" -format '%[fx:int(255*luminance)]' info:)
+[ "$paper" -eq 255 ]; check "with 1 it is white again ($paper)" $?
+"${bench[@]}" drive month-key 0x1B
 
 e2e_summary

@@ -4,9 +4,11 @@
 #  - --save-month of a fixed month is the same file twice and another
 #    month's differs; a bad month is refused with status 2, an unwritable
 #    file with status 1;
-#  - 月間潮見表... opens the window for the shown month; PageDown and PageUp
-#    step it, Home comes back to this month, コピー puts the picture on the
-#    clipboard, Esc closes it;
+#  - with MARILO_HIGH_CONTRAST=1 the month and the graph pictures hold only
+#    the system colours;
+#  - 月間潮見表... opens the window for the shown month; a change of dpi
+#    lays it out anew; PageDown and PageUp step it, Home comes back to this
+#    month, コピー puts the picture on the clipboard, Esc closes it;
 #  - hovering 2024-03-10 shows its sun and moon in a tip, the sunrise that
 #    marilo-cli --date 2024-03-10 --sun prints;
 #  - 印刷... and Ctrl+P go to the standard print dialog; the bench has no printer,
@@ -43,6 +45,18 @@ save_month "$work/m4.png" 2024-04
 [ "$(compare -metric AE "$work/m1.png" "$work/m4.png" null: 2>&1)" != 0 ]; check "April differs" $?
 n=$(convert "$work/m1.png" txt:- | grep -ci '#00A000'); [ "$n" -gt 300 ]; check "today is framed in green ($n pixels)" $?
 n=$(convert "$work/m4.png" txt:- | grep -ci '#00A000'); [ "$n" = 0 ]; check "and not in April ($n pixels)" $?
+# High contrast (MARILO_HIGH_CONTRAST stands in for the system, which Wine
+# always reports off): the month and the graph in the system colours alone,
+# at most four of them (window, window text, highlight, grey text).
+MARILO_HIGH_CONTRAST=1 save_month "$work/hc.png" 2024-03
+WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" MARILO_NOW=2024-03-15T12:00 \
+  MARILO_HIGH_CONTRAST=1 wine "$MARILO_BIN/Marilo.exe" --save-graph "Z:${work//\//\\}\\hc-graph.png" > "$work/save.out" 2>&1
+for f in hc hc-graph; do
+  n=$(identify -format '%k' "$work/$f.png" 2>/dev/null)
+  [ -n "$n" ] && [ "$n" -le 4 ]; check "with high contrast $f.png holds only the system colours ($n colours)" $?
+done
+n=$(identify -format '%k' "$work/m1.png"); [ "$n" -gt 4 ]; check "and without it the picture keeps its own ($n colours)" $?
+
 save_month "$work/bad.png" 2024-13; status=$?
 [ "$status" = 2 ] && grep -q "'2024-13' is not a month of the form YYYY-MM" "$work/save.out"
 check "a bad month: status 2 and a message ($status: $(head -1 "$work/save.out"))" $?
@@ -57,6 +71,15 @@ title() { drive month-window | head -1; }
 t=$(title); [ "$t" = "月間潮見表 2024年3月 田子の浦" ]; check "月間潮見表... opens this month's window ($t)" $?
 size=$(drive month-window | sed -n 2p); [ "$size" = "597 581" ]; check "its client area fits the picture ($size)" $?
 "${bench[@]}" shot "$work/window.png"
+# Moved to a monitor at 150%: laid out anew, as large as fits above the
+# taskbar (six weeks do not fit at 144 dpi), and back at 100%.
+drive month-dpi 144
+sleep 1
+size=$(drive month-window | sed -n 2p); read -r w h <<<"$size"
+[ "$w" -gt 597 ] && [ "$h" -gt 581 ] && [ "$h" -le 740 ]; check "at 144 dpi it is laid out larger, inside the screen ($size)" $?
+drive month-dpi 96
+sleep 1
+size=$(drive month-window | sed -n 2p); [ "$size" = "597 581" ]; check "and at 96 dpi as before ($size)" $?
 drive month-key 0x22; t=$(title); [ "$t" = "月間潮見表 2024年4月 田子の浦" ]; check "PageDown steps to April ($t)" $?
 drive month-key 0x21; drive month-key 0x21; t=$(title)
 [ "$t" = "月間潮見表 2024年2月 田子の浦" ]; check "PageUp twice steps back to February ($t)" $?

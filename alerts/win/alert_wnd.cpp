@@ -20,10 +20,11 @@ namespace {
 const wchar_t* const kClassName = L"MariloAlertWnd";
 const char* const kFace = "ＭＳ ゴシック";
 
-// A text drawn twice, one pixel apart, at each of the given positions.
+// A pass of a text, drawn twice one pixel apart (alertPassAt), offset from
+// the text's own place.
 struct Layer {
     COLORREF color;
-    int dx1, dy1, dx2, dy2;  // offsets from (W/2, 0)
+    int dx, dy;
 };
 
 void drawText(HDC dc, const std::u16string& text, int x, int y) {
@@ -76,31 +77,43 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
     const Font body = pointFont(8, dpi_, kFace);
     const Font clock = pointFont(9, dpi_, kFace);
     const SelectGuard bitmap(dc, backing_.get());
-    for (int py = 0; py < h; ++py)
-        for (int px = 0; px < w; ++px)
-            if (const std::optional<uint32_t> c = alertBackground(kind, px, py, w, h)) SetPixelV(dc, px, py, *c);
+    const Palette palette = paletteOf(theme_);
+    if (palette.systemColors) {
+        const Brush back = solidBrush(palette.alertBack);
+        const RECT all{0, 0, w, h};
+        FillRect(dc, &all, back.get());
+    } else {
+        for (int py = 0; py < h; ++py)
+            for (int px = 0; px < w; ++px)
+                if (const std::optional<uint32_t> c = alertBackground(kind, px, py, w, h)) SetPixelV(dc, px, py, *c);
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
 
+    // Each text at its place (0, ay) of the 96-dpi layout, its shadows first;
+    // in high contrast the text alone, in the system's colour.
     const AlertLines lines = alertLines(message, remainder, time);
-    auto layers = [&](const std::u16string& text, std::initializer_list<Layer> list) {
+    auto layers = [&](const std::u16string& text, int ay, std::initializer_list<Layer> list) {
         for (const Layer& l : list) {
-            SetTextColor(dc, l.color);
-            drawText(dc, text, mid + scaledLength(l.dx1, dpi_), scaledLength(l.dy1, dpi_));
-            drawText(dc, text, mid + scaledLength(l.dx2, dpi_), scaledLength(l.dy2, dpi_));
+            if (palette.systemColors && (l.dx != 0 || l.dy != 0)) continue;
+            SetTextColor(dc, palette.systemColors ? palette.alertText : l.color);
+            for (bool second : {false, true}) {
+                const ScreenPoint at = alertPassAt(0, ay, l.dx, l.dy, dpi_, second);
+                drawText(dc, text, mid + at.x, at.y);
+            }
         }
     };
     const SelectGuard titleFont(dc, title.get());
-    layers(lines.title, {{RGB(128, 17, 17), 1, 5, 2, 5}, {RGB(17, 17, 17), 2, 6, 3, 6}, {RGB(255, 255, 255), 0, 4, 1, 4}});
+    layers(lines.title, 4, {{RGB(128, 17, 17), 1, 1}, {RGB(17, 17, 17), 2, 2}, {RGB(255, 255, 255), 0, 0}});
     {
         const SelectGuard bodyFont(dc, body.get());
-        layers(lines.message, {{RGB(17, 17, 17), 0, 23, 1, 23}});
-        layers(lines.remainder, {{RGB(17, 17, 17), 0, 35, 1, 35}});
-        layers(lines.message, {{RGB(255, 153, 51), 0, 22, 1, 22}});
-        layers(lines.remainder, {{RGB(255, 153, 51), 0, 34, 1, 34}});
+        layers(lines.message, 22, {{RGB(17, 17, 17), 0, 1}});
+        layers(lines.remainder, 34, {{RGB(17, 17, 17), 0, 1}});
+        layers(lines.message, 22, {{RGB(255, 153, 51), 0, 0}});
+        layers(lines.remainder, 34, {{RGB(255, 153, 51), 0, 0}});
     }
     const SelectGuard clockFont(dc, clock.get());
-    layers(lines.time, {{RGB(17, 17, 17), 0, 50, 1, 50}, {RGB(255, 193, 64), 0, 51, 1, 51}});
+    layers(lines.time, 51, {{RGB(17, 17, 17), 0, -1}, {RGB(255, 193, 64), 0, 0}});
 }
 
 void CAlertWnd::onPaint() {
@@ -120,7 +133,21 @@ void CAlertWnd::onPaint() {
     EndPaint(hwnd(), &ps);
 }
 
+void CAlertWnd::followDpi(int dpi) {
+    dpi = screenDpiOrBase(dpi);
+    if (dpi == dpi_ || !hwnd()) return;
+    dpi_ = dpi;
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaledLength(kAlertWidth, dpi_), scaledLength(kAlertHeight, dpi_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    HDC dc = GetDC(hwnd());
+    backing_ = Bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    ReleaseDC(hwnd(), dc);
+}
+
 bool CAlertWnd::showAlert(const Alert& alert) {
+    if (HWND taskbar = taskbarWindow()) followDpi(dpiOfWindow(taskbar));
     SetAlertText(alert.message.c_str(), alert.remainder.c_str(), alert.time.c_str(), alert.kind);
     return ShowAlert();
 }
@@ -181,6 +208,20 @@ void CAlertWnd::SlideIn() {
     if (soundOn) PlaySoundW(MAKEINTRESOURCEW(kAlertSoundId), moduleInstance(), SND_RESOURCE | SND_ASYNC);
 }
 
+void CAlertWnd::blinkOnly() {
+    if (!hwnd()) return;
+    blinkOn_ = false;
+    startTimer(kBlinkTimerId, 500, blinkTimer_);
+    stopTimer(kBlinkStopTimerId, blinkStopTimer_);
+    startTimer(kBlinkStopTimerId, closeAfterMs_, blinkStopTimer_);
+}
+
+void CAlertWnd::stopBlink() {
+    stopTimer(kBlinkTimerId, blinkTimer_);
+    stopTimer(kBlinkStopTimerId, blinkStopTimer_);
+    if (updateDateIcons_) updateDateIcons_(false);
+}
+
 void CAlertWnd::SlideOut() {
     moveTo(shownPos_);
     targetPos_ = hiddenPos_;
@@ -197,8 +238,7 @@ void CAlertWnd::onSlideTimer() {
     stopTimer(kSlideTimerId, slideTimer_);
     if (slidingOut_) {
         ShowWindow(hwnd(), SW_HIDE);
-        stopTimer(kBlinkTimerId, blinkTimer_);
-        if (updateDateIcons_) updateDateIcons_(false);
+        stopBlink();
     } else {
         ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
     }
@@ -212,6 +252,9 @@ LRESULT CAlertWnd::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     switch (msg) {
         case WM_PAINT: onPaint(); break;
+        case WM_DPICHANGED:
+            followDpi(HIWORD(wp));
+            return 0;
         case WM_LBUTTONUP:
             SlideOut();
             stopTimer(kCloseTimerId, closeTimer_);
@@ -222,12 +265,15 @@ LRESULT CAlertWnd::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             } else if (wp == kCloseTimerId) {
                 SlideOut();
                 stopTimer(kCloseTimerId, closeTimer_);
+            } else if (wp == kBlinkStopTimerId) {
+                if (!IsWindowVisible(hwnd())) stopBlink();  // a shown alert stops it as it slides back
+                else stopTimer(kBlinkStopTimerId, blinkStopTimer_);
             } else if (wp == kBlinkTimerId) {
                 if (updateDateIcons_) updateDateIcons_(blinkOn_);
                 blinkOn_ = !blinkOn_;
             }
             break;
-        case WM_NCDESTROY: slideTimer_ = closeTimer_ = blinkTimer_ = false; break;
+        case WM_NCDESTROY: slideTimer_ = closeTimer_ = blinkTimer_ = blinkStopTimer_ = false; break;
         default: break;
     }
     // Every message also gets the default processing.

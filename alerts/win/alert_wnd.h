@@ -14,6 +14,7 @@
 #include "alerts/alert_scheduler.h"
 #include "alerts/alert_sink.h"
 #include "base/screen_scale.h"
+#include "base/theme.h"
 #include "platform/handle.h"
 #include "platform/window.h"
 #include "res/resource.h"  // the wave resource of the sound
@@ -26,6 +27,7 @@ constexpr UINT_PTR kSlideTimerId = 1;  // one step every 50 ms
 constexpr UINT_PTR kCloseTimerId = 2;  // slides back after kAlertShownMs
 constexpr UINT kAlertShownMs = 10000;
 constexpr UINT_PTR kBlinkTimerId = 3;  // the tray icon blinks every 500 ms
+constexpr UINT_PTR kBlinkStopTimerId = 4;  // a blink without the window ends after kAlertShownMs
 constexpr BYTE kAlertOpacity = 230;
 
 class CAlertWnd final : public Window, public AlertSink {
@@ -49,6 +51,7 @@ public:
     // AlertSink: the tray controller's alerts and its copy of Snd.
     bool showAlert(const Alert& alert) override;
     void setSoundOn(bool on) override { soundOn = on; }
+    void blinkOnly() override;
 
     bool soundOn = true;
     HBITMAP backing() const { return backing_.get(); }
@@ -57,6 +60,14 @@ public:
     void setPlacement(const AlertPlacement& p) { shownPos_ = p.shown, hiddenPos_ = p.hidden; }
     // How long an alert stays before it slides back (10 s; shorter in tests).
     void setCloseAfter(UINT ms) { closeAfterMs_ = ms; }
+    // The system's theme: in high contrast the picture is drawn in its
+    // colours. Takes effect with the next alert.
+    void setTheme(const Theme& theme) { theme_ = theme; }
+    // Lays the window out for a dpi: its size and its backing bitmap (the
+    // picture is drawn anew with the next alert). An alert follows the dpi
+    // of the taskbar's monitor, and a move to another monitor (WM_DPICHANGED).
+    void followDpi(int dpi);
+    int dpi() const { return dpi_; }
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -73,11 +84,14 @@ private:
     bool slidingOut_ = true;
     ScreenPoint shownPos_, hiddenPos_, targetPos_;
     Bitmap backing_;
-    bool slideTimer_ = false, closeTimer_ = false, blinkTimer_ = false;
+    void stopBlink();
+
+    bool slideTimer_ = false, closeTimer_ = false, blinkTimer_ = false, blinkStopTimer_ = false;
     bool blinkOn_ = false;
     UINT closeAfterMs_ = kAlertShownMs;
     HWND owner_ = nullptr;
-    int dpi_ = kBaseDpi;  // of the owner's monitor at creation: sizes, places and fonts of the picture
+    int dpi_ = kBaseDpi;  // of the monitor it shows on: sizes, places and fonts of the picture
+    Theme theme_;
 };
 
 // Makes `w` the foreground window, borrowing the input of the thread whose

@@ -15,8 +15,8 @@ constexpr std::array<int, 10> kModeRadios = {IDC_ICON_APP,   IDC_ICON_DAY,   IDC
                                              IDC_ICON_TWO,   IDC_ICON_THREE, IDC_ICON_FOUR,      IDC_ICON_WEEK,
                                              IDC_ICON_CLOCK_ONLY, IDC_ICON_MOON};
 constexpr std::array<int, 3> kPopRadios = {IDC_MENU_RIGHT, IDC_MENU_LEFT, IDC_MENU_BOTH};
-constexpr std::array<int, 7> kAlertControls = {IDC_ALERT_STP, IDC_ALERT_UP3, IDC_ALERT_UP7,  IDC_ALERT_DN3,
-                                               IDC_ALERT_DN7, IDC_ALERT_LEAD, IDC_ALERT_SOUND};
+constexpr std::array<int, 8> kAlertControls = {IDC_ALERT_STP, IDC_ALERT_UP3,  IDC_ALERT_UP7,   IDC_ALERT_DN3,
+                                               IDC_ALERT_DN7, IDC_ALERT_LEAD, IDC_ALERT_SOUND, IDC_ALERT_QUIET};
 
 // The グラフ page's controls and the values they show, for showing and for
 // reading alike.
@@ -37,7 +37,7 @@ struct CheckBinding {
 constexpr CheckBinding kGraphChecks[] = {
     {IDC_ALERT_ON, &AppSettings::Alert}, {IDC_ALERT_SOUND, &AppSettings::Snd}, {IDC_ALERT_STP, &AppSettings::STP},
     {IDC_ALERT_UP3, &AppSettings::UP3},  {IDC_ALERT_UP7, &AppSettings::UP7},   {IDC_ALERT_DN3, &AppSettings::DN3},
-    {IDC_ALERT_DN7, &AppSettings::DN7},
+    {IDC_ALERT_DN7, &AppSettings::DN7},  {IDC_ALERT_QUIET, &AppSettings::QuietBusy},
 };
 
 int fieldId(AxisField field) { return field == AxisField::Tick ? IDC_MENU_TICK : IDC_MENU_TOP; }

@@ -59,5 +59,21 @@ TEST(Background, ThreeGradientsByKindAndNoneForOthers) {
     EXPECT_FALSE(alertBackground(-1, 1, 1, 94, 72));
 }
 
+TEST(AlertLayout, TextPassesKeepTheirShadowsAndOnePixelOfWeightAtAnyScale) {
+    // The title at (0, 4): at 96 dpi its white passes at x 0 and 1, its red
+    // shadow one right and down, as it was always drawn.
+    EXPECT_EQ(alertPassAt(0, 4, 0, 0, 96, false), (ScreenPoint{0, 4}));
+    EXPECT_EQ(alertPassAt(0, 4, 0, 0, 96, true), (ScreenPoint{1, 4}));
+    EXPECT_EQ(alertPassAt(0, 4, 1, 1, 96, false), (ScreenPoint{1, 5}));
+    // At 144 dpi the place is 6 and the shadow 2 (1.5 rounded) away, but the
+    // second pass stays one pixel beside the first, not two.
+    EXPECT_EQ(alertPassAt(0, 4, 0, 0, 144, false), (ScreenPoint{0, 6}));
+    EXPECT_EQ(alertPassAt(0, 4, 0, 0, 144, true), (ScreenPoint{1, 6}));
+    EXPECT_EQ(alertPassAt(0, 4, 1, 1, 144, false), (ScreenPoint{2, 8}));
+    // The time's shadow above it: 51 - 1 at 96 dpi, 77 - 2 at 144 dpi.
+    EXPECT_EQ(alertPassAt(0, 51, 0, -1, 96, false).y, 50);
+    EXPECT_EQ(alertPassAt(0, 51, 0, -1, 144, false).y, 75);
+}
+
 }  // namespace
 }  // namespace marilo

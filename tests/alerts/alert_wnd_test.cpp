@@ -96,6 +96,49 @@ TEST(AlertWindow, BackgroundsByKindUnderTheLayeredTexts) {
     for (int x = 0; x < W; ++x) EXPECT_EQ(kept.at(x, H - 1), rise.at(x, H - 1)) << x;
 }
 
+TEST(AlertWindow, HighContrastAndAnotherDpi) {
+    CAlertWnd w(nullptr);
+    ASSERT_TRUE(w.CreateAlertWindow(nullptr));
+    // High contrast: the window colour behind the window text, nothing else.
+    Theme hc;
+    hc.highContrast = true;
+    hc.system.window = 0x000000, hc.system.windowText = 0x00FFFF;
+    w.setTheme(hc);
+    w.SetAlertText("上げ止まりに", "なりました。", "★14:07　", 0);
+    const Picture p(w.backing());
+    int text = 0;
+    for (COLORREF c : p.px) {
+        EXPECT_TRUE(c == 0x000000 || c == 0x00FFFF) << std::hex << c;
+        text += c == 0x00FFFF;
+    }
+    EXPECT_GT(text, 100);
+    // At 144 dpi the window and its picture are 150 x 120 outside.
+    w.followDpi(144);
+    RECT r, c;
+    GetWindowRect(w.hwnd(), &r);
+    GetClientRect(w.hwnd(), &c);
+    EXPECT_EQ(r.right - r.left, 150);
+    EXPECT_EQ(r.bottom - r.top, 120);
+    EXPECT_EQ(Picture(w.backing()).w, c.right);
+}
+
+// An alert held for a busy user: the icon blinks without the window, and
+// stops after the alert's time.
+TEST(AlertWindow, BlinkOnlyLeavesTheWindowHidden) {
+    std::vector<bool> blinks;
+    CAlertWnd w([&](bool alert) { blinks.push_back(alert); });
+    ASSERT_TRUE(w.CreateAlertWindow(nullptr));
+    w.setCloseAfter(1000);
+    w.blinkOnly();
+    pump(2500, [] { return false; });
+    EXPECT_FALSE(IsWindowVisible(w.hwnd()));
+    ASSERT_GE(blinks.size(), 2u);
+    EXPECT_FALSE(blinks.back());  // ended on the normal icon
+    const size_t n = blinks.size();
+    pump(1200, [] { return false; });
+    EXPECT_EQ(blinks.size(), n);  // and stopped
+}
+
 TEST(AlertWindow, SlidesInRestsAndSlidesBackOnAClickWhileTheIconBlinks) {
     std::vector<bool> blinks;
     CAlertWnd w([&](bool alert) { blinks.push_back(alert); });

@@ -94,8 +94,9 @@ TEST(Settings, FirstStartWritesEveryValueWithTheDefaults) {
         "RuleN", "TrayIcon", "TrayClock", "PopCalMode", "MousePop", "IsXP", "IsVirgin", "Alert", "DN3", "DN7",
         "UP3", "UP7", "STP", "PreTime", "Snd", "IsFrame", "IsShadow", "IsTicks", "IsPlate", "GraphShowMode",
         "GraphSizeSet", "ColFrame", "ColPlate", "ColShort", "ColLong", "ColTicks", "YH", "YL", "YT", "Ken",
-        "Port", "IsBig", "RecentPorts", "GraphDays", "BIN"};
+        "Port", "IsBig", "QuietBusy", "RecentPorts", "GraphDays", "BIN"};
     EXPECT_EQ(store.writeOrder(S), expected);
+    EXPECT_EQ(storedInt(store, "QuietBusy"), 1);
     EXPECT_EQ(store.size(), expected.size());
     EXPECT_EQ(storedInt(store, "IsVirgin"), 0);
     EXPECT_EQ(storedInt(store, "IsXP"), 1);
@@ -452,15 +453,17 @@ TEST(SettingsDeclaration, ValuesStoredByTheEarlierProgramLoadUnchanged) {
     EXPECT_EQ(s.YT, 20);
     EXPECT_EQ(c.port, PortAddress::at(47, 35));
     EXPECT_FALSE(s.IsBig);
+    EXPECT_EQ(s.QuietBusy, 1);  // absent from the earlier store: on
     ASSERT_EQ(c.rules.count(), 5);
     EXPECT_EQ(c.rules[3].month, 12);
     EXPECT_EQ(c.rules[4].nthOrLength, 7);
     // Saved again, the store holds the same values, written in the same order.
     MemoryStore again;
     SaveSettings(again, c);
-    // Besides the values declared since (the ports chosen last, the graph
-    // window's days).
+    // Besides the values declared since (alerts held while the user is busy,
+    // the ports chosen last, the graph window's days).
     std::vector<std::string> order = again.writeOrder(S);
+    std::erase(order, "QuietBusy");
     std::erase(order, "RecentPorts");
     std::erase(order, "GraphDays");
     ASSERT_EQ(order.size(), std::size(kEarlierStore));

@@ -98,6 +98,61 @@ TEST(TrayAlerts, SettingsAreReadEachMinuteAndDaysSolvedOncePerDateAndPort) {
     EXPECT_EQ(r.tray.AlertScheduler(r.clock.now()), 0);
 }
 
+struct SettableUserState : UserStateSource {
+    int32_t userNotificationState() override { return state; }
+    int32_t state = 5;
+};
+
+TEST(TrayAlerts, ABusyUserGetsTheBlinkAndTheAlertWhenBackWithinTheHour) {
+    Rig r;
+    SettableUserState user;
+    r.tray.setUserState(&user);
+    user.state = 3;  // a full-screen game
+    r.clock.set(2024, 5, 1, 10, 2);
+    r.tray.tick();
+    EXPECT_TRUE(r.alerts.shown.empty());
+    EXPECT_EQ(r.alerts.blinks, 1);
+    user.state = 5;
+    r.clock.set(2024, 5, 1, 10, 3);
+    r.tray.tick();
+    EXPECT_EQ(r.times(), std::vector<std::string>{"★10:02　"});  // its own time, a minute late
+
+    // Busy past the hour: the blink was all.
+    user.state = 4;
+    r.clock.set(2024, 5, 1, 10, 4);
+    r.tray.tick();
+    EXPECT_EQ(r.alerts.blinks, 2);
+    r.clock.set(2024, 5, 1, 11, 4);  // a long gap: 10:20 is not caught up
+    r.tray.tick();
+    user.state = 5;
+    r.clock.set(2024, 5, 1, 11, 5);
+    r.tray.tick();
+    EXPECT_EQ(r.alerts.shown.size(), 1u);
+    EXPECT_EQ(r.alerts.blinks, 2);
+
+    // Alerts turned off while one waits: it never comes.
+    user.state = 2;
+    r.clock.set(2024, 5, 2, 10, 2);
+    r.tray.tick();
+    EXPECT_EQ(r.alerts.blinks, 3);
+    r.cs.settings.Alert = 0;
+    r.clock.set(2024, 5, 2, 10, 3);
+    r.tray.tick();
+    r.cs.settings.Alert = 1;
+    user.state = 5;
+    r.clock.set(2024, 5, 2, 10, 5);  // 10:04 is checked and accepted; 10:02 never comes
+    r.tray.tick();
+    EXPECT_EQ(r.times().back(), "★10:04　");
+    EXPECT_EQ(r.alerts.shown.size(), 2u);
+
+    // QuietBusy off: shown whatever the state.
+    r.cs.settings.QuietBusy = 0;
+    user.state = 2;
+    r.clock.set(2024, 5, 3, 10, 2);
+    r.tray.tick();
+    EXPECT_EQ(r.times().back(), "★10:02　");
+}
+
 TEST(TrayAlerts, SoundFollowsSndAfterLoadingAndAfterTheSettingsDialog) {
     Rig r;
     r.cs.settings.Snd = 1;

@@ -130,7 +130,9 @@ public:
         return taskbar;
     }
     void setSoundOn(bool on) override { soundOn = on; }
+    void blinkOnly() override { ++blinks; }
     std::vector<Alert> shown;
+    int blinks = 0;
     bool taskbar = true;
     bool soundOn = false;
 };

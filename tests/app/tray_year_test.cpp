@@ -53,6 +53,7 @@ struct Announcements final : AlertSink {
         return true;
     }
     void setSoundOn(bool) override {}
+    void blinkOnly() override {}
     DateTime minute;
     std::vector<std::pair<DateTime, Alert>> seen;
 };

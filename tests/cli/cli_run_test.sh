@@ -9,6 +9,9 @@
 #   cli_run_test.sh ics CLI   --ics read by a standard iCalendar parser
 #                             (tools/ics-check; skipped, status 77, until
 #                             tools/test.sh has installed it)
+#   cli_run_test.sh nozero CLI  no level is written "-0" in --month for every
+#                             month of 2024-2026, nor in --ics, --tsv or the
+#                             text of those years
 # Expectations come from date(1), not from the program.
 set -euo pipefail
 mode=$1
@@ -103,8 +106,27 @@ ics)
   node "$check/check.mjs" "$cli" || failed=1
   ;;
 
+nozero)
+  # A level between -0.5 and 0 is written as 0: 2024-01-09 has one at 田子の浦.
+  grep -q '^2024-01-09.* 0$\|^2024-01-09.* 0 ' <(LC_ALL=C "$cli" --month 2024-01) ||
+    fail "--month 2024-01: 2024-01-09 has no low water written 0"
+  for y in 2024 2025 2026; do
+    for m in 01 02 03 04 05 06 07 08 09 10 11 12; do
+      if LC_ALL=C "$cli" --month "$y-$m" | LC_ALL=C grep -E '(^|[ \t])-0(\.0*)?([ \t]|cm|$)'; then
+        fail "--month $y-$m writes -0"
+      fi
+    done
+  done
+  for args in "--ics --date 2024-01-01 --days 1096" "--tsv --date 2024-01-01 --days 1096" \
+              "--date 2024-01-01 --days 1096"; do
+    if LC_ALL=C "$cli" $args | LC_ALL=C grep -E '(^|[ \t])-0(\.0*)?([ \t]|cm|$)' | head -3 | grep .; then
+      fail "$args writes -0"
+    fi
+  done
+  ;;
+
 *)
-  echo "usage: $0 text|now|ics CLI" >&2
+  echo "usage: $0 text|now|ics|nozero CLI" >&2
   exit 2
   ;;
 esac

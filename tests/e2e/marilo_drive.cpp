@@ -7,7 +7,8 @@
 //   marilo_drive tray ICON MESSAGE       post the tray callback (kTrayCallbackMessage)
 //   marilo_drive drop-icons              delete icons 0..10 of its window
 //   marilo_drive taskbar-created         post the "TaskbarCreated" message
-//   marilo_drive setting-change AREA     send it WM_SETTINGCHANGE naming AREA (e.g. ImmersiveColorSet)
+//   marilo_drive setting-change AREA     send it (and an open month window) WM_SETTINGCHANGE naming AREA
+//                                        (e.g. ImmersiveColorSet)
 //   marilo_drive close-dialog            press OK on its About box
 //   marilo_drive close-menu              press Escape on an open popup menu
 //   marilo_drive end-session             tell it the session is ending (WM_ENDSESSION)
@@ -26,6 +27,10 @@
 //   marilo_drive graph-syscommand ID     an item of the graph window's system menu
 //   marilo_drive shown-tips              the texts of its own tooltips that are showing, UTF-8
 //   marilo_drive clipboard-bitmap        width and height of the bitmap on the clipboard
+//   marilo_drive month-window            its month window: the title; the client area's width and height;
+//                                        its top-left corner on the screen; the window's left top right
+//                                        bottom; the work area of its monitor (one a line)
+//   marilo_drive month-dpi DPI           tell the month window its monitor's dpi changed (WM_DPICHANGED)
 //   marilo_drive dialog-wait, click, select, settext, tab, arrow, get, press, focus ...
 //                                        its dialogs' controls (see drive_dialogs.cpp)
 #include <windows.h>
@@ -259,6 +264,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"setting-change" && argc > 2) {
         DWORD_PTR result = 0;
+        // The month window too, when one is open: it follows the theme itself.
+        HWND month = nullptr;
+        EnumWindows(findMonthWindow, reinterpret_cast<LPARAM>(&month));
+        if (month)
+            SendMessageTimeoutW(month, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(argv[2]), SMTO_NORMAL, 10000,
+                                &result);
         return SendMessageTimeoutW(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(argv[2]), SMTO_NORMAL, 10000,
                                    &result)
                    ? 0
@@ -344,14 +355,25 @@ int wmain(int argc, wchar_t** argv) {
                     c.bottom);
         return 0;
     }
-    if (cmd == L"month-window" || ((cmd == L"month-key" || cmd == L"month-command") && argc > 2)) {
-        // month-window: its title, client size and the client area's corner
-        // on the screen; month-key VK: a key press
+    if (cmd == L"month-window" ||
+        ((cmd == L"month-key" || cmd == L"month-command" || cmd == L"month-dpi") && argc > 2)) {
+        // month-window: its title and client size; month-key VK: a key press
         // through its queue, as the keyboard would give it; month-command ID:
         // an item of its menu bar.
         HWND month = nullptr;
         EnumWindows(findMonthWindow, reinterpret_cast<LPARAM>(&month));
         if (!month) return 1;
+        if (cmd == L"month-dpi") {
+            // As Windows tells a window moved to a monitor of another scale:
+            // the new dpi and a suggested rectangle (here where it stands).
+            const WORD dpi = static_cast<WORD>(std::wcstol(argv[2], nullptr, 10));
+            RECT suggested;
+            GetWindowRect(month, &suggested);
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(month, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested),
+                                SMTO_NORMAL, 10000, &result);
+            return 0;
+        }
         if (cmd == L"month-command") {
             PostMessageW(month, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0);
             Sleep(500);
@@ -367,12 +389,18 @@ int wmain(int argc, wchar_t** argv) {
         wchar_t title[128] = {};
         GetWindowTextW(month, title, 128);
         printUtf8(title);
-        RECT c;
+        RECT c, w;
         GetClientRect(month, &c);
         std::printf("%ld %ld\n", c.right, c.bottom);
         POINT origin{0, 0};
         ClientToScreen(month, &origin);
         std::printf("%ld %ld\n", origin.x, origin.y);  // the client area's corner on the screen
+        GetWindowRect(month, &w);
+        std::printf("%ld %ld %ld %ld\n", w.left, w.top, w.right, w.bottom);
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        GetMonitorInfoW(MonitorFromWindow(month, MONITOR_DEFAULTTONEAREST), &info);
+        std::printf("%ld %ld %ld %ld\n", info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom);
         return 0;
     }
     if (cmd == L"alert" || cmd == L"click-alert") {

@@ -74,6 +74,11 @@ TEST(TideMonth, WaterTextsAsTheMenuWritesThem) {
     EXPECT_STREQ(waterText(kHighWater, 6, 12, 154.6).text, "H  6:12 155");
     EXPECT_STREQ(waterText(kLowWater, 23, 41, -16.7).text, "L 23:41 -17");
     EXPECT_STREQ(waterText(kUnclassified, 24, 45, 12).text, "");
+    // A water between -0.5 and 0 is written 0, with no sign; -0.51 is -1.
+    EXPECT_STREQ(waterText(kLowWater, 22, 6, -0.3).text, "L 22:06   0");
+    EXPECT_STREQ(waterText(kLowWater, 22, 6, -0.5).text, "L 22:06   0");
+    EXPECT_STREQ(waterText(kLowWater, 22, 6, -0.51).text, "L 22:06  -1");
+
 }
 
 }  // namespace

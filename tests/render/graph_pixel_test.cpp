@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "platform/gdi.h"
+#include "platform/text.h"
+#include "render/graph_labels.h"
 #include "render/menu_items.h"
 #include "render/tide_graph.h"
 
@@ -153,6 +155,37 @@ TEST(GraphPixels, TheSurfaceIsLeftAsItWasFound) {
     SelectObject(dc, GetStockObject(BLACK_PEN));
     SelectObject(dc, GetStockObject(WHITE_BRUSH));
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
+}
+
+// The cells the label placement reckons with hold what GDI draws with the
+// faces installed: every label of two busy days at each size and dpi.
+TEST(GraphPixels, LabelCellsHoldTheTextAsDrawn) {
+    ControllerSettings cs;
+    cs.rules = DefaultRules();
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (const DateTime& when : {DateTime(2026, 12, 8, 23, 15), DateTime(2024, 3, 1, 8, 10)})
+        for (int m = 1; m <= 3; ++m)
+            for (int dpi : {96, 120, 144, 192}) {
+                const Scene s = tideGraphScene(graphDayOf(cs, when, 0), {m, 180, -20, 50, 4, dpi}, false);
+                for (const SceneText& t : s.all<SceneText>()) {
+                    const Font font = pointFont(t.font.points, dpi, t.font.face);
+                    const SelectGuard selected(dc, font.get());
+                    const std::wstring text(t.text.begin(), t.text.end());
+                    SIZE size{};
+                    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+                    TEXTMETRICW tm{};
+                    GetTextMetricsW(dc, &tm);
+                    SceneText top = t;
+                    top.h = HAlign::Left, top.v = VAlign::Top, top.at = {0, 0};
+                    const LabelBox cell = labelBox(top, dpi);
+                    const std::string shown(t.text.begin(), t.text.end());
+                    EXPECT_LE(size.cx, cell.right) << shown << " m" << m << " " << dpi;
+                    EXPECT_LE(tm.tmHeight, cell.bottom) << shown << " m" << m << " " << dpi;
+                    top.v = VAlign::Baseline, top.at = {0, 100};
+                    EXPECT_LE(tm.tmAscent, 100 - labelBox(top, dpi).top) << shown << " m" << m << " " << dpi;
+                }
+            }
+    DeleteDC(dc);
 }
 
 DRAWITEMSTRUCT drawItem(HDC dc, UINT id, RECT r, bool selected) {
