@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
+#include "alerts/alert_scheduler.h"
 #include "base/screen_geometry.h"
 
 namespace marilo {
@@ -36,5 +38,11 @@ int slideStep(int d);
 // left to blue at the right. None for any other kind: the picture keeps what
 // it had there.
 std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int h);
+
+// The alert as one line (cp932), the window's text that a screen reader
+// announces: the two lines of the message joined, then the time without the
+// marks the picture draws before and after it:
+// "上げ止まりになりました。 14:07".
+std::string alertWindowText(const Alert& alert);
 
 }  // namespace marilo

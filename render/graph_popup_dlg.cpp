@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/text.h"
+#include "render/accessible_names.h"
 #include "render/tide_graph.h"
 
 namespace marilo {
@@ -12,6 +13,7 @@ namespace marilo {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
+constexpr UINT_PTR kReadoutToolId = 2;  // the keyboard's, placed where the readout stands
 
 TOOLINFOW toolFor(HWND owner, wchar_t* text) {
     TOOLINFOW tool{};
@@ -26,7 +28,11 @@ TOOLINFOW toolFor(HWND owner, wchar_t* text) {
 }  // namespace
 
 CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor)
-    : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor) {}
+    : Dialog(kGraphPopupTemplate),
+      day_(day),
+      style_(style),
+      anchor_(anchor),
+      readoutMinute_(readoutStartMinute(day.showsNow, day.nowHour, day.nowMinute)) {}
 
 void CGraphPopupDlg::onInit() {
     const GraphFrame frame = style_.frame();
@@ -53,6 +59,54 @@ void CGraphPopupDlg::onInit() {
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 5000);
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_RESHOW, 0);
+    TOOLINFOW readout = toolFor(hwnd(), empty);
+    readout.uId = kReadoutToolId;
+    readout.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&readout));
+}
+
+int CGraphPopupDlg::readoutColumn() const { return style_.frame().minuteToColumn(readoutMinute_); }
+
+std::wstring CGraphPopupDlg::accessibleName() {
+    const std::u16string words = dayWords(monthDayOf(day_.day), false);
+    return L"潮位グラフ " + std::wstring(words.begin(), words.end());
+}
+
+std::wstring CGraphPopupDlg::childName(long child) {
+    if (child != 1) return {};
+    const int hour = readoutMinute_ / 60, minute = readoutMinute_ % 60;
+    const std::u16string words = readoutWords(readoutMinute_, day_.day.levelAtTime(hour, minute));
+    return std::wstring(words.begin(), words.end());
+}
+
+RECT CGraphPopupDlg::childRect(long) {
+    const GraphFrame frame = style_.frame();
+    const int x = readoutColumn();
+    return {x - frame.px(2), frame.plotTop(), x + frame.px(3), frame.plotBottom()};
+}
+
+bool CGraphPopupDlg::onKey(WPARAM key) {
+    if (key != VK_LEFT && key != VK_RIGHT) return false;
+    const RECT before = childRect(1);
+    if (readoutShown_)
+        readoutMinute_ = readoutMinuteAfterKey(readoutMinute_, key == VK_RIGHT, GetKeyState(VK_SHIFT) < 0);
+    readoutShown_ = true;
+    const RECT after = childRect(1);
+    InvalidateRect(hwnd(), &before, FALSE);
+    InvalidateRect(hwnd(), &after, FALSE);
+    if (tip_) {
+        std::wstring text = widen(graphReadoutText(day_.day, readoutMinute_));
+        TOOLINFOW tool = toolFor(hwnd(), text.data());
+        tool.uId = kReadoutToolId;
+        SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        POINT at{readoutColumn() + style_.frame().px(4), style_.frame().plotTop()};
+        ClientToScreen(hwnd(), &at);
+        SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+        SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    }
+    notifyNameChange(hwnd(), 1);
+    notifyFocus(hwnd(), 1);
+    return true;
 }
 
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
@@ -73,6 +127,10 @@ void CGraphPopupDlg::onPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
     if (backing_) BitBlt(dc, 0, 0, backing_.width(), backing_.height(), backing_.dc(), 0, 0, SRCCOPY);
+    if (readoutShown_) {  // the readout's line, inverted so it shows on every colour
+        const GraphFrame frame = style_.frame();
+        PatBlt(dc, readoutColumn(), frame.plotTop(), 1, frame.plotHeight(), DSTINVERT);
+    }
     EndPaint(hwnd(), &ps);
 }
 
@@ -86,7 +144,19 @@ std::optional<INT_PTR> CGraphPopupDlg::handleMessage(UINT msg, WPARAM wp, LPARAM
             SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_MOUSEMOVE: onMouseMove(wp, lp); return std::nullopt;
-        case WM_DESTROY: tip_ = nullptr; return std::nullopt;  // gone with this window
+        case WM_GETDLGCODE:
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, DLGC_WANTARROWS);
+            return TRUE;
+        case WM_KEYDOWN:
+            if (!onKey(wp)) return std::nullopt;
+            return TRUE;
+        case WM_GETOBJECT:
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, accessible_.answer(hwnd(), wp, lp, *this));
+            return TRUE;
+        case WM_DESTROY:
+            accessible_.detach();
+            tip_ = nullptr;  // gone with this window
+            return std::nullopt;
         default: return Dialog::handleMessage(msg, wp, lp);
     }
 }

@@ -7,12 +7,76 @@
 
 #include "platform/dpi.h"
 #include "platform/text.h"
+#include "render/accessible_names.h"
 #include "render/scene_painter.h"
 
 namespace marilo {
 
-CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown)
-    : Dialog(kMonthWindowTemplate), port_(port), rules_(rules), now_(now), year_(shown.year), month_(shown.month) {}
+CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown,
+                     OpenDay openDay)
+    : Dialog(kMonthWindowTemplate),
+      port_(port),
+      rules_(rules),
+      now_(now),
+      year_(shown.year),
+      month_(shown.month),
+      focus_{shown.year, shown.month, shown.day},
+      openDay_(std::move(openDay)) {}
+
+namespace {
+
+std::wstring wideOf(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+
+}  // namespace
+
+RECT CMonthDlg::focusRect() const {
+    const SceneFill box = monthCellBox(picture_.month, focus_.day, dpi_);
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+void CMonthDlg::moveFocus(const MonthFocus& to) {
+    if (to == focus_) return;
+    const RECT before = focusRect();
+    focus_ = to;
+    if (to.year != year_ || to.month != month_) {
+        year_ = to.year;
+        month_ = to.month;
+        show();
+        notifyNameChange(hwnd(), CHILDID_SELF);
+    } else {
+        const RECT after = focusRect();
+        InvalidateRect(hwnd(), &before, FALSE);
+        InvalidateRect(hwnd(), &after, FALSE);
+    }
+    notifyFocus(hwnd(), focusedChild());
+}
+
+void CMonthDlg::openFocusedDay() {
+    if (!openDay_) return;
+    RECT r = focusRect();
+    MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    openDay_(hwnd(), DateTime(focus_.year, focus_.month, focus_.day), ScreenPoint{r.right, r.bottom});
+}
+
+std::wstring CMonthDlg::accessibleName() {
+    char title[64];
+    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月", year_, month_);
+    return widen(title);
+}
+
+long CMonthDlg::childCount() { return picture_.month.dayCount; }
+
+std::wstring CMonthDlg::childName(long child) {
+    if (child < 1 || child > picture_.month.dayCount) return {};
+    return wideOf(dayWords(picture_.month.days[child - 1], true));
+}
+
+RECT CMonthDlg::childRect(long child) {
+    const SceneFill box = monthCellBox(picture_.month, static_cast<int>(child), dpi_);
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+long CMonthDlg::focusedChild() { return focus_.day; }
 
 void CMonthDlg::show() {
     picture_ = monthPictureOf(tideMonth(port_, year_, month_), rules_, now_);
@@ -46,6 +110,11 @@ void CMonthDlg::onPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
     if (backing_) BitBlt(dc, 0, 0, backing_.width(), backing_.height(), backing_.dc(), 0, 0, SRCCOPY);
+    // The keyboard's day: a dotted frame just inside its cell.
+    RECT focus = focusRect();
+    const int inset = std::max(2, dpi_ / 48);
+    InflateRect(&focus, -inset, -inset);
+    DrawFocusRect(dc, &focus);
     EndPaint(hwnd(), &ps);
 }
 
@@ -71,13 +140,9 @@ void CMonthDlg::save() {
 
 bool CMonthDlg::onCommand(int id) {
     switch (id) {
-        case kMonthCmdPrevious: stepMonth(year_, month_, -1); show(); return true;
-        case kMonthCmdNext: stepMonth(year_, month_, 1); show(); return true;
-        case kMonthCmdThis:
-            year_ = now_.year;
-            month_ = now_.month;
-            show();
-            return true;
+        case kMonthCmdPrevious: moveFocus(focusInMonthStep(focus_, -1)); return true;
+        case kMonthCmdNext: moveFocus(focusInMonthStep(focus_, 1)); return true;
+        case kMonthCmdThis: moveFocus({now_.year, now_.month, now_.day}); return true;
         case kMonthCmdCopy: copySceneToClipboard(hwnd(), scene_); return true;
         case kMonthCmdSave: save(); return true;
         default: return false;
@@ -93,8 +158,29 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
         }
         case WM_PAINT: onPaint(); return TRUE;
         case WM_ERASEBKGND: return TRUE;  // the picture covers the client area
+        case WM_GETDLGCODE:
+            // The arrows move the focus among the days rather than among controls.
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, DLGC_WANTARROWS);
+            return TRUE;
+        case WM_GETOBJECT:
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, accessible_.answer(hwnd(), wp, lp, *this));
+            return TRUE;
+        case WM_SETFOCUS: notifyFocus(hwnd(), focusedChild()); return std::nullopt;
+        case WM_DESTROY: accessible_.detach(); return std::nullopt;
+        case WM_LBUTTONDOWN:
+            for (int day = 1; day <= picture_.month.dayCount; ++day) {
+                const RECT r = childRect(day);
+                const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+                if (PtInRect(&r, p)) moveFocus({year_, month_, day});
+            }
+            return TRUE;
         case WM_KEYDOWN:
+            if (const int step = focusStepOfKey(static_cast<unsigned>(wp)); step != 0) {
+                moveFocus(focusMovedBy(focus_, step));
+                return TRUE;
+            }
             switch (wp) {
+                case VK_RETURN: openFocusedDay(); return TRUE;
                 case VK_PRIOR: return onCommand(kMonthCmdPrevious) ? TRUE : FALSE;
                 case VK_NEXT: return onCommand(kMonthCmdNext) ? TRUE : FALSE;
                 case VK_HOME: return onCommand(kMonthCmdThis) ? TRUE : FALSE;
@@ -104,6 +190,10 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
                 default: return std::nullopt;
             }
         case WM_COMMAND:
+            if (LOWORD(wp) == IDOK) {  // Enter, as the dialog manager hands it over
+                openFocusedDay();
+                return TRUE;
+            }
             if (onCommand(LOWORD(wp))) return TRUE;
             return Dialog::handleMessage(msg, wp, lp);
         default: return Dialog::handleMessage(msg, wp, lp);

@@ -3,17 +3,25 @@
 // its own, with a menu bar to step a month back (◀ 前月, PageUp) or forward
 // (翌月 ▶, PageDown), to come back to this month (今月, Home), to copy the
 // picture (コピー, Ctrl+C) and to save it as a PNG file through the standard
-// save dialog (PNG 保存...). Esc closes it. It is modal, so there is one at a
+// save dialog (PNG 保存...). Esc closes it. The arrow keys move a focus
+// frame among the days (into the month before or after at the edges) and
+// Enter opens the focused day in the graph window; screen readers read the
+// focused day through the window's accessible object. It is modal, so there is one at a
 // time, and the program's timers keep running in its loop. Sized to fit the
 // picture at the screen's DPI.
 
 #include <windows.h>
 
+#include <functional>
+
+#include "base/screen_geometry.h"
 #include "calendar/color_rules.h"
 #include "calendar/date_time.h"
 #include "engine/port_address.h"
+#include "platform/accessible.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
+#include "render/month_focus.h"
 #include "render/month_geometry.h"
 
 namespace marilo {
@@ -26,10 +34,13 @@ constexpr int kMonthCmdThis = 1143;
 constexpr int kMonthCmdCopy = 1144;
 constexpr int kMonthCmdSave = 1145;
 
-class CMonthDlg final : public Dialog {
+class CMonthDlg final : public Dialog, private AccessibleContent {
 public:
-    // The month of `shown` at `port`; `now` marks today.
-    CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown);
+    // Opens a day in the graph window, owned by `owner`, its corner at `anchor`.
+    using OpenDay = std::function<void(HWND owner, const DateTime& day, ScreenPoint anchor)>;
+    // The month of `shown` at `port`, the focus on that day; `now` marks today.
+    CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown,
+              OpenDay openDay = nullptr);
 
 protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -39,6 +50,16 @@ private:
     void onPaint();
     bool onCommand(int id);
     void save();
+    // The focus on another day, the month turned with it when it left the one shown.
+    void moveFocus(const MonthFocus& to);
+    void openFocusedDay();
+    RECT focusRect() const;
+    // AccessibleContent: the days of the month shown.
+    std::wstring accessibleName() override;
+    long childCount() override;
+    std::wstring childName(long child) override;
+    RECT childRect(long child) override;
+    long focusedChild() override;
 
     PortAddress port_;
     const RuleList& rules_;
@@ -47,6 +68,9 @@ private:
     int32_t month_;
     int dpi_ = 96;  // of the monitor the window opened on
     bool placed_ = false;
+    MonthFocus focus_{};
+    OpenDay openDay_;
+    AccessibleObject accessible_;
     MonthPicture picture_{};
     Scene scene_;
     DibSurface backing_;

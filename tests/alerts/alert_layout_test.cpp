@@ -59,5 +59,12 @@ TEST(Background, ThreeGradientsByKindAndNoneForOthers) {
     EXPECT_FALSE(alertBackground(-1, 1, 1, 94, 72));
 }
 
+TEST(AlertText, OneLineWithoutTheTimesMarks) {
+    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "★14:07　", kAlertSlack}), "上げ止まりになりました。 14:07");
+    EXPECT_EQ(alertWindowText({"下げ３分まで", "あと１５分です。", "→09:40　", kAlertFalling}),
+              "下げ３分まであと１５分です。 09:40");
+    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "", kAlertSlack}), "上げ止まりになりました。");
+}
+
 }  // namespace
 }  // namespace marilo

@@ -327,7 +327,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"alert" || cmd == L"click-alert") {
-        HWND alert = FindWindowW(L"MariloAlertWnd", L"TopLevelWindow");
+        HWND alert = FindWindowW(L"MariloAlertWnd", nullptr);  // titled with its alert once one showed
         if (!alert) return 1;
         if (cmd == L"click-alert") return PostMessageW(alert, WM_LBUTTONUP, 0, MAKELPARAM(10, 10)) ? 0 : 1;
         RECT a{}, t{};
