@@ -145,7 +145,7 @@ int64_t portPart(const ControllerSettings& c, const SettingInfo& f) {
 
 }  // namespace
 
-void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp) {
+bool LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp) {
     AppSettings& s = out.settings;
     const bool firstStart = isFirstStart(store);
     int32_t group = PortAddress().group(), index = PortAddress().index();
@@ -174,6 +174,7 @@ void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsX
     s.RuleN = out.rules.count();
     s.IsVirgin = false;
     if (firstStart) SaveSettings(store, out);
+    return firstStart;
 }
 
 void SaveSettings(SettingsStore& store, const ControllerSettings& in) {

@@ -12,6 +12,7 @@
 #include "platform/dpi.h"
 #include "program/menu_builder.h"
 #include "platform/text.h"
+#include "render/accessible_names.h"
 #include "render/graph_popup_dlg.h"
 #include "render/icon_layout.h"
 #include "render/menu_items.h"
@@ -122,7 +123,7 @@ void CTrayDlg::onInitDialog() {
     splashTimer_ = SetTimer(hwnd(), kSplashTimerId, kSplashMs, nullptr) != 0;
     if (splashTimer_) ShowWindow(hwnd(), SW_SHOW);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
-    LoadSettings(store_, settings_, IsWindowsXp());
+    hint_ = FirstStartHint(LoadSettings(store_, settings_, IsWindowsXp()));
     setItemText(IDC_VERSION_LINE, versionLine(runningVersion()).c_str());
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
@@ -162,24 +163,78 @@ void CTrayDlg::runSettings() {
     settingsOpen_ = false;
 }
 
-void CTrayDlg::ShowPopupMenu() {
+void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon) {
     SetForegroundWindow(hwnd());
     // The key as it is now, not as the thread's last message saw it: a Shift
     // pressed while another window had the focus counts too.
-    const PopupMenuModel model =
-        controller_.menu().popupMenu(GetAsyncKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
-    const Menu menu = menuFromModel(model.items);  // owns every popup in it
+    TrayMenu& tray = controller_.menu();
+    const PopupMenuModel model = tray.popupMenu(GetAsyncKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
+    // What screen readers read for the pictures: the day with its waters,
+    // the strip with the days its buttons lead to. Kept while the menu is.
+    MenuItemNames names;
+    const auto wide = [](const std::u16string& s) { return std::wstring(s.begin(), s.end()); };
+    names.set(ID_GRAPH_ITEM, wide(dayWords(monthDayOf(tray.graphDay().day), false)));
+    names.set(ID_CALENDAR_STRIP, wide(stripWords(tray.portNow(), tray.dayOffset())));
+    const Menu menu = menuFromModel(model.items, &names);  // owns every popup in it
     if (!menu) return;
-    const ScreenPoint at = controller_.menu().menuPoint();
+    const ScreenPoint at = tray.menuPoint();
     menuDpi_ = dpiAtPoint({at.x, at.y});
+    // From the keyboard the first item is selected, as the menu key does it.
+    if (keyIcon) PostMessageW(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    menuOpen_ = true;
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+    menuOpen_ = false;
     PostMessageW(hwnd(), WM_NULL, 0, 0);
+    if (keyIcon) shell_.focus(*keyIcon);
+}
+
+void CTrayDlg::onTrayCallback(WPARAM wp, LPARAM lp) {
+    const TrayEvent e = decodeTrayCallback(wp, static_cast<uint64_t>(lp), shell_.version4());
+    switch (trayEvents_.take(e, static_cast<uint32_t>(GetMessageTime()), menuOpen_)) {
+        case TrayAction::None: return;
+        case TrayAction::BalloonClick: shellOpen(hwnd(), "open", "ms-settings:taskbar", nullptr); return;
+        case TrayAction::KeyMenu:
+            if (controller_.trayKey(e.iconId) != TrayClick::OpenMenu) return;
+            controller_.menu().setMenuPoint(e.anchor);  // the icon, wherever the mouse is
+            ShowPopupMenu(e.iconId);
+            return;
+        case TrayAction::Mouse: break;
+    }
+    const TrayClick click = controller_.trayMouse(e.iconId, e.event);
+    if (click == TrayClick::OpenMenu) {
+        // The shell may send rather than post its callback, which leaves
+        // the message position behind: ask for the cursor, and take the
+        // message's position when it cannot be read.
+        POINT cursor;
+        controller_.menu().setMenuPoint(GetCursorPos(&cursor) ? ScreenPoint{cursor.x, cursor.y} : messagePoint());
+        ShowPopupMenu();
+    } else if (click == TrayClick::OpenDateTimeSettings) {
+        shellOpen(hwnd(), "OPEN", "rundll32.exe", "shell32.dll,Control_RunDLL timedate.cpl");
+    }
+}
+
+void CTrayDlg::showHintWhenDue() {
+    const int icon = hintIconId(dateIconCount(controller_.mode()));
+    if (!hint_.due(icon, iconsAdded_, controller_.missingIcons())) return;
+    const TrayHint text = firstStartHint();
+    shell_.notify(icon, text.title, text.text);
+    hint_.shown();  // whatever the shell did with it: once
 }
 
 // The month of the shown day at the selected port.
 void CTrayDlg::ShowMonthWindow() {
     const DateTime shown = controller_.menu().graphDay().day.date;
-    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown);
+    // Enter on a day: that day's graph, its corner at the day's cell.
+    const auto openDay = [this](HWND owner, const DateTime& day, ScreenPoint anchor) {
+        TrayMenu& menu = controller_.menu();
+        const DateTime today = menu.portNow();
+        const int32_t offset = static_cast<int32_t>(daysFromCivil(day.year, day.month, day.day) -
+                                                    daysFromCivil(today.year, today.month, today.day));
+        CGraphPopupDlg popup(graphDayOf(settings_, today, offset), controller_.graphStyle(dpiAtPoint({anchor.x, anchor.y})),
+                             anchor);
+        popup.runModal(owner);
+    };
+    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, openDay);
     window.runModal(hwnd());
 }
 
@@ -269,10 +324,13 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 ShowWindow(hwnd(), SW_HIDE);
                 KillTimer(hwnd(), kSplashTimerId);
                 controller_.finishSplash();
+                iconsAdded_ = true;
+                showHintWhenDue();
             } else if (wp == kTickTimerId) {
                 controller_.tick();  // runs the alert scheduler too
             } else if (wp == kIconRetryTimerId) {
                 controller_.retryMissingIcons();
+                showHintWhenDue();
             }
             return TRUE;
         case WM_TIMECHANGE: controller_.timeChanged(); return TRUE;
@@ -289,21 +347,7 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp != PBT_APMRESUMEAUTOMATIC && wp != PBT_APMRESUMESUSPEND) return std::nullopt;
             controller_.resumedFromSleep();
             return TRUE;
-        case kTrayCallbackMessage: {
-            const TrayClick click = controller_.trayMouse(static_cast<int>(wp), static_cast<int>(lp));
-            if (click == TrayClick::OpenMenu) {
-                // The shell may send rather than post its callback, which
-                // leaves the message position behind: ask for the cursor,
-                // and take the message's position when it cannot be read.
-                POINT cursor;
-                controller_.menu().setMenuPoint(GetCursorPos(&cursor) ? ScreenPoint{cursor.x, cursor.y}
-                                                                      : messagePoint());
-                ShowPopupMenu();
-            } else if (click == TrayClick::OpenDateTimeSettings) {
-                shellOpen(hwnd(), "OPEN", "rundll32.exe", "shell32.dll,Control_RunDLL timedate.cpl");
-            }
-            return TRUE;
-        }
+        case kTrayCallbackMessage: onTrayCallback(wp, lp); return TRUE;
         case WM_COMMAND: onCommand(LOWORD(wp)); return TRUE;
         case WM_MEASUREITEM:
             if (!onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return std::nullopt;

@@ -7,10 +7,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "alerts/win/alert_wnd.h"
 #include "app/engine_tide_facts.h"
+#include "app/tray_events.h"
 #include "app/settings.h"
 #include "app/tray_controller.h"
 #include "platform/handle.h"
@@ -38,8 +40,10 @@ class CTrayDlg final : public Dialog {
 public:
     explicit CTrayDlg(SettingsStore& store);
 
-    // The popup menu at its menu point for the shown day.
-    void ShowPopupMenu();
+    // The popup menu at its menu point for the shown day; opened from the
+    // keyboard on icon `keyIcon`, its first item is selected and the focus
+    // goes back to that icon when it closes.
+    void ShowPopupMenu(std::optional<int> keyIcon = std::nullopt);
     // The graph window with its bottom-right corner at the mouse.
     void ShowGraphPopup();
     void ShowMonthWindow();
@@ -55,6 +59,10 @@ private:
     void runSettings();
     bool onMeasureItem(MEASUREITEMSTRUCT& item);
     bool onDrawItem(const DRAWITEMSTRUCT& item);
+    // The notification area's callback, in either format.
+    void onTrayCallback(WPARAM wp, LPARAM lp);
+    // The first start's notification, once its icon is in.
+    void showHintWhenDue();
     // Sets the painter to the tray's icon size and the taskbar's theme;
     // true when either changed.
     bool takeTrayLook();
@@ -88,6 +96,10 @@ private:
     // The sign-in entry, named after the program, for this executable.
     RegistryStartupEntry startup_{L"Marilo"};
     std::wstring exePath_ = executablePath();
+    TrayEventFilter trayEvents_;
+    FirstStartHint hint_{false};
+    bool iconsAdded_ = false;  // the splash is over
+    bool menuOpen_ = false;
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
     int menuDpi_ = 96;           // of the monitor the popup menu opens on

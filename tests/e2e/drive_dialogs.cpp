@@ -114,6 +114,7 @@ void printControl(HWND c) {
     const std::wstring cls = className(c);
     printUtf8(L"text: ", windowText(c));
     std::printf("enabled: %d\n", IsWindowEnabled(c) ? 1 : 0);
+    std::printf("visible: %d\n", IsWindowVisible(c) ? 1 : 0);
     if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         std::printf("checked: %d\n", static_cast<int>(SendMessageW(c, BM_GETCHECK, 0, 0)));
     } else if (_wcsicmp(cls.c_str(), L"ComboBox") == 0) {
