@@ -33,10 +33,11 @@ std::string_view field(const char* text, std::size_t size) {
     return trimmed({text, n});
 }
 
-// A level in whole centimetres; never "-0".
-long wholeCentimetres(double level) {
-    const double r = std::round(level);
-    return std::isfinite(r) ? static_cast<long>(r) : 0;
+// A level in whole centimetres, rounded as the picture's numbers are; never "-0".
+std::string centimetres(double level) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.0f", std::isfinite(level) ? level : 0.0);
+    return std::string(buf) == "-0" ? "0" : buf;
 }
 
 std::string timeWords(int32_t hour, int32_t minute) {
@@ -69,11 +70,11 @@ const char* phaseWords(int32_t phase) {
 
 std::string waterPhrase(const TideExtreme& w) {
     if ((w.kind != kHighWater && w.kind != kLowWater) || w.hour < 0 || w.hour >= 24) return {};
-    char level[24];
-    std::snprintf(level, sizeof level, " %ldセンチ", wholeCentimetres(w.level));
     std::string text = w.kind == kHighWater ? "満潮 " : "干潮 ";
     text += timeWords(w.hour, w.minute);
-    text += level;
+    text += ' ';
+    text += centimetres(w.level);
+    text += "センチ";
     return text;
 }
 
@@ -138,10 +139,10 @@ std::u16string stripWords(const DateTime& today, int32_t offset) {
 }
 
 std::u16string readoutWords(int32_t minuteOfDay, double level) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, " 潮位 %ldセンチ", wholeCentimetres(level));
     std::string text = timeWords(minuteOfDay / 60, minuteOfDay % 60);
-    text += buf;
+    text += " 潮位 ";
+    text += centimetres(level);
+    text += "センチ";
     return cp932ToUtf16(text);
 }
 
