@@ -179,11 +179,13 @@ void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon) {
     if (!menu) return;
     const ScreenPoint at = tray.menuPoint();
     menuDpi_ = dpiAtPoint({at.x, at.y});
-    // From the keyboard the first item is selected, as the menu key does it.
-    if (keyIcon) PostMessageW(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    // From the keyboard the first item is selected, as the menu key does
+    // it: a Down to the menu once it is shown and waiting (WM_ENTERIDLE).
+    selectFirstItem_ = keyIcon.has_value();
     menuOpen_ = true;
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
     menuOpen_ = false;
+    selectFirstItem_ = false;
     PostMessageW(hwnd(), WM_NULL, 0, 0);
     if (keyIcon) shell_.focus(*keyIcon);
 }
@@ -348,6 +350,12 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             controller_.resumedFromSleep();
             return TRUE;
         case kTrayCallbackMessage: onTrayCallback(wp, lp); return TRUE;
+        case WM_ENTERIDLE:
+            if (wp == MSGF_MENU && selectFirstItem_ && lp) {
+                selectFirstItem_ = false;
+                PostMessageW(reinterpret_cast<HWND>(lp), WM_KEYDOWN, VK_DOWN, 0);
+            }
+            return std::nullopt;
         case WM_COMMAND: onCommand(LOWORD(wp)); return TRUE;
         case WM_MEASUREITEM:
             if (!onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return std::nullopt;

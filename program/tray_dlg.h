@@ -100,6 +100,7 @@ private:
     FirstStartHint hint_{false};
     bool iconsAdded_ = false;  // the splash is over
     bool menuOpen_ = false;
+    bool selectFirstItem_ = false;  // a menu opened from the keyboard, until it is shown
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
     int menuDpi_ = 96;           // of the monitor the popup menu opens on

@@ -21,7 +21,10 @@ e2e_bench e2e-access
 trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT
 mkdir -p "$work"
 "${bench[@]}" prepare --fresh
-MARILO_NOW=2024-03-15T12:00 "${bench[@]}" start
+# Wine's menu messages tell which item a menu selects.
+wine_log="$work/wine.log"
+: > "$wine_log"
+MARILO_NOW=2024-03-15T12:00 WINEDEBUG=+menu BENCH_LOG="$wine_log" "${bench[@]}" start
 drive wait-window 60; check "main window appears" $?
 sleep 5  # the splash, then the notification
 
@@ -31,22 +34,25 @@ check "the first start shows how to keep the icons on the taskbar ($(head -c 60 
 
 # The keyboard on the notification area: the menu opens at the anchor the
 # shell hands over, not at the mouse.
-near() { [ $(( $1 - $2 )) -le 2 ] && [ $(( $2 - $1 )) -le 2 ]; }
-at_anchor() {  # X Y: the menu has a corner at the point
-  read -r l t r b < <(drive menu-rects | head -1)
-  [ -n "${l:-}" ] && { near "$l" "$1" || near "$r" "$1"; } && { near "$t" "$2" || near "$b" "$2"; }
-}
+# The anchors and the mouse lie where the whole menu fits, so that where it
+# opens tells which point it took.
+menu_corner() { drive menu-rects | tail -1 | awk '{ print $1, $2 }'; }
+mark() { wc -l < "$wine_log"; }
+first_selected_since() { tail -n +"$1" "$wine_log" | grep -c 'select_item owner .* index 0x0000 select 0x0001'; }
 drive mouse-move 100 100
-drive tray-at 1 0x401 1000 740; sleep 1
-at_anchor 1000 740; check "Enter on the date icon opens the menu at the icon ($(drive menu-rects | head -1))" $?
+m=$(mark)
+drive tray-at 1 0x401 300 120; sleep 1
+c=$(menu_corner); [ "$c" = "300 120" ]; check "Enter on the date icon opens the menu at the icon's anchor ($c)" $?
+[ "$(first_selected_since "$m")" -ge 1 ]; check "with its first item selected" $?
 drive close-menu; check "Esc closes it" $?
-drive tray-at 0 0x7B 990 745; sleep 1
-at_anchor 990 745; check "the menu key on the clock icon opens the menu at the icon ($(drive menu-rects | head -1))" $?
+drive tray-at 0 0x7B 420 90; sleep 1
+c=$(menu_corner); [ "$c" = "420 90" ]; check "the menu key on the clock icon opens the menu at its anchor ($c)" $?
 drive close-menu; check "Esc closes that too" $?
-# A mouse click still opens it at the mouse.
-drive mouse-move 900 700
+drive mouse-move 500 200
+m=$(mark)
 drive tray 1 0x205; sleep 1
-at_anchor 900 700; check "a right click opens it at the mouse as before" $?
+c=$(menu_corner); [ "$c" = "500 200" ]; check "a right click opens it at the mouse as before ($c)" $?
+[ "$(first_selected_since "$m")" = 0 ]; check "with nothing selected" $?
 drive close-menu
 
 # The settings dialog from the keyboard.
