@@ -59,10 +59,6 @@ void CGraphPopupDlg::onInit() {
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 5000);
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_RESHOW, 0);
-    TOOLINFOW readout = toolFor(hwnd(), empty);
-    readout.uId = kReadoutToolId;
-    readout.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&readout));
 }
 
 int CGraphPopupDlg::readoutColumn() const { return style_.frame().minuteToColumn(readoutMinute_); }
@@ -90,6 +86,16 @@ bool CGraphPopupDlg::onKey(WPARAM key) {
     const RECT before = childRect(1);
     if (readoutShown_)
         readoutMinute_ = readoutMinuteAfterKey(readoutMinute_, key == VK_RIGHT, GetKeyState(VK_SHIFT) < 0);
+    else if (tip_) {
+        // The readout's own tip, placed by hand at the line (an empty
+        // rectangle: never the tool under the pointer).
+        wchar_t empty[] = L"";
+        TOOLINFOW readout = toolFor(hwnd(), empty);
+        readout.uId = kReadoutToolId;
+        readout.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        readout.rect = RECT{};
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&readout));
+    }
     readoutShown_ = true;
     const RECT after = childRect(1);
     InvalidateRect(hwnd(), &before, FALSE);
@@ -98,6 +104,7 @@ bool CGraphPopupDlg::onKey(WPARAM key) {
         std::wstring text = widen(graphReadoutText(day_.day, readoutMinute_));
         TOOLINFOW tool = toolFor(hwnd(), text.data());
         tool.uId = kReadoutToolId;
+        tool.rect = RECT{};
         SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
         POINT at{readoutColumn() + style_.frame().px(4), style_.frame().plotTop()};
         ClientToScreen(hwnd(), &at);
