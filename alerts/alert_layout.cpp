@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/cp932.h"
+
 namespace marilo {
 
 AlertPlacement placeAlert(const ScreenRect& taskbar, const std::optional<ScreenRect>& notifyArea, int sw, int sh,
@@ -35,7 +37,7 @@ std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int
     return static_cast<uint32_t>(static_cast<int>(blue)) << 16;
 }
 
-std::string alertWindowText(const Alert& alert) {
+std::u16string alertWindowText(const Alert& alert) {
     // The marks before the time (★ at the moment, → ahead of it) and the
     // ideographic space after it, in cp932.
     std::string_view time = alert.time;
@@ -49,7 +51,11 @@ std::string alertWindowText(const Alert& alert) {
         text += ' ';
         text += time;
     }
-    return text;
+    return cp932ToUtf16(text);
+}
+
+AlertLines alertLines(std::string_view message, std::string_view remainder, std::string_view time) {
+    return {u"MariloAlert", cp932ToUtf16(message), cp932ToUtf16(remainder), cp932ToUtf16(time)};
 }
 
 }  // namespace marilo

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "alerts/alert_scheduler.h"
 #include "base/screen_geometry.h"
@@ -39,10 +40,19 @@ int slideStep(int d);
 // it had there.
 std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int h);
 
-// The alert as one line (cp932), the window's text that a screen reader
-// announces: the two lines of the message joined, then the time without the
-// marks the picture draws before and after it:
-// "上げ止まりになりました。 14:07".
-std::string alertWindowText(const Alert& alert);
+// The alert as one line, the window's text that a screen reader announces:
+// the two lines of the message joined, then the time without the marks the
+// picture draws before and after it: "上げ止まりになりました。 14:07".
+std::u16string alertWindowText(const Alert& alert);
+
+// The texts the alert window writes, in UTF-16: its title and an alert's
+// three lines (the scheduler's cp932 message, remainder and time).
+struct AlertLines {
+    std::u16string title;
+    std::u16string message;
+    std::u16string remainder;
+    std::u16string time;
+};
+AlertLines alertLines(std::string_view message, std::string_view remainder, std::string_view time);
 
 }  // namespace marilo

@@ -29,7 +29,7 @@ struct GraphStyle {
     int32_t top = 180;     // level at the plot's top row, cm
     int32_t bottom = -20;  // level at its bottom row
     int32_t tick = 50;     // spacing of the level grid
-    int32_t showMode = 4;  // at high and low water: 0, 1 marks; 2 time; 3 level; 4 both
+    int32_t showMode = kGraphShowTimeAndLevel;  // what is written at high and low water
     int32_t dpi = kBaseDpi;  // of the screen it is drawn for
 
     // The frame at the scale, held to 1..3.

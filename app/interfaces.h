@@ -78,14 +78,14 @@ private:
 };
 
 // The notification area: add, modify and delete requests for numbered
-// icons, each with an image and a tooltip (cp932; the implementation cuts
-// it to what the shell holds). The shell keeps its own copy of the image.
+// icons, each with an image and a tooltip (UTF-16, as the shell shows it;
+// the implementation cuts it to what the shell holds). The shell keeps its own copy of the image.
 // An add the shell refuses (at sign-in it may not be ready) returns false.
 class NotifyArea {
 public:
     virtual ~NotifyArea() = default;
-    virtual bool add(int id, const OwnedIcon& icon, const std::string& tip) = 0;
-    virtual void modify(int id, const OwnedIcon& icon, const std::string& tip) = 0;
+    virtual bool add(int id, const OwnedIcon& icon, const std::u16string& tip) = 0;
+    virtual void modify(int id, const OwnedIcon& icon, const std::u16string& tip) = 0;
     virtual void remove(int id) = 0;
 };
 

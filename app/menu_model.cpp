@@ -2,8 +2,11 @@
 
 #include "engine/port_labels.h"
 #include "engine/port_table.h"
+#include "platform/cp932.h"
 
 namespace marilo {
+
+std::u16string menuLine(const MenuItem& item) { return cp932ToUtf16(item.text); }
 
 const char* const RegionNames[kRegionCount] = {"北海道", "東北", "関東", "北陸", "東海",
                                                "近畿",   "中国", "四国", "九州", "その他"};

@@ -9,21 +9,9 @@
 
 #include "app/tray_logic.h"
 #include "engine/port_address.h"
+#include "res/resource.h"  // the commands of the popup menu
 
 namespace marilo {
-
-// Commands of the popup menu.
-constexpr int kCmdAbout = 32777;
-constexpr int kCmdSettings = 32778;
-constexpr int kCmdGraphWindow = 32809;
-constexpr int kCmdMonthWindow = 32810;
-constexpr int kCmdExit = 32772;
-constexpr int kCmdStartAtSignIn = 32811;
-constexpr int kCmdGraphItem = 1125;
-constexpr int kCmdCalendarStrip = 1126;
-constexpr int kCmdIconRefresh = 1132;
-constexpr int kCmdCopyGraph = 1133;
-constexpr int kCmdCopyHighLow = 1134;
 
 struct MenuItem {
     enum class Kind { Command, Separator, Popup, OwnerDrawn };
@@ -43,6 +31,11 @@ struct MenuItem {
         return {Kind::Popup, std::move(text), 0, false, std::move(children)};
     }
 };
+
+// The item's line as the menu shows it, in UTF-16 (the port chooser's
+// names, the high/low lines, the commands); empty for separators and
+// owner-drawn items.
+std::u16string menuLine(const MenuItem& item);
 
 constexpr int kRegionCount = 10;
 // 北海道, 東北, 関東, 北陸, 東海, 近畿, 中国, 四国, 九州, その他 (cp932).

@@ -159,7 +159,7 @@ bool LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsX
     out.port = PortAddress::at(group, index).value_or(PortAddress());
 
     if (firstStart) s.IsXP = isWindowsXp;
-    if (s.TrayIcon == 8) s.TrayClock = true;  // clock-only mode always shows the clock
+    if (s.TrayIcon == kModeClockOnly) s.TrayClock = true;  // clock-only mode always shows the clock
 
     if (firstStart) {
         out.rules = DefaultRules();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "alerts/alert_scheduler.h"
+#include "app/display_modes.h"
 #include "app/interfaces.h"
 #include "calendar/color_rules.h"
 #include "engine/port_address.h"
@@ -38,38 +39,38 @@ enum class ChangeMark : uint8_t { None, Clock, Icons };
 // and highest bound the values the settings pages offer (a stored value
 // outside them is kept as it is); the alert switch is the AlertChoice member
 // the value turns on, or nullptr. BIN, the rule list, follows them.
-#define MARILO_STORED_SETTINGS(X)                                                    \
-    X(RuleN, Count, 3, 0, INT32_MAX, None, nullptr)                                 \
-    X(TrayIcon, Integer, 9, 0, 9, Icons, nullptr) /* display mode */                \
-    X(TrayClock, Flag, true, 0, 1, Clock, nullptr) /* the clock icon */              \
-    X(PopCalMode, Flag, true, 0, 1, None, nullptr) /* the menu opens on today */     \
-    X(MousePop, Integer, 0, 0, 2, None, nullptr) /* 0 right, 1 left, 2 both */       \
-    X(IsXP, Flag, true, 0, 1, None, nullptr) /* multi-icon modes reversed */         \
-    X(IsVirgin, Flag, true, 0, 1, None, nullptr) /* first-start marker */            \
-    X(Alert, Switch, 1, 0, 1, None, nullptr)                                        \
-    X(DN3, Switch, 0, 0, 1, None, &AlertChoice::fall30)                             \
-    X(DN7, Switch, 0, 0, 1, None, &AlertChoice::fall70)                             \
-    X(UP3, Switch, 0, 0, 1, None, &AlertChoice::rise30)                             \
-    X(UP7, Switch, 0, 0, 1, None, &AlertChoice::rise70)                             \
-    X(STP, Switch, 1, 0, 1, None, &AlertChoice::slack)                              \
-    X(PreTime, Integer, 0, 0, 6, None, nullptr) /* alert lead index */              \
-    X(Snd, Switch, 1, 0, 1, None, nullptr) /* alerts play the sound */              \
-    X(IsFrame, Flag, true, 0, 1, Clock, nullptr) /* clock: the rim */               \
-    X(IsShadow, Flag, true, 0, 1, Clock, nullptr) /* the dial's shadow */           \
-    X(IsTicks, Flag, true, 0, 1, Clock, nullptr) /* the hour marks */               \
-    X(IsPlate, Flag, true, 0, 1, Clock, nullptr) /* the dial */                     \
-    X(GraphShowMode, Integer, 4, 0, 4, None, nullptr) /* marks at high/low water */ \
-    X(GraphSizeSet, Integer, 0, 0, 2, None, nullptr) /* the size toggle's pair */   \
-    X(ColFrame, Color, 0x000000, 0, 0xffffff, Clock, nullptr) /* clock colours */   \
-    X(ColPlate, Color, 0xffffff, 0, 0xffffff, Clock, nullptr)                       \
-    X(ColShort, Color, 0x0000ff, 0, 0xffffff, Clock, nullptr)                       \
-    X(ColLong, Color, 0x000000, 0, 0xffffff, Clock, nullptr)                        \
-    X(ColTicks, Color, 0x808080, 0, 0xffffff, Clock, nullptr)                       \
-    X(YH, Integer, 180, INT32_MIN, INT32_MAX, None, nullptr) /* graph axis, cm */   \
-    X(YL, Integer, -20, INT32_MIN, INT32_MAX, None, nullptr)                        \
-    X(YT, Integer, 50, INT32_MIN, INT32_MAX, None, nullptr) /* tick spacing */      \
-    X(Ken, PortGroup, 22, 0, 80, None, nullptr) /* the selected port */             \
-    X(Port, PortIndex, 13, 0, 99, None, nullptr)                                    \
+#define MARILO_STORED_SETTINGS(X)                                                                            \
+    X(RuleN, Count, 3, 0, INT32_MAX, None, nullptr)                                                          \
+    X(TrayIcon, Integer, kModeMoon, kModeAppIcon, kModeMoon, Icons, nullptr) /* display mode */              \
+    X(TrayClock, Flag, true, 0, 1, Clock, nullptr) /* the clock icon */                                      \
+    X(PopCalMode, Flag, true, 0, 1, None, nullptr) /* the menu opens on today */                             \
+    X(MousePop, Integer, 0, 0, 2, None, nullptr) /* 0 right, 1 left, 2 both */                               \
+    X(IsXP, Flag, true, 0, 1, None, nullptr) /* multi-icon modes reversed */                                 \
+    X(IsVirgin, Flag, true, 0, 1, None, nullptr) /* first-start marker */                                    \
+    X(Alert, Switch, 1, 0, 1, None, nullptr)                                                                 \
+    X(DN3, Switch, 0, 0, 1, None, &AlertChoice::fall30)                                                      \
+    X(DN7, Switch, 0, 0, 1, None, &AlertChoice::fall70)                                                      \
+    X(UP3, Switch, 0, 0, 1, None, &AlertChoice::rise30)                                                      \
+    X(UP7, Switch, 0, 0, 1, None, &AlertChoice::rise70)                                                      \
+    X(STP, Switch, 1, 0, 1, None, &AlertChoice::slack)                                                       \
+    X(PreTime, Integer, 0, 0, 6, None, nullptr) /* alert lead index */                                       \
+    X(Snd, Switch, 1, 0, 1, None, nullptr) /* alerts play the sound */                                       \
+    X(IsFrame, Flag, true, 0, 1, Clock, nullptr) /* clock: the rim */                                        \
+    X(IsShadow, Flag, true, 0, 1, Clock, nullptr) /* the dial's shadow */                                    \
+    X(IsTicks, Flag, true, 0, 1, Clock, nullptr) /* the hour marks */                                        \
+    X(IsPlate, Flag, true, 0, 1, Clock, nullptr) /* the dial */                                              \
+    X(GraphShowMode, Integer, kGraphShowTimeAndLevel, kGraphShowNone, kGraphShowTimeAndLevel, None, nullptr) \
+    X(GraphSizeSet, Integer, 0, 0, 2, None, nullptr) /* the size toggle's pair */                            \
+    X(ColFrame, Color, 0x000000, 0, 0xffffff, Clock, nullptr) /* clock colours */                            \
+    X(ColPlate, Color, 0xffffff, 0, 0xffffff, Clock, nullptr)                                                \
+    X(ColShort, Color, 0x0000ff, 0, 0xffffff, Clock, nullptr)                                                \
+    X(ColLong, Color, 0x000000, 0, 0xffffff, Clock, nullptr)                                                 \
+    X(ColTicks, Color, 0x808080, 0, 0xffffff, Clock, nullptr)                                                \
+    X(YH, Integer, 180, INT32_MIN, INT32_MAX, None, nullptr) /* graph axis, cm */                            \
+    X(YL, Integer, -20, INT32_MIN, INT32_MAX, None, nullptr)                                                 \
+    X(YT, Integer, 50, INT32_MIN, INT32_MAX, None, nullptr) /* tick spacing */                               \
+    X(Ken, PortGroup, 22, 0, 80, None, nullptr) /* the selected port */                                      \
+    X(Port, PortIndex, 13, 0, 99, None, nullptr)                                                             \
     X(IsBig, Flag, true, 0, 1, None, nullptr) /* the graph's larger size */
 
 template <SettingType> struct SettingValue { using type = int32_t; };

@@ -1,13 +1,14 @@
 #include "app/start_at_sign_in.h"
 
 #include <cwctype>
+#include <iterator>
 
 namespace marilo {
 
 namespace {
 
 // The mark the start-up manager writes for an entry that is on.
-const std::vector<uint8_t> kApprovedMark = {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr uint8_t kApprovedMark[12] = {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 std::wstring_view programOf(std::wstring_view commandLine) {
     while (!commandLine.empty() && (commandLine.front() == L' ' || commandLine.front() == L'\t'))
@@ -51,7 +52,7 @@ void setStartAtSignIn(StartupEntry& entry, std::wstring_view exePath, bool on) {
         return;
     }
     entry.writeCommand(startCommandFor(exePath));
-    if (approvalTurnsOff(entry.approval())) entry.writeApproval(kApprovedMark);
+    if (approvalTurnsOff(entry.approval())) entry.writeApproval(std::vector<uint8_t>(std::begin(kApprovedMark), std::end(kApprovedMark)));
 }
 
 }  // namespace marilo

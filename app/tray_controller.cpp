@@ -5,6 +5,7 @@
 
 #include "app/date_format.h"
 #include "app/graph_frame.h"
+#include "platform/cp932.h"
 
 namespace marilo {
 
@@ -123,8 +124,7 @@ void TrayController::sendDateIcon(int i, bool add, bool alert, const DateTime& n
     const int k = imageIndexOf(i, dateIconCount(m), settings_.settings.IsXP);
     iconTips_[i - 1] = dateTip(k, now);
     const OwnedIcon icon = images_.dateIcon(imageFor(m, i - 1, k, now, alert));
-    if (add) addIcon(i, icon, iconTips_[i - 1]);
-    else shell_.modify(i, icon, iconTips_[i - 1]);
+    sendIcon(add, i, icon, iconTips_[i - 1]);
 }
 
 void TrayController::AddDateIcons() { sendDateIcons(true, false); }
@@ -139,8 +139,7 @@ void TrayController::sendClockIcon(bool add) {
     const DateTime now = clock_.now();
     clockTip_ = clockTipText(now, portNow());
     const OwnedIcon icon = images_.clockIcon(settings_.settings, now.hour, now.minute);
-    if (add) addIcon(kClockIconId, icon, clockTip_);
-    else shell_.modify(kClockIconId, icon, clockTip_);
+    sendIcon(add, kClockIconId, icon, clockTip_);
 }
 
 void TrayController::AddClockIcon() {
@@ -150,8 +149,10 @@ void TrayController::AddClockIcon() {
 void TrayController::UpdateClockIcon() { sendClockIcon(false); }
 void TrayController::DeleteClockIcon() { removeIcon(kClockIconId); }
 
-void TrayController::addIcon(int id, const OwnedIcon& icon, const std::string& tip) {
-    retry_.added(id, shell_.add(id, icon, tip));
+void TrayController::sendIcon(bool add, int id, const OwnedIcon& icon, const std::string& tip) {
+    const std::u16string shown = cp932ToUtf16(tip);
+    if (add) retry_.added(id, shell_.add(id, icon, shown));
+    else shell_.modify(id, icon, shown);
 }
 
 void TrayController::removeIcon(int id) {

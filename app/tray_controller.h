@@ -17,6 +17,7 @@
 #include "app/tray_logic.h"
 #include "app/tray_menu.h"
 #include "calendar/date_time.h"
+#include "res/resource.h"  // the tray icons' pictures
 #include "engine/port_address.h"
 
 namespace marilo {
@@ -56,10 +57,6 @@ public:
     virtual OwnedIcon dateIcon(const DateIconImage& image) = 0;
     virtual OwnedIcon clockIcon(const AppSettings& settings, int hour, int minute) = 0;
 };
-
-constexpr int kAppIconId = 128;
-constexpr int kAlertIconId = 202;
-constexpr int kFirstMoonIconId = 173;
 
 // What a tray mouse message asks of the window.
 enum class TrayClick { None, OpenMenu, OpenDateTimeSettings };
@@ -107,7 +104,7 @@ public:
     // popups are enabled) on the day a click on that icon would choose.
     TrayClick trayKey(int iconNumber);
 
-    // Command 1125: the other graph size.
+    // kCmdGraphItem: the other graph size.
     void toggleGraphSize();
     // A port command; true when it named a port of the table.
     bool selectPort(int commandId);
@@ -170,7 +167,8 @@ private:
     void sendDateIcons(bool add, bool alert);
     void sendDateIcon(int iconNumber, bool add, bool alert, const DateTime& now);
     void sendClockIcon(bool add);
-    void addIcon(int id, const OwnedIcon& icon, const std::string& tip);
+    // Adds or modifies an icon; the tip (cp932) goes to the shell in UTF-16.
+    void sendIcon(bool add, int id, const OwnedIcon& icon, const std::string& tip);
     void removeIcon(int id);
     // Starts the retry timer when an icon is missing and none runs.
     void armRetry();

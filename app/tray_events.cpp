@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/tray_logic.h"
+#include "platform/cp932.h"
 
 namespace marilo {
 
@@ -55,10 +56,10 @@ TrayAction TrayEventFilter::take(const TrayEvent& e, uint32_t time, bool menuOpe
 int hintIconId(int dateIconCount) { return dateIconCount > 0 ? 1 : kClockIconId; }
 
 TrayHint firstStartHint() {
-    return {"Marilo は通知領域にいます",
-            "アイコンを常にタスクバーに出すには、Windows 11 では「タスクバーの設定」→「その他のシステム トレイ "
+    return {cp932ToUtf16("Marilo は通知領域にいます"),
+            cp932ToUtf16("アイコンを常にタスクバーに出すには、Windows 11 では「タスクバーの設定」→「その他のシステム トレイ "
             "アイコン」で、Windows 10 では「通知領域に表示するアイコンを選択」で Marilo をオンにします。"
-            "ここをクリックすると設定が開きます。"};
+            "ここをクリックすると設定が開きます。")};
 }
 
 bool FirstStartHint::due(int iconId, bool iconsAdded, const std::vector<int>& missingIcons) const {

@@ -8,6 +8,7 @@
 // Also the first start's hint: one notification, from one icon, once.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "base/screen_geometry.h"
@@ -68,11 +69,11 @@ private:
 // or the clock icon where the mode shows no date icon.
 int hintIconId(int dateIconCount);
 
-// The first start's notification (cp932): title and text, within the 63 and
-// 255 characters the shell holds.
+// The first start's notification: title and text, within the 63 and 255
+// characters the shell holds.
 struct TrayHint {
-    const char* title;
-    const char* text;
+    std::u16string title;
+    std::u16string text;
 };
 TrayHint firstStartHint();
 

@@ -6,6 +6,7 @@
 
 #include "engine/moon.h"
 #include "engine/tide_month.h"
+#include "platform/cp932.h"
 
 namespace marilo {
 
@@ -160,7 +161,7 @@ IconFigures iconFigures(int32_t mode, int k, const DateTime& shown) {
             break;
         default: break;
     }
-    return {a, b};
+    return {cp932ToUtf16(a), cp932ToUtf16(b)};
 }
 
 DateTime iconDay(int32_t mode, int k, const DateTime& today) {

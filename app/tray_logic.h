@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/display_modes.h"
 #include "app/graph_frame.h"
 #include "app/settings.h"
 #include "base/screen_geometry.h"
@@ -23,20 +24,6 @@ constexpr int kMouseRightUp = 0x0205;
 
 constexpr int kClockIconId = 0;
 constexpr int kMaxDateIcons = 10;
-
-// Display modes of TrayIcon.
-enum TrayMode : int32_t {
-    kModeAppIcon = 0,
-    kModeDay = 1,
-    kModeMonthDay = 2,
-    kModeDayWeekday = 3,
-    kModeTwoIcons = 4,
-    kModeThreeIcons = 5,
-    kModeFourIcons = 6,
-    kModeWeek = 7,
-    kModeClockOnly = 8,
-    kModeMoon = 9,
-};
 
 // The mode actually shown for a stored TrayIcon. A value outside 0..9 would
 // leave the program without any icon to click (and so without a way to its
@@ -126,11 +113,12 @@ std::string highLowLine(const HighLowEntry& e);
 std::string highLowText(const std::vector<HighLowEntry>& extremes);
 
 // What a date icon of a numeric mode writes: the first and, for the split
-// modes, the second text (cp932). Week and day-weekday modes give day and
-// weekday name; the moon, application icon and clock modes give nothing.
+// modes, the second text, in UTF-16 as the icon draws them. Week and
+// day-weekday modes give day and weekday name; the moon, application icon
+// and clock modes give nothing.
 struct IconFigures {
-    std::string first;
-    std::string second;
+    std::u16string first;
+    std::u16string second;
 };
 IconFigures iconFigures(int32_t mode, int k, const DateTime& shown);
 

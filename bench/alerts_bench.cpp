@@ -50,5 +50,3 @@ void BM_CliAlertsYear(benchmark::State& state) {
 BENCHMARK(BM_CliAlertsYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
-
-BENCHMARK_MAIN();

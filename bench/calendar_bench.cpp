@@ -45,4 +45,3 @@ void BM_IsHoliday(benchmark::State& state) {
 BENCHMARK(BM_IsHoliday);
 
 }  // namespace
-BENCHMARK_MAIN();

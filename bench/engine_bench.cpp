@@ -107,5 +107,3 @@ void BM_FullGraphOneSolution(benchmark::State& state) {
 BENCHMARK(BM_FullGraphOneSolution)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -13,8 +13,8 @@ namespace {
 using namespace marilo;
 
 struct NullShell final : NotifyArea {
-    bool add(int, const OwnedIcon&, const std::string&) override { return true; }
-    void modify(int, const OwnedIcon&, const std::string&) override {}
+    bool add(int, const OwnedIcon&, const std::u16string&) override { return true; }
+    void modify(int, const OwnedIcon&, const std::u16string&) override {}
     void remove(int) override {}
 };
 struct NullImages final : TrayImages {
@@ -65,5 +65,3 @@ void BM_DayChange(benchmark::State& state) {
 BENCHMARK(BM_DayChange)->Arg(kModeDay)->Arg(kModeWeek)->Arg(kModeMoon);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -7,7 +7,7 @@
 
 namespace marilo {
 
-int32_t DaysPerMonth[13] = {31, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+const int32_t DaysPerMonth[13] = {31, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 namespace {
 
@@ -18,7 +18,10 @@ const char kMonthNames[13][10] = {"",     "January", "February", "March",     "A
                                   "May",  "June",    "July",     "August",    "September",
                                   "October", "November", "December"};
 
-void setFebruary(int32_t table[13], int year) { table[2] = daysInMonthOf(year, 2); }
+// Length of a month of the table (0 is December), February's from the year.
+int32_t lengthOf(const int32_t table[13], int64_t year, int32_t month) {
+    return month == 2 ? daysInMonthOf(year, 2) : table[month];
+}
 
 int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
@@ -69,7 +72,7 @@ int dayOfYear(int month, int day, const int32_t table[13]) {
     return n;
 }
 
-int normalizeDate(int32_t table[13], int32_t& year, int32_t& month, int32_t& day, double offset) {
+int normalizeDate(const int32_t table[13], int32_t& year, int32_t& month, int32_t& day, double offset) {
     if (offset < -20 || offset > 20) return 1;
     while (month > 12) {
         month -= 12;
@@ -79,26 +82,23 @@ int normalizeDate(int32_t table[13], int32_t& year, int32_t& month, int32_t& day
         month += 12;
         year -= 1;
     }
-    setFebruary(table, year);
     day += static_cast<int32_t>(offset);
     for (;;) {
-        if (day > table[month]) {
-            day -= table[month];
+        if (day > lengthOf(table, year, month)) {
+            day -= lengthOf(table, year, month);
             month += 1;
             if (month > 12) {
                 month -= 12;
                 year += 1;
-                setFebruary(table, year);  // long walks keep the calendar right
             }
         } else if (day >= 1) {
             return 0;
         } else {
             month -= 1;
-            day += table[month];  // entry 0 stands for December
+            day += lengthOf(table, year, month);  // entry 0 stands for December
             if (month == 0) {
                 month = 12;
                 year -= 1;
-                setFebruary(table, year);
             }
         }
     }
@@ -140,8 +140,7 @@ void DateTime::normalizeTime() {
 }
 
 void DateTime::normalize(int offset) {
-    setFebruary(DaysPerMonth, year);
-    normalizeDate(DaysPerMonth, year, month, day, offset);
+    if (normalizeDate(DaysPerMonth, year, month, day, offset) != 0) normalizeDate(DaysPerMonth, year, month, day, 0);
     dayNumber = dayNumberOf(year, month, day);
     const double x = dayNumber + 6.5;
     weekday = static_cast<int32_t>(x - 7 * std::floor(x * 0.14285714285714285));
@@ -149,7 +148,7 @@ void DateTime::normalize(int offset) {
     std::memcpy(weekdayName, kWeekdayNames[weekday], sizeof kWeekdayNames[0]);
     std::memset(monthName, 0, sizeof monthName);
     std::memcpy(monthName, kMonthNames[month], sizeof kMonthNames[0]);
-    daysInMonth = DaysPerMonth[month];
+    daysInMonth = daysInMonthOf(year, month);
     minuteOfDay = hour * 60 + minute;
 }
 

@@ -7,11 +7,10 @@
 
 namespace marilo {
 
-// Month lengths indexed 1..12; entry 0 is December of the previous year for
-// walks back out of January. Entry 2 (February) is rewritten to 28 or 29 for
-// the year at hand before every use, by normalize(), normalizeDate() and the
-// daily tide solution.
-extern int32_t DaysPerMonth[13];
+// Month lengths of a common year indexed 1..12; entry 0 is December of the
+// previous year for walks back out of January. February's entry is always 28:
+// where a length is needed, February's comes from the year (daysInMonthOf).
+extern const int32_t DaysPerMonth[13];
 
 // Gregorian rule: divisible by 4 and not by 100, or divisible by 400.
 bool isLeapYearOf(int64_t year);
@@ -34,9 +33,10 @@ int dayOfYear(int month, int day, const int32_t table[13]);
 
 // Brings month into 1..12 and day into the month, after adding offset days
 // (truncated toward zero). Offsets beyond +-20 days are refused: result 1 and
-// nothing changed; otherwise 0. Entry 2 of the table follows the year as the
-// walk crosses year ends, so any distance comes out right.
-int normalizeDate(int32_t table[13], int32_t& year, int32_t& month, int32_t& day, double offset);
+// nothing changed; otherwise 0. The table gives the lengths of every month but
+// February, whose length follows the year as the walk crosses year ends, so
+// any distance comes out right. The table is only read.
+int normalizeDate(const int32_t table[13], int32_t& year, int32_t& month, int32_t& day, double offset);
 
 struct DateTime {
     // State.
@@ -61,6 +61,8 @@ struct DateTime {
     void setNow();
     void setDate(int y, int mo, int d);
     void normalizeTime();
+    // Brings the date into range after adding offset days; an offset beyond
+    // +-20 days is ignored (the date is still brought into range).
     void normalize(int offset = 0);
 
     // Each changes this value and returns the new value.

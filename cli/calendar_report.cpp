@@ -33,8 +33,6 @@ std::string icsText(const std::string& utf8) {
     return out;
 }
 
-void addLine(std::string& out, const std::string& line) { out += icsLine(line); }
-
 std::string basicDate(int64_t y, int64_t m, int64_t d) {
     return format("%04d%02d%02d", static_cast<int>(y), static_cast<int>(m), static_cast<int>(d));
 }
@@ -81,20 +79,22 @@ std::string monthTable(const TideMonth& month, bool sky) {
     return out;
 }
 
-std::string icsCalendar(PortAddress port, const DateTime& first, int days) {
+bool icsCalendar(PortAddress port, const DateTime& first, int days,
+                 const std::function<bool(const std::string&)>& put) {
     const int zoneOffset = static_cast<int>(std::lround(port.zoneMeridian() * 4));  // minutes east of UTC
     const int id = port.commandId();
-    std::string out;
-    addLine(out, "BEGIN:VCALENDAR");
-    addLine(out, "VERSION:2.0");
-    addLine(out, "PRODID:-//Marilo//marilo-cli//JA");
-    addLine(out, "CALSCALE:GREGORIAN");
-    addLine(out, "METHOD:PUBLISH");
+    bool ok = true;
+    const auto addLine = [&](const std::string& line) { ok = ok && put(icsLine(line)); };
+    addLine("BEGIN:VCALENDAR");
+    addLine("VERSION:2.0");
+    addLine("PRODID:-//Marilo//marilo-cli//JA");
+    addLine("CALSCALE:GREGORIAN");
+    addLine("METHOD:PUBLISH");
     DateTime date(first.year, first.month, first.day);
     TideDay solved(port, date);
-    addLine(out, "X-WR-CALNAME:" + icsText(cp932ToUtf8(std::string("潮汐 ") + solved.portName)));
+    addLine("X-WR-CALNAME:" + icsText(cp932ToUtf8(std::string("潮汐 ") + solved.portName)));
     const std::string location = "LOCATION:" + icsText(cp932ToUtf8(solved.portName));
-    for (int k = 0; k < days; ++k) {
+    for (int k = 0; k < days && ok; ++k) {
         if (k > 0) solved.setDate(date.nextDay());
         const MonthDay d = monthDayOf(solved);
         const std::string day = basicDate(d.date.year, d.date.month, d.date.day);
@@ -105,33 +105,33 @@ std::string icsCalendar(PortAddress port, const DateTime& first, int days) {
         next.nextDay();
         std::string summary = d.tideName;
         if (d.hasPhase()) summary += " " + phaseWord(d);
-        addLine(out, "BEGIN:VEVENT");
-        addLine(out, uid + "-day@marilo");
-        addLine(out, stamp);
-        addLine(out, "DTSTART;VALUE=DATE:" + day);
-        addLine(out, "DTEND;VALUE=DATE:" + basicDate(next.year, next.month, next.day));
-        addLine(out, "SUMMARY:" + icsText(cp932ToUtf8(summary)));
-        addLine(out, "DESCRIPTION:" + icsText(cp932ToUtf8(format("月齢 %.1f", d.moonAge))));
-        addLine(out, location);
-        addLine(out, "TRANSP:TRANSPARENT");
-        addLine(out, "END:VEVENT");
+        addLine("BEGIN:VEVENT");
+        addLine(uid + "-day@marilo");
+        addLine(stamp);
+        addLine("DTSTART;VALUE=DATE:" + day);
+        addLine("DTEND;VALUE=DATE:" + basicDate(next.year, next.month, next.day));
+        addLine("SUMMARY:" + icsText(cp932ToUtf8(summary)));
+        addLine("DESCRIPTION:" + icsText(cp932ToUtf8(format("月齢 %.1f", d.moonAge))));
+        addLine(location);
+        addLine("TRANSP:TRANSPARENT");
+        addLine("END:VEVENT");
 
         for (int w = 0; w < d.waterCount; ++w) {
             const TideExtreme& x = d.waters[w];
             const std::string what =
                 format("%s %.0fcm", x.kind == kHighWater ? "満潮" : "干潮", x.level);
-            addLine(out, "BEGIN:VEVENT");
-            addLine(out, uid + format("-%d@marilo", w + 1));
-            addLine(out, stamp);
-            addLine(out, "DTSTART:" + utcMoment(d.date, x.minutes(), zoneOffset));
-            addLine(out, "SUMMARY:" + icsText(cp932ToUtf8(what)));
-            addLine(out, location);
-            addLine(out, "TRANSP:TRANSPARENT");
-            addLine(out, "END:VEVENT");
+            addLine("BEGIN:VEVENT");
+            addLine(uid + format("-%d@marilo", w + 1));
+            addLine(stamp);
+            addLine("DTSTART:" + utcMoment(d.date, x.minutes(), zoneOffset));
+            addLine("SUMMARY:" + icsText(cp932ToUtf8(what)));
+            addLine(location);
+            addLine("TRANSP:TRANSPARENT");
+            addLine("END:VEVENT");
         }
     }
-    addLine(out, "END:VCALENDAR");
-    return out;
+    addLine("END:VCALENDAR");
+    return ok;
 }
 
 }  // namespace marilo::cli

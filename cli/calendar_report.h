@@ -1,6 +1,7 @@
 #pragma once
 // A month at a glance as text, and days of tides as an iCalendar file.
 
+#include <functional>
 #include <string>
 
 #include "calendar/date_time.h"
@@ -24,8 +25,12 @@ std::string monthTable(const TideMonth& month, bool sky);
 // day with the tide name and the principal phase when one falls on it. UIDs
 // come from the date, the port's command ID and the event, and DTSTAMP from
 // the date, so the same days give the same file and importing it again
-// replaces the events instead of adding them twice.
-std::string icsCalendar(PortAddress port, const DateTime& first, int days);
+// replaces the events instead of adding them twice. The file is handed to
+// `put` as it is made, one folded content line (CRLF included) at a time, so
+// its length costs no memory; the first line `put` refuses (false) ends it,
+// and the result is false.
+bool icsCalendar(PortAddress port, const DateTime& first, int days,
+                 const std::function<bool(const std::string&)>& put);
 
 // One content line (UTF-8) folded after 75 octets, never inside a UTF-8
 // sequence, each piece ended by CRLF and continued after a space.

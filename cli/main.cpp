@@ -46,12 +46,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (o.ics) {
-        // Already UTF-8.
-        const std::string calendar = cli::icsCalendar(o.port, when, o.days);
-        return std::fwrite(calendar.data(), 1, calendar.size(), stdout) == calendar.size() &&
-                       std::fflush(stdout) == 0
-                   ? 0
-                   : 1;
+        // Already UTF-8, written line by line as it is made.
+        const bool ok = cli::icsCalendar(o.port, when, o.days, [](const std::string& line) {
+            return std::fwrite(line.data(), 1, line.size(), stdout) == line.size();
+        });
+        return ok && std::fflush(stdout) == 0 ? 0 : 1;
     }
     if (o.alerts) {
         // The tray's own scheduler, minute by minute over whole days.

@@ -110,7 +110,6 @@ void TideDay::compute() {
     loadPort();
 
     isLeapYear = isLeapYearOf(date.year);
-    DaysPerMonth[2] = isLeapYear ? 29 : 28;
     dayNumber = dayNumberOf(date.year, date.month, date.day);
     // Days since 1 January 2000 less 365 for each year since: the leap days
     // since 2000 plus the day of the year, by the Gregorian rule, under which
@@ -191,12 +190,10 @@ void TideDay::computeMoonPhase() {
     std::strcpy(phaseName, kNoPhaseText);
     phaseNumber = 0;
     // Each phase belongs to the date whose local noon is within half a day.
-    int32_t table[13];
-    std::memcpy(table, DaysPerMonth, sizeof table);
     for (int k = 0; k < 5; ++k) {
         const int n = static_cast<int>(std::floor((ago[k] * 10 + 5) * 0.1));
         int32_t y = date.year, mo = date.month, d = date.day - n;
-        normalizeDate(table, y, mo, d, 0);
+        normalizeDate(DaysPerMonth, y, mo, d, 0);
         if (mo == date.month && d == date.day) {
             std::memset(phaseName, 0, sizeof phaseName);
             std::strcpy(phaseName, phaseNameText(k));

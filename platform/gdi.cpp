@@ -41,11 +41,13 @@ std::string japaneseFace(std::string_view face) {
     const std::lock_guard<std::mutex> lock(mutex);
     for (const auto& [named, drawn] : chosen)
         if (named == face) return drawn;
-    HDC screen = GetDC(nullptr);
-    if (installed.empty()) installed = japaneseFamilies(screen, "");
-    std::vector<std::string> candidates = installed;
-    if (!japaneseFamilies(screen, face).empty()) candidates.emplace_back(face);
-    ReleaseDC(nullptr, screen);
+    std::vector<std::string> candidates;
+    {
+        const ScreenDc screen;
+        if (installed.empty()) installed = japaneseFamilies(screen.get(), "");
+        candidates = installed;
+        if (!japaneseFamilies(screen.get(), face).empty()) candidates.emplace_back(face);
+    }
     chosen.emplace_back(std::string(face), chooseJapaneseFace(face, candidates));
     return chosen.back().second;
 }
@@ -55,10 +57,9 @@ Pen solidPen(COLORREF color, int width) { return Pen(CreatePen(PS_SOLID, width, 
 Brush solidBrush(COLORREF color) { return Brush(CreateSolidBrush(color)); }
 
 Font pointFont(HDC dc, int points, std::string_view face) {
-    HDC screen = dc ? nullptr : GetDC(nullptr);
-    const int dpi = GetDeviceCaps(dc ? dc : screen, LOGPIXELSY);
-    if (screen) ReleaseDC(nullptr, screen);
-    return pointFont(points, dpi, face);
+    if (dc) return pointFont(points, GetDeviceCaps(dc, LOGPIXELSY), face);
+    const ScreenDc screen;
+    return pointFont(points, GetDeviceCaps(screen.get(), LOGPIXELSY), face);
 }
 
 Font pointFont(int points, int dpi, std::string_view face) { return pixelFont(MulDiv(points, dpi, 72), face); }

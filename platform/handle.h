@@ -51,6 +51,9 @@ struct MenuTraits {
 struct DcTraits {
     static void close(HDC h) { DeleteDC(h); }
 };
+struct RegistryKeyTraits {
+    static void close(HKEY h) { RegCloseKey(h); }
+};
 
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using Pen = UniqueHandle<HPEN, GdiObjectTraits>;
@@ -61,5 +64,31 @@ using Icon = UniqueHandle<HICON, IconTraits>;
 using Menu = UniqueHandle<HMENU, MenuTraits>;
 // A memory drawing surface from CreateCompatibleDC.
 using MemoryDc = UniqueHandle<HDC, DcTraits>;
+// An open registry key (see platform/registry.h).
+using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+
+// A window's drawing surface from GetDC, given back with ReleaseDC when it
+// goes out of scope; empty when GetDC fails.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// The whole screen's surface, as GetDC(nullptr) gives it.
+class ScreenDc final : public WindowDc {
+public:
+    ScreenDc() : WindowDc(nullptr) {}
+};
 
 }  // namespace marilo

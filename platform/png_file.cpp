@@ -5,7 +5,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
+
+#include "platform/text.h"
 
 namespace marilo {
 
@@ -43,15 +46,21 @@ private:
     HRESULT hr_;
 };
 
+// The system's own words for hr are read in UTF-16 and kept in cp932, as
+// every text of the program: the ANSI call would give them in the system's
+// code page, which the callers would then misread as cp932 wherever that
+// code page is another.
 std::string describe(const char* step, HRESULT hr) {
-    char buf[256];
-    char system[160] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(hr), 0,
-                   system, sizeof system, nullptr);
-    for (char* end = system + std::strlen(system); end > system && (end[-1] == '\n' || end[-1] == '\r');) *--end = 0;
-    std::snprintf(buf, sizeof buf, "%s failed (0x%08lx%s%s)", step, static_cast<unsigned long>(hr),
-                  *system ? ": " : "", system);
-    return buf;
+    wchar_t system[160] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(hr), 0,
+                   system, 160, nullptr);
+    std::wstring_view words(system);
+    while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r')) words.remove_suffix(1);
+    char head[128];
+    std::snprintf(head, sizeof head, "%s failed (0x%08lx", step, static_cast<unsigned long>(hr));
+    std::string text = head;
+    if (!words.empty()) text += ": " + narrow(words);
+    return text + ")";
 }
 
 }  // namespace

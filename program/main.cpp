@@ -9,7 +9,7 @@
 #include "app/command_line.h"
 #include "program/save_graph.h"
 #include "program/save_month.h"
-#include "program/tray_dlg.h"
+#include "program/tray_app.h"
 #include "calendar/clock.h"
 #include "platform/accessible.h"
 #include "platform/text.h"

@@ -17,13 +17,13 @@ bool appendItems(HMENU menu, const std::vector<MenuItem>& items, const MenuItemN
                                  reinterpret_cast<LPCWSTR>(names ? names->dataFor(item.id) : 0));
                 break;
             case MenuItem::Kind::Command:
-                ok = AppendMenuW(menu, MF_STRING | check, static_cast<UINT_PTR>(item.id), widen(item.text).c_str());
+                ok = AppendMenuW(menu, MF_STRING | check, static_cast<UINT_PTR>(item.id), wideText(menuLine(item)));
                 break;
             case MenuItem::Kind::Popup: {
                 Menu sub(CreatePopupMenu());
                 if (!sub || !appendItems(sub.get(), item.children, names)) return false;
                 ok = AppendMenuW(menu, MF_POPUP | MF_STRING | check, reinterpret_cast<UINT_PTR>(sub.get()),
-                                 widen(item.text).c_str());
+                                 wideText(menuLine(item)));
                 if (ok) sub.release();  // the parent menu owns it now
                 break;
             }

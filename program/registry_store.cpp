@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/registry.h"
 #include "platform/text.h"
 #include "program/startup_registry.h"
 
@@ -21,51 +22,11 @@ std::wstring keyPath(const std::wstring& root, const char* section) {
     return path;
 }
 
-// An open registry key, closed when it goes out of scope.
-class Key {
-public:
-    static Key open(const std::wstring& path) {
-        HKEY h = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) h = nullptr;
-        return Key(h);
-    }
-    static Key create(const std::wstring& path) {
-        HKEY h = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_READ | KEY_WRITE, nullptr, &h, nullptr) != ERROR_SUCCESS)
-            h = nullptr;
-        return Key(h);
-    }
-    Key(Key&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-    Key& operator=(Key&& o) noexcept {
-        if (this != &o) {
-            close();
-            h_ = std::exchange(o.h_, nullptr);
-        }
-        return *this;
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    ~Key() { close(); }
-
-    explicit operator bool() const { return h_ != nullptr; }
-    HKEY get() const { return h_; }
-
-    // Type and size of a value; false when it is absent.
-    bool query(const std::wstring& name, DWORD& type, DWORD& size) const {
-        size = 0;
-        return h_ != nullptr &&
-               RegQueryValueExW(h_, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
-    }
-
-private:
-    explicit Key(HKEY h) : h_(h) {}
-    void close() {
-        if (h_ != nullptr) RegCloseKey(h_);
-        h_ = nullptr;
-    }
-    HKEY h_ = nullptr;
-};
+// Type and size of a value of an open key; false when it is absent.
+bool queryValue(const RegistryKey& key, const std::wstring& name, DWORD& type, DWORD& size) {
+    size = 0;
+    return key && RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+}
 
 }  // namespace
 
@@ -91,9 +52,9 @@ RegistryStore RegistryStore::forThisProgram() {
 }
 
 int32_t RegistryStore::getInt(const char* section, const char* name, int32_t defaultValue) {
-    Key key = Key::open(keyPath(profileKey_, section));
+    const RegistryKey key = openUserKey(keyPath(profileKey_, section));
     DWORD type = 0, size = 0;
-    if (!key.query(wide(name), type, size) || type != REG_DWORD || size != sizeof(DWORD)) return defaultValue;
+    if (!queryValue(key, wide(name), type, size) || type != REG_DWORD || size != sizeof(DWORD)) return defaultValue;
     DWORD value = 0;
     size = sizeof value;
     if (RegQueryValueExW(key.get(), wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
@@ -104,10 +65,10 @@ int32_t RegistryStore::getInt(const char* section, const char* name, int32_t def
 
 std::string RegistryStore::getText(const char* section, const char* name, const char* defaultValue) {
     const std::string fallback = defaultValue != nullptr ? defaultValue : "";
-    Key key = Key::open(keyPath(profileKey_, section));
+    const RegistryKey key = openUserKey(keyPath(profileKey_, section));
     const std::wstring wname = wide(name);
     DWORD type = 0, size = 0;
-    if (!key.query(wname, type, size) || (type != REG_SZ && type != REG_EXPAND_SZ)) return fallback;
+    if (!queryValue(key, wname, type, size) || (type != REG_SZ && type != REG_EXPAND_SZ)) return fallback;
     std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
     DWORD got = static_cast<DWORD>(text.size() * sizeof(wchar_t));
     if (RegQueryValueExW(key.get(), wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &got) !=
@@ -121,10 +82,10 @@ std::string RegistryStore::getText(const char* section, const char* name, const 
 }
 
 std::vector<uint8_t> RegistryStore::getBinary(const char* section, const char* name, std::size_t maxBytes) {
-    Key key = Key::open(keyPath(binaryKey_, section));
+    const RegistryKey key = openUserKey(keyPath(binaryKey_, section));
     const std::wstring wname = wide(name);
     DWORD type = 0, size = 0;
-    if (!key.query(wname, type, size) || type != REG_BINARY || size == 0 || maxBytes == 0) return {};
+    if (!queryValue(key, wname, type, size) || type != REG_BINARY || size == 0 || maxBytes == 0) return {};
     // The whole value is read (a short buffer would leave its content
     // undefined), then cut to what was asked for.
     std::vector<uint8_t> bytes(size);
@@ -135,14 +96,14 @@ std::vector<uint8_t> RegistryStore::getBinary(const char* section, const char* n
 }
 
 void RegistryStore::putInt(const char* section, const char* name, int32_t value) {
-    Key key = Key::create(keyPath(profileKey_, section));
+    const RegistryKey key = createUserKey(keyPath(profileKey_, section));
     if (!key) return;
     const DWORD v = static_cast<DWORD>(value);
     RegSetValueExW(key.get(), wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
 }
 
 void RegistryStore::putText(const char* section, const char* name, const char* value) {
-    Key key = Key::create(keyPath(profileKey_, section));
+    const RegistryKey key = createUserKey(keyPath(profileKey_, section));
     if (!key) return;
     const std::wstring text = wide(value);
     RegSetValueExW(key.get(), wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
@@ -150,7 +111,7 @@ void RegistryStore::putText(const char* section, const char* name, const char* v
 }
 
 void RegistryStore::putBinary(const char* section, const char* name, const uint8_t* data, std::size_t size) {
-    Key key = Key::create(keyPath(binaryKey_, section));
+    const RegistryKey key = createUserKey(keyPath(binaryKey_, section));
     if (!key) return;
     static const BYTE kNothing = 0;
     RegSetValueExW(key.get(), wide(name).c_str(), 0, REG_BINARY, size > 0 ? data : &kNothing,

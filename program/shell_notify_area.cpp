@@ -19,15 +19,14 @@ NOTIFYICONDATAW recordFor(HWND owner, int id) {
 }
 
 template <size_t N>
-void copyText(wchar_t (&to)[N], const std::string& cp932) {
-    const std::wstring text = widen(cp932);
-    wcsncpy(to, text.c_str(), N - 1);
+void copyText(wchar_t (&to)[N], const std::u16string& text) {
+    wcsncpy(to, wideText(text), N - 1);
     to[N - 1] = L'\0';
 }
 
 }  // namespace
 
-bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& tip) {
+bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::u16string& tip) {
     NOTIFYICONDATAW nid = recordFor(owner_, id);
     if (action != NIM_DELETE) {
         // Version 4 shows the tooltip only when asked to (NIF_SHOWTIP).
@@ -44,10 +43,10 @@ bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::string& 
     return true;
 }
 
-bool ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::string& tip) {
+bool ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::u16string& tip) {
     return send(NIM_ADD, id, static_cast<HICON>(icon.get()), tip);
 }
-void ShellNotifyArea::modify(int id, const OwnedIcon& icon, const std::string& tip) {
+void ShellNotifyArea::modify(int id, const OwnedIcon& icon, const std::u16string& tip) {
     send(NIM_MODIFY, id, static_cast<HICON>(icon.get()), tip);
 }
 void ShellNotifyArea::remove(int id) { send(NIM_DELETE, id, nullptr, {}); }
@@ -57,7 +56,7 @@ void ShellNotifyArea::focus(int id) {
     Shell_NotifyIconW(NIM_SETFOCUS, &nid);
 }
 
-bool ShellNotifyArea::notify(int id, const std::string& title, const std::string& text) {
+bool ShellNotifyArea::notify(int id, const std::u16string& title, const std::u16string& text) {
     NOTIFYICONDATAW nid = recordFor(owner_, id);
     nid.uFlags = NIF_INFO | NIF_SHOWTIP;
     nid.dwInfoFlags = NIIF_INFO | NIIF_RESPECT_QUIET_TIME;

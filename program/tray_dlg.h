@@ -1,5 +1,5 @@
 #pragma once
-// The program's main window: a dialog (template 102) that shows itself for
+// The program's main window: a dialog (IDD_SPLASH) that shows itself for
 // two seconds as the splash panel and then stays hidden, owning the tray
 // icons, the timers, the settings and every command of the popup menu.
 // What it decides is TrayController's; this class wires it to Windows.
@@ -26,7 +26,6 @@
 
 namespace marilo {
 
-constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
 constexpr UINT_PTR kSplashTimerId = 1;
 constexpr UINT_PTR kTickTimerId = 2;
 constexpr UINT_PTR kIconRetryTimerId = 3;  // icons the shell refused, asked for again
@@ -52,20 +51,28 @@ protected:
     std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // The messages, one member for each kind (tray_dlg.cpp).
     void onInitDialog();
-    void onCommand(int id);
-    void onDestroy();
-    void runAbout();
-    void runSettings();
-    bool onMeasureItem(MEASUREITEMSTRUCT& item);
-    bool onDrawItem(const DRAWITEMSTRUCT& item);
-    // The notification area's callback, in either format.
+    void onTaskbarCreated();
     void onTrayCallback(WPARAM wp, LPARAM lp);
+    void onCommand(int id);
+    void onTimer(UINT_PTR id);
+    void onDpiChanged();
+    std::optional<INT_PTR> onSystemChange(UINT msg, WPARAM wp, LPARAM lp);
+    void onDestroy();
     // The first start's notification, once its icon is in.
     void showHintWhenDue();
     // Sets the painter to the tray's icon size and the taskbar's theme;
     // true when either changed.
     bool takeTrayLook();
+    void followTrayLook();
+    static ScreenPoint messagePoint();
+    // The popup menu's owner-drawn items and the dialogs its commands open
+    // (tray_menu.cpp).
+    bool onMeasureItem(MEASUREITEMSTRUCT& item);
+    bool onDrawItem(const DRAWITEMSTRUCT& item);
+    void runAbout();
+    void runSettings();
 
     SettingsStore& store_;
     ControllerSettings settings_;
@@ -98,33 +105,12 @@ private:
     std::wstring exePath_ = executablePath();
     TrayEventFilter trayEvents_;
     FirstStartHint hint_{false};
-    bool iconsAdded_ = false;  // the splash is over
+    bool iconsAdded_ = false;       // the splash is over
     bool menuOpen_ = false;
     bool selectFirstItem_ = false;  // a menu opened from the keyboard, until it is shown
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
     int menuDpi_ = 96;           // of the monitor the popup menu opens on
-};
-
-// The About box (template 100).
-class CAboutDlg final : public Dialog {
-public:
-    CAboutDlg();
-
-protected:
-    std::optional<INT_PTR> handleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-};
-
-// The application: refuses a second instance through the named mutex
-// "Marilo", runs the hidden main window and releases the mutex at the end.
-class CTrayApp {
-public:
-    // False in every case, as there is no message pump of its own to run.
-    bool InitInstance();
-    int ExitInstance();
-
-private:
-    NamedMutex mutex_;
 };
 
 }  // namespace marilo

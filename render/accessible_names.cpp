@@ -138,6 +138,14 @@ std::u16string stripWords(const DateTime& today, int32_t offset) {
     return cp932ToUtf16(text);
 }
 
+std::u16string monthWindowWords(int32_t year, int32_t month) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "月間潮見表 %d年%d月", static_cast<int>(year), static_cast<int>(month));
+    return cp932ToUtf16(buf);
+}
+
+std::u16string graphWindowWords(const MonthDay& day) { return u"潮位グラフ " + dayWords(day, false); }
+
 std::u16string readoutWords(int32_t minuteOfDay, double level) {
     std::string text = timeWords(minuteOfDay / 60, minuteOfDay % 60);
     text += " 潮位 ";

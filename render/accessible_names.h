@@ -36,6 +36,12 @@ std::u16string stripButtonWords(int button, const DateTime& today, int32_t offse
 // "3月1日を表示中: 前月 2月1日, 前日 2月29日, 今日 3月5日, 翌日 3月2日, 翌月 4月1日".
 std::u16string stripWords(const DateTime& today, int32_t offset);
 
+// The month window as a whole: "月間潮見表 2024年3月".
+std::u16string monthWindowWords(int32_t year, int32_t month);
+
+// The graph window as a whole: "潮位グラフ " and the day's words.
+std::u16string graphWindowWords(const MonthDay& day);
+
 // The graph window's readout at a minute of the day (0..1440):
 // "8時00分 潮位 123センチ".
 std::u16string readoutWords(int32_t minuteOfDay, double level);

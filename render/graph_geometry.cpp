@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/cp932.h"
+
 namespace marilo {
 
 namespace {
@@ -24,10 +26,11 @@ HAlign alignAlong(int dx, const GraphFrame& f) {
     return HAlign::Center;
 }
 
-std::string format(const char* fmt, auto... args) {
+// A label as the scene carries it: formatted in cp932, shown in UTF-16.
+std::u16string format(const char* fmt, auto... args) {
     char buf[64];
     std::snprintf(buf, sizeof buf, fmt, args...);
-    return buf;
+    return cp932ToUtf16(buf);
 }
 
 // Level grid lines from the first multiple of the tick at or above the bottom
@@ -49,7 +52,7 @@ void addTitle(Scene& scene, const GraphDay& g, const GraphFrame& f, int x, int y
     SceneTitle title{{x + f.px(4), y + f.px(2)}, kGraphGothic8, {}};
     title.pieces.push_back({f.m >= 2 ? format("%4d/%d/%d (", d.year, d.month, d.day) : format("%d/%d(", d.month, d.day),
                             kGraphTitle});
-    title.pieces.push_back({d.weekdayName, g.weekdayColor != 0 ? g.weekdayColor : kGraphTitle});
+    title.pieces.push_back({cp932ToUtf16(d.weekdayName), g.weekdayColor != 0 ? g.weekdayColor : kGraphTitle});
     title.pieces.push_back({format(") %s", g.day.tideName), kGraphTitle});
     scene.elements.push_back(std::move(title));
 }
@@ -70,7 +73,7 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
     Scene scene{f.picture().width, f.picture().height, {}, f.dpi};
     auto& out = scene.elements;
     out.push_back(SceneFill{x, y, x + f.plate().width, y + f.plate().height, kGraphPlate});
-    if (watermark) out.push_back(SceneText{{(x + f.plotWidth()) / 2, y + f.px(19)}, "Ｍ", kGraphWatermark,
+    if (watermark) out.push_back(SceneText{{(x + f.plotWidth()) / 2, y + f.px(19)}, u"Ｍ", kGraphWatermark,
                                            kGraphWatermarkFont, HAlign::Center, VAlign::Top});
     if (s.top <= s.bottom) {  // no level axis: the plate and the title
         addTitle(scene, g, f, x, y);
@@ -99,10 +102,10 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
             const int r = row(e.level);
             out.push_back(SceneIcon{kExtremeMarkIcon, {x + dx - f.px(2), r - f.px(3)}, f.px(7)});
             const int level = truncToInt(e.level);
-            std::string text;
-            if (s.showMode == 2) text = format("%d:%02d", e.hour, e.minute);
-            else if (s.showMode == 3) text = format("L%d", level);
-            else if (s.showMode == 4) text = format("%d:%02d L%d", e.hour, e.minute, level);
+            std::u16string text;
+            if (s.showMode == kGraphShowTime) text = format("%d:%02d", e.hour, e.minute);
+            else if (s.showMode == kGraphShowLevel) text = format("L%d", level);
+            else if (s.showMode == kGraphShowTimeAndLevel) text = format("%d:%02d L%d", e.hour, e.minute, level);
             if (!text.empty())
                 out.push_back(SceneText{{x + dx, r}, text, kGraphMarkLabel, label, alignAlong(dx, f),
                                         e.kind == kHighWater ? VAlign::Bottom : VAlign::Top});

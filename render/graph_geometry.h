@@ -19,6 +19,7 @@
 #include "app/graph_day.h"
 #include "app/graph_frame.h"
 #include "render/scene.h"
+#include "res/resource.h"  // the icons the graph draws
 
 namespace marilo {
 
@@ -37,13 +38,6 @@ constexpr uint32_t kGraphTitle = rgb(255, 255, 255);
 constexpr SceneFont kGraphSmallFont{"Small Fonts", 6};
 constexpr SceneFont kGraphGothic8{"ＭＳ ゴシック", 8};
 constexpr SceneFont kGraphWatermarkFont{"ＭＳ ゴシック", 64};
-
-// Icons: the moon in 16 pictures from new moon (GraphFrame::moonPicture), the present moment at m = 1 and
-// at m = 2 or 3, and the high/low-water mark.
-constexpr int kGraphMoonIconFirst = 157;
-constexpr int kNowMarkSmallIcon = 189;
-constexpr int kNowMarkIcon = 190;
-constexpr int kExtremeMarkIcon = 191;
 
 // The graph's icon for a moon age.
 int moonIconOf(double moonAge);

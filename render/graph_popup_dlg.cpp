@@ -64,15 +64,13 @@ void CGraphPopupDlg::onInit() {
 int CGraphPopupDlg::readoutColumn() const { return style_.frame().minuteToColumn(readoutMinute_); }
 
 std::wstring CGraphPopupDlg::accessibleName() {
-    const std::u16string words = dayWords(monthDayOf(day_.day), false);
-    return L"潮位グラフ " + std::wstring(words.begin(), words.end());
+    return std::wstring(wideText(graphWindowWords(monthDayOf(day_.day))));
 }
 
 std::wstring CGraphPopupDlg::childName(long child) {
     if (child != 1) return {};
     const int hour = readoutMinute_ / 60, minute = readoutMinute_ % 60;
-    const std::u16string words = readoutWords(readoutMinute_, day_.day.levelAtTime(hour, minute));
-    return std::wstring(words.begin(), words.end());
+    return std::wstring(wideText(readoutWords(readoutMinute_, day_.day.levelAtTime(hour, minute))));
 }
 
 RECT CGraphPopupDlg::childRect(long) {
@@ -101,7 +99,7 @@ bool CGraphPopupDlg::onKey(WPARAM key) {
     InvalidateRect(hwnd(), &before, FALSE);
     InvalidateRect(hwnd(), &after, FALSE);
     if (tip_) {
-        std::wstring text = widen(graphReadoutText(day_.day, readoutMinute_));
+        std::wstring text(wideText(graphReadoutText(day_.day, readoutMinute_)));
         TOOLINFOW tool = toolFor(hwnd(), text.data());
         tool.uId = kReadoutToolId;
         tool.rect = RECT{};
@@ -119,9 +117,9 @@ bool CGraphPopupDlg::onKey(WPARAM key) {
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (!tip_) return;
     const int x = LOWORD(lp), y = HIWORD(lp);
-    const std::optional<std::string> text = tipText_.moved(day_.day, style_.frame(), x, y);
+    const std::optional<std::u16string> text = tipText_.moved(day_.day, style_.frame(), x, y);
     if (!text) return;
-    std::wstring wide = widen(*text);
+    std::wstring wide(wideText(*text));  // the tool record takes a writable string
     TOOLINFOW tool = toolFor(hwnd(), wide.data());
     SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

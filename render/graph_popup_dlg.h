@@ -1,5 +1,5 @@
 #pragma once
-// The graph window (dialog 206): the tide graph in a small window of its
+// The graph window (kGraphPopupTemplate): the tide graph in a small window of its
 // own, opened with its bottom-right corner at the mouse, a cross-hair over
 // the graph and a tip with the time and the level under the pointer. It is
 // modal; the program's timers keep running in its loop. The picture and the
@@ -16,10 +16,9 @@
 #include "platform/window.h"
 #include "render/graph_geometry.h"
 #include "render/graph_window_logic.h"
+#include "res/resource.h"  // its template
 
 namespace marilo {
-
-constexpr int kGraphPopupTemplate = 206;
 
 class CGraphPopupDlg final : public Dialog, private AccessibleContent {
 public:

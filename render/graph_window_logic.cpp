@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/cp932.h"
+
 namespace marilo {
 
 ScreenPoint graphWindowOrigin(ScreenPoint anchor, ItemSize outer) {
@@ -28,17 +30,17 @@ int readoutStartMinute(bool showsNow, int nowHour, int nowMinute) {
     return showsNow ? std::clamp(nowHour * 60 + nowMinute, 0, 1440) : 0;
 }
 
-std::string graphReadoutText(const TideDay& day, int minute) {
+std::u16string graphReadoutText(const TideDay& day, int minute) {
     const int hour = minute / 60, m = minute % 60;
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d:%02d L%.0f", hour, m, day.levelAtTime(hour, m));
-    return buf;
+    return cp932ToUtf16(buf);
 }
 
-std::optional<std::string> GraphTip::moved(const TideDay& day, const GraphFrame& frame, int x, int y) {
+std::optional<std::u16string> GraphTip::moved(const TideDay& day, const GraphFrame& frame, int x, int y) {
     if (last_ && last_->x == x && last_->y == y) return std::nullopt;
     last_ = ScreenPoint{x, y};
-    return graphTipText(day, x, frame);
+    return cp932ToUtf16(graphTipText(day, x, frame));
 }
 
 }  // namespace marilo

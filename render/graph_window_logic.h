@@ -28,13 +28,14 @@ int readoutMinuteAfterKey(int minute, bool forward, bool tenMinutes);
 // another day's.
 int readoutStartMinute(bool showsNow, int nowHour, int nowMinute);
 // "%02d:%02d L%.0f", as the tip writes it, for a minute of the day.
-std::string graphReadoutText(const TideDay& day, int minute);
+std::u16string graphReadoutText(const TideDay& day, int minute);
 
 // Follows the pointer over the window: a new text for each new pixel, none
-// while the pointer stays on the same one.
+// while the pointer stays on the same one; in UTF-16, as the tooltip shows
+// it.
 class GraphTip {
 public:
-    std::optional<std::string> moved(const TideDay& day, const GraphFrame& frame, int x, int y);
+    std::optional<std::u16string> moved(const TideDay& day, const GraphFrame& frame, int x, int y);
 
 private:
     std::optional<ScreenPoint> last_;

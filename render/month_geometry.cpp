@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/screen_scale.h"
+#include "platform/cp932.h"
 #include "render/graph_geometry.h"
 
 namespace marilo {
@@ -18,10 +19,11 @@ constexpr int kWeekdayHeight = 16;
 constexpr int kFooterHeight = 18;
 constexpr int kLineHeight = 11;  // of the 8-point font
 
-std::string format(const char* fmt, auto... args) {
+// A label as the scene carries it: formatted in cp932, shown in UTF-16.
+std::u16string format(const char* fmt, auto... args) {
     char buf[64];
     std::snprintf(buf, sizeof buf, fmt, args...);
-    return buf;
+    return cp932ToUtf16(buf);
 }
 
 // The picture's lengths on a screen of `dpi`: the cells keep one size, so
@@ -96,7 +98,7 @@ Scene monthScene(const MonthPicture& picture, int dpi) {
     scene.elements.push_back(SceneText{{left + px(2), px(kMargin)}, format("%d年%d月", m.year, m.month), kMonthText,
                                        titleFont, HAlign::Left, VAlign::Top});
     for (int w = 0; w < 7; ++w)
-        scene.elements.push_back(SceneText{{left + w * cw + cw / 2, top - px(2)}, kWeekdayNames[w],
+        scene.elements.push_back(SceneText{{left + w * cw + cw / 2, top - px(2)}, cp932ToUtf16(kWeekdayNames[w]),
                                            picture.weekdayColors[w] != 0 ? picture.weekdayColors[w] : kMonthText,
                                            font, HAlign::Center, VAlign::Bottom});
 
@@ -119,24 +121,35 @@ Scene monthScene(const MonthPicture& picture, int dpi) {
         scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(3)}, format("%d", day), dateColor, font,
                                            HAlign::Left, VAlign::Top});
         scene.elements.push_back(SceneIcon{moonIconOf(d.moonAge), {at.x + cw - px(18), at.y + px(2)}, px(16)});
-        scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(18)}, d.tideName, kMonthText, font,
+        scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(18)}, cp932ToUtf16(d.tideName), kMonthText, font,
                                            HAlign::Left, VAlign::Top});
         if (d.hasPhase())
-            scene.elements.push_back(SceneText{{at.x + cw - px(3), at.y + px(18)}, d.phaseName, kMonthText, font,
-                                               HAlign::Right, VAlign::Top});
+            scene.elements.push_back(SceneText{{at.x + cw - px(3), at.y + px(18)}, cp932ToUtf16(d.phaseName),
+                                               kMonthText, font, HAlign::Right, VAlign::Top});
         for (int w = 0; w < d.waterCount; ++w)
             scene.elements.push_back(SceneText{{at.x + px(3), at.y + px(30 + w * kLineHeight)},
-                                               waterText(d.waters[w]).text, kMonthWaters, font, HAlign::Left,
-                                               VAlign::Top});
+                                               cp932ToUtf16(waterText(d.waters[w]).text), kMonthWaters, font,
+                                               HAlign::Left, VAlign::Top});
         if (day == picture.today) {
             frame(scene, at.x + 1, at.y + 1, at.x + cw - 1, at.y + ch - 1, kMonthToday);
             frame(scene, at.x + 2, at.y + 2, at.x + cw - 2, at.y + ch - 2, kMonthToday);
         }
     }
 
-    scene.elements.push_back(SceneText{{left + px(2), bottom + px(4)}, m.portName, kMonthText, font, HAlign::Left,
-                                       VAlign::Top});
+    scene.elements.push_back(SceneText{{left + px(2), bottom + px(4)}, cp932ToUtf16(m.portName), kMonthText, font,
+                                       HAlign::Left, VAlign::Top});
     return scene;
+}
+
+std::u16string monthWindowTitle(const MonthPicture& picture) {
+    char title[64];
+    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月 %s", picture.month.year, picture.month.month,
+                  picture.month.portName);
+    return cp932ToUtf16(title);
+}
+
+std::u16string monthFileName(const MonthPicture& picture) {
+    return format("%d-%02d.png", picture.month.year, picture.month.month);
 }
 
 std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int dpi) {
@@ -146,7 +159,7 @@ std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& 
     const ScenePoint at = f.cellOf(picture.month, day);
     for (const SceneText& t : scene.all<SceneText>())
         if (t.at.x >= at.x && t.at.x < at.x + f.cellWidth() && t.at.y >= at.y && t.at.y < at.y + f.cellHeight())
-            texts.push_back(t.text);
+            texts.push_back(utf16ToCp932(t.text));
     return texts;
 }
 

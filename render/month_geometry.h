@@ -49,6 +49,11 @@ int monthPictureHeight(const TideMonth& month, int dpi);
 
 Scene monthScene(const MonthPicture& picture, int dpi);
 
+// The month window's title, "月間潮見表 2024年3月 田子の浦", and the file name
+// its save dialog suggests, "2024-03.png"; UTF-16, as the window shows them.
+std::u16string monthWindowTitle(const MonthPicture& picture);
+std::u16string monthFileName(const MonthPicture& picture);
+
 // The month `delta` months from year/month, held within 1000-01..9999-12.
 void stepMonth(int32_t& year, int32_t& month, int delta);
 

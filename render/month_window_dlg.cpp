@@ -25,7 +25,7 @@ CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& no
 
 namespace {
 
-std::wstring wideOf(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+std::wstring wideOf(const std::u16string& s) { return std::wstring(wideText(s)); }
 
 }  // namespace
 
@@ -59,9 +59,7 @@ void CMonthDlg::openFocusedDay() {
 }
 
 std::wstring CMonthDlg::accessibleName() {
-    char title[64];
-    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月", year_, month_);
-    return widen(title);
+    return wideOf(monthWindowWords(year_, month_));
 }
 
 long CMonthDlg::childCount() { return picture_.month.dayCount; }
@@ -100,9 +98,7 @@ void CMonthDlg::show() {
     } else {
         SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    char title[64];
-    std::snprintf(title, sizeof title, "月間潮見表 %d年%d月 %s", year_, month_, picture_.month.portName);
-    SetWindowTextW(hwnd(), widen(title).c_str());
+    SetWindowTextW(hwnd(), wideText(monthWindowTitle(picture_)));
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -120,9 +116,8 @@ void CMonthDlg::onPaint() {
 
 void CMonthDlg::save() {
     wchar_t file[MAX_PATH] = {};
-    const std::wstring suggested = widen(std::to_string(year_) + (month_ < 10 ? "-0" : "-") + std::to_string(month_)) +
-                                   L".png";
-    suggested.copy(file, MAX_PATH - 1);
+    const std::u16string suggested = monthFileName(picture_);
+    wideText(std::u16string_view(suggested)).copy(file, MAX_PATH - 1);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = hwnd();

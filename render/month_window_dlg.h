@@ -1,5 +1,5 @@
 #pragma once
-// The month window (dialog 207): the month picture of a port in a window of
+// The month window (kMonthWindowTemplate): the month picture of a port in a window of
 // its own, with a menu bar to step a month back (◀ 前月, PageUp) or forward
 // (翌月 ▶, PageDown), to come back to this month (今月, Home), to copy the
 // picture (コピー, Ctrl+C) and to save it as a PNG file through the standard
@@ -23,16 +23,9 @@
 #include "platform/window.h"
 #include "render/month_focus.h"
 #include "render/month_geometry.h"
+#include "res/resource.h"  // its template and the commands of its menu bar
 
 namespace marilo {
-
-constexpr int kMonthWindowTemplate = 207;
-// Commands of its menu bar.
-constexpr int kMonthCmdPrevious = 1141;
-constexpr int kMonthCmdNext = 1142;
-constexpr int kMonthCmdThis = 1143;
-constexpr int kMonthCmdCopy = 1144;
-constexpr int kMonthCmdSave = 1145;
 
 class CMonthDlg final : public Dialog, private AccessibleContent {
 public:

@@ -5,7 +5,8 @@
 // texts placed by an alignment point, icons from the program's resources
 // and a title of differently coloured pieces written one after another. The
 // tide graph and the calendar strip are decided as scenes, which tests read
-// natively; the GDI layer only draws them.
+// natively; the GDI layer only draws them. Their texts are UTF-16 already,
+// decoded from the engine's cp932 where the scene is made.
 
 #include <cstdint>
 #include <string>
@@ -49,7 +50,7 @@ struct ScenePolyline {  // a line from each point to the next
 };
 struct SceneText {
     ScenePoint at;
-    std::string text;  // cp932
+    std::u16string text;  // UTF-16, as the windows show it
     uint32_t color;
     SceneFont font;
     HAlign h;
@@ -63,7 +64,7 @@ struct SceneIcon {
 struct SceneTitle {  // left-top aligned pieces, each starting where the last ended
     ScenePoint at;
     SceneFont font;
-    std::vector<std::pair<std::string, uint32_t>> pieces;
+    std::vector<std::pair<std::u16string, uint32_t>> pieces;  // UTF-16
 };
 
 using SceneElement = std::variant<SceneFill, SceneLine, ScenePolyline, SceneText, SceneIcon, SceneTitle>;

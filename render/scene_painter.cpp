@@ -48,9 +48,8 @@ UINT alignment(HAlign h, VAlign v) {
     return horizontal | vertical | TA_NOUPDATECP;
 }
 
-void textOut(HDC dc, int x, int y, const std::string& cp932) {
-    const std::wstring text = widen(cp932);
-    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+void textOut(HDC dc, int x, int y, const std::u16string& text) {
+    TextOutW(dc, x, y, wideText(text), static_cast<int>(text.size()));
 }
 
 struct Painter {
@@ -108,11 +107,18 @@ void paintScene(HDC dc, const Scene& scene) {
 }
 
 Bitmap sceneBitmap(HDC like, const Scene& scene) {
-    HDC screen = like ? nullptr : GetDC(nullptr);
-    HDC base = like ? like : screen;
-    Bitmap bitmap(CreateCompatibleBitmap(base, scene.width, scene.height));
-    MemoryDc memory = memoryDcLike(base);
-    if (screen) ReleaseDC(nullptr, screen);
+    Bitmap bitmap;
+    MemoryDc memory;
+    const auto makeLike = [&](HDC base) {
+        bitmap = Bitmap(CreateCompatibleBitmap(base, scene.width, scene.height));
+        memory = memoryDcLike(base);
+    };
+    if (like) {
+        makeLike(like);
+    } else {
+        const ScreenDc screen;
+        makeLike(screen.get());
+    }
     if (!bitmap || !memory) return Bitmap();
     {
         const SelectGuard selected(memory.get(), bitmap.get());
@@ -123,9 +129,7 @@ Bitmap sceneBitmap(HDC like, const Scene& scene) {
 }
 
 bool copySceneToClipboard(HWND owner, const Scene& scene) {
-    HDC windowDc = GetDC(owner);
-    Bitmap bitmap = sceneBitmap(windowDc, scene);
-    ReleaseDC(owner, windowDc);
+    Bitmap bitmap = sceneBitmap(WindowDc(owner).get(), scene);
     if (!bitmap || !OpenClipboard(owner)) return false;
     EmptyClipboard();
     if (SetClipboardData(CF_BITMAP, bitmap.get())) bitmap.release();  // the clipboard's from now on

@@ -49,13 +49,12 @@ struct Canvas {
     Font small() const { return pixelFont(iconFontPixels(6, ink.size), smallFigureFace(ink.size)); }
 };
 
-void text(const Canvas& cv, const std::string& s, int x, int y, COLORREF color, Anchor anchor) {
+void text(const Canvas& cv, const std::u16string& s, int x, int y, COLORREF color, Anchor anchor) {
     const UINT align = anchor == kCentreTop ? (TA_CENTER | TA_TOP)
                        : anchor == kRightBottom ? (TA_RIGHT | TA_BOTTOM) : (TA_LEFT | TA_TOP);
     SetTextAlign(cv.dc, align);
     SetTextColor(cv.dc, color);
-    const std::wstring w = widen(s);
-    TextOutW(cv.dc, x, y, w.c_str(), static_cast<int>(w.size()));
+    TextOutW(cv.dc, x, y, wideText(s), static_cast<int>(s.size()));
 }
 
 // A white stroke from lower left to upper right with a grey edge below it.
@@ -102,7 +101,7 @@ void weekFrame(const Canvas& cv) {
 
 // The big centred figure of the calendar-page modes, with a grey copy under
 // light colours on the white sheet.
-void pageFigure(const Canvas& cv, const std::string& s, COLORREF color, bool shadowIfLight) {
+void pageFigure(const Canvas& cv, const std::u16string& s, COLORREF color, bool shadowIfLight) {
     const Font font = cv.gothic();
     const SelectGuard sel(cv.dc, font.get());
     const int x = cv.at(7), y = cv.at(2);

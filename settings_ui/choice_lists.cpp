@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar/color_rules.h"
+#include "platform/cp932.h"
 
 namespace marilo {
 
@@ -35,5 +36,11 @@ std::vector<std::string> choiceItems(Choice list) {
 }
 
 int32_t choiceCount(Choice list) { return static_cast<int32_t>(choiceItems(list).size()); }
+
+std::vector<std::u16string> choiceLines(Choice list) {
+    std::vector<std::u16string> lines;
+    for (const std::string& item : choiceItems(list)) lines.push_back(cp932ToUtf16(item));
+    return lines;
+}
 
 }  // namespace marilo

@@ -1,6 +1,7 @@
 #pragma once
 // The fixed entries of the settings dialog's and the rule editor's lists, in
-// index order (the index is what is stored). Texts are cp932.
+// index order (the index is what is stored). Texts are cp932; choiceLines()
+// gives them in UTF-16, as the lists show them.
 
 #include <cstdint>
 #include <string>
@@ -24,6 +25,7 @@ enum class Choice {
 };
 
 std::vector<std::string> choiceItems(Choice list);
+std::vector<std::u16string> choiceLines(Choice list);
 int32_t choiceCount(Choice list);
 
 }  // namespace marilo

@@ -2,13 +2,12 @@
 
 #include <cstdio>
 
+#include "platform/cp932.h"
 #include "settings_ui/integer_text.h"
 
 namespace marilo {
 
 namespace {
-
-constexpr int32_t kClockOnlyMode = 8;
 
 std::string decimal(int32_t v) { return std::to_string(v); }
 
@@ -16,11 +15,11 @@ std::string decimal(int32_t v) { return std::to_string(v); }
 
 void IconPage::modeClicked(int32_t index) {
     clockEnabled = true;
-    if (index < 0 || index > 9) return;  // a stored mode no radio shows
+    if (index < kModeAppIcon || index > kModeMoon) return;  // a stored mode no radio shows
     mode = index;
-    if (index >= 4 && index <= 7) {
+    if (index >= kModeTwoIcons && index <= kModeWeek) {
         reverseEnabled = true;
-    } else if (index == kClockOnlyMode) {
+    } else if (index == kModeClockOnly) {
         clockEnabled = false;
         clock = true;
         reverseEnabled = false;
@@ -85,5 +84,15 @@ std::string previewTimeLabel(int hour, int minute) {
     std::snprintf(buf, sizeof buf, "%d:%02d", hour, minute);
     return buf;
 }
+
+std::vector<std::u16string> settingsTabLabels() { return {u"日付色", u"アイコン", u"メニュー", u"時計", u"グラフ"}; }
+
+std::vector<std::u16string> ruleLines(const RuleList& rules) {
+    std::vector<std::u16string> lines;
+    for (const DateColorRule& r : rules) lines.push_back(cp932ToUtf16(r.text));
+    return lines;
+}
+
+std::u16string shownText(std::string_view cp932) { return cp932ToUtf16(cp932); }
 
 }  // namespace marilo

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/settings.h"
 #include "calendar/color_rules.h"
@@ -50,6 +52,14 @@ struct AxisRefusal {
     const char* message;  // cp932
 };
 std::optional<AxisRefusal> refuseAxis(int32_t top, int32_t bottom, int32_t tick);
+
+// The texts the dialog shows in UTF-16: the tab strip's labels in page
+// order, the rule list page's lines (each rule's description), and any
+// other text of the pages (a field's value, the clock preview's label, the
+// message of an axis refusal or of the rule editor's length prompt).
+std::vector<std::u16string> settingsTabLabels();
+std::vector<std::u16string> ruleLines(const RuleList& rules);
+std::u16string shownText(std::string_view cp932);
 
 // The dialog's working copies and its pages. Opening fills the pages from
 // the copy and composes the rule texts; confirming writes them back and

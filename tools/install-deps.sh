@@ -10,6 +10,7 @@ packages=(
   nodejs npm                                                # table generator, accuracy report
   locales tzdata                                            # cp932 character map, time zones in tests
   nsis                                                      # the installer (CPack NSIS)
+  time                                                      # peak memory of a run (/usr/bin/time -v)
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
+# The node tools' packages before any test: ctest's cli_ics_parsed reads the
+# calendar with ics-check's parser.
+npm ci --prefix tools/porttable --silent
+npm ci --prefix tools/ephemeris --silent
+npm ci --prefix tools/ics-check --silent
 
 cmake --preset native >/dev/null
 cmake --build --preset native
@@ -14,15 +19,12 @@ build/native/bench/calendar_bench --benchmark_min_time=0.05
 build/native/bench/alerts_bench --benchmark_min_time=0.05
 # The generated port table matches its pinned source, and the conversion
 # round-trips against an independent predictor.
-npm ci --prefix tools/porttable --silent
 node tools/porttable/generate.mjs --check
 npm test --prefix tools/porttable
 # Sunrise, sunset, twilight, moonrise and moonset against an independent
 # ephemeris, four ports over a year (the full run is in docs/accuracy.md).
-npm ci --prefix tools/ephemeris --silent
 node tools/ephemeris/compare.mjs --quick
 # marilo-cli --ics read by a standard iCalendar parser and compared with --tsv.
-npm ci --prefix tools/ics-check --silent
 node tools/ics-check/check.mjs build/native/cli/marilo-cli
 # A short fuzzing run of every fuzz target (10 s each).
 tools/fuzz.sh 10

@@ -10,6 +10,7 @@
 
 #include "platform/dpi.h"
 #include "platform/gdi.h"
+#include "platform/optional_function.h"
 #include "platform/text.h"
 
 namespace marilo {
@@ -25,22 +26,15 @@ struct Layer {
     int dx1, dy1, dx2, dy2;  // offsets from (W/2, 0)
 };
 
-void drawText(HDC dc, const std::wstring& text, int x, int y) {
-    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+void drawText(HDC dc, const std::u16string& text, int x, int y) {
+    TextOutW(dc, x, y, wideText(text), static_cast<int>(text.size()));
 }
 
 HWND taskbarWindow() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
 
-using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-
 // SetLayeredWindowAttributes, looked up at run time: systems without it run
 // with an opaque window.
-SetLayeredFn layeredAttributes() {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) return nullptr;
-    return reinterpret_cast<SetLayeredFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
-}
+using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 }  // namespace
 
@@ -55,7 +49,7 @@ bool CAlertWnd::CreateAlertWindow(HWND owner) {
                 WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, 0, 0, scaledLength(kAlertWidth, dpi_),
                 scaledLength(kAlertHeight, dpi_), owner))
         return false;
-    if (const SetLayeredFn setLayered = layeredAttributes()) {
+    if (const auto setLayered = optionalFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes")) {
         SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
         setLayered(hwnd(), 0, kAlertOpacity, LWA_ALPHA);
     }
@@ -65,17 +59,14 @@ bool CAlertWnd::CreateAlertWindow(HWND owner) {
 void CAlertWnd::onCreate() {
     RECT client;
     GetClientRect(hwnd(), &client);
-    HDC dc = GetDC(hwnd());
-    backing_ = Bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-    ReleaseDC(hwnd(), dc);
+    const WindowDc dc(hwnd());
+    backing_ = Bitmap(CreateCompatibleBitmap(dc.get(), client.right, client.bottom));
     SetAlertText("初期画面", "テスト用", "00:00", kAlertSlack);
 }
 
 void CAlertWnd::SetAlertText(const char* message, const char* remainder, const char* time, int32_t kind) {
     if (!backing_) return;
-    HDC windowDc = GetDC(hwnd());
-    const MemoryDc mem = memoryDcLike(windowDc);
-    ReleaseDC(hwnd(), windowDc);
+    const MemoryDc mem = memoryDcLike(WindowDc(hwnd()).get());
     if (!mem) return;
     HDC dc = mem.get();
     BITMAP bm{};
@@ -91,7 +82,8 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
 
-    auto layers = [&](const std::wstring& text, std::initializer_list<Layer> list) {
+    const AlertLines lines = alertLines(message, remainder, time);
+    auto layers = [&](const std::u16string& text, std::initializer_list<Layer> list) {
         for (const Layer& l : list) {
             SetTextColor(dc, l.color);
             drawText(dc, text, mid + scaledLength(l.dx1, dpi_), scaledLength(l.dy1, dpi_));
@@ -99,17 +91,16 @@ void CAlertWnd::SetAlertText(const char* message, const char* remainder, const c
         }
     };
     const SelectGuard titleFont(dc, title.get());
-    layers(L"MariloAlert", {{RGB(128, 17, 17), 1, 5, 2, 5}, {RGB(17, 17, 17), 2, 6, 3, 6}, {RGB(255, 255, 255), 0, 4, 1, 4}});
+    layers(lines.title, {{RGB(128, 17, 17), 1, 5, 2, 5}, {RGB(17, 17, 17), 2, 6, 3, 6}, {RGB(255, 255, 255), 0, 4, 1, 4}});
     {
         const SelectGuard bodyFont(dc, body.get());
-        const std::wstring m = widen(message), r = widen(remainder);
-        layers(m, {{RGB(17, 17, 17), 0, 23, 1, 23}});
-        layers(r, {{RGB(17, 17, 17), 0, 35, 1, 35}});
-        layers(m, {{RGB(255, 153, 51), 0, 22, 1, 22}});
-        layers(r, {{RGB(255, 153, 51), 0, 34, 1, 34}});
+        layers(lines.message, {{RGB(17, 17, 17), 0, 23, 1, 23}});
+        layers(lines.remainder, {{RGB(17, 17, 17), 0, 35, 1, 35}});
+        layers(lines.message, {{RGB(255, 153, 51), 0, 22, 1, 22}});
+        layers(lines.remainder, {{RGB(255, 153, 51), 0, 34, 1, 34}});
     }
     const SelectGuard clockFont(dc, clock.get());
-    layers(widen(time), {{RGB(17, 17, 17), 0, 50, 1, 50}, {RGB(255, 193, 64), 0, 51, 1, 51}});
+    layers(lines.time, {{RGB(17, 17, 17), 0, 50, 1, 50}, {RGB(255, 193, 64), 0, 51, 1, 51}});
 }
 
 void CAlertWnd::onPaint() {
@@ -133,7 +124,7 @@ bool CAlertWnd::showAlert(const Alert& alert) {
     SetAlertText(alert.message.c_str(), alert.remainder.c_str(), alert.time.c_str(), alert.kind);
     // The picture's words as the window's text: what a screen reader
     // announces on the alert event below.
-    if (hwnd()) SetWindowTextW(hwnd(), widen(alertWindowText(alert)).c_str());
+    if (hwnd()) SetWindowTextW(hwnd(), wideText(alertWindowText(alert)));
     const bool shown = ShowAlert();
     if (shown) NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd(), OBJID_CLIENT, CHILDID_SELF);
     return shown;

@@ -16,10 +16,10 @@
 #include "base/screen_scale.h"
 #include "platform/handle.h"
 #include "platform/window.h"
+#include "res/resource.h"  // the wave resource of the sound
 
 namespace marilo {
 
-constexpr int kAlertSoundId = 203;  // the wave resource of the sound
 constexpr int kAlertWidth = 100;    // outer size at 96 dpi, scaled to the screen
 constexpr int kAlertHeight = 80;
 constexpr UINT_PTR kSlideTimerId = 1;  // one step every 50 ms

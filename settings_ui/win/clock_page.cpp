@@ -83,7 +83,7 @@ void CClockPage::drawPreview(HDC dc, const RECT& rc) {
     FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
     const DateTime now;  // the program's clock
     drawClockFace(dc, model_.values, now.hour, now.minute, ClockVariant::Preview);
-    setControlText(hwnd(), IDC_CLOCK_TIME, previewTimeLabel(now.hour, now.minute));
+    setControlText(hwnd(), IDC_CLOCK_TIME, shownText(previewTimeLabel(now.hour, now.minute)));
 }
 
 std::optional<INT_PTR> CClockPage::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {

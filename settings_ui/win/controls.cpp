@@ -1,6 +1,7 @@
 #include "settings_ui/win/controls.h"
 
 #include "platform/text.h"
+#include "settings_ui/choice_lists.h"
 #include "settings_ui/list_index.h"
 
 namespace marilo {
@@ -28,8 +29,8 @@ int32_t radioIndexOf(std::span<const int> group, int id) {
 }
 
 void fillList(HWND dlg, int id, Choice list) {
-    for (const std::string& item : choiceItems(list))
-        SendDlgItemMessageW(dlg, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
+    for (const std::u16string& line : choiceLines(list))
+        SendDlgItemMessageW(dlg, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(line)));
 }
 
 int32_t listSelection(HWND dlg, int id) {
@@ -49,7 +50,7 @@ std::string controlText(HWND dlg, int id) {
     return narrow(text);
 }
 
-void setControlText(HWND dlg, int id, const std::string& cp932) { SetDlgItemTextW(dlg, id, widen(cp932).c_str()); }
+void setControlText(HWND dlg, int id, const std::u16string& text) { SetDlgItemTextW(dlg, id, wideText(text)); }
 
 void focusItem(HWND dlg, int id) {
     HWND item = GetDlgItem(dlg, id);

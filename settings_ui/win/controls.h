@@ -32,7 +32,7 @@ int32_t listSelection(HWND dlg, int id);
 void selectListEntry(HWND dlg, int id, int32_t index);
 
 std::string controlText(HWND dlg, int id);
-void setControlText(HWND dlg, int id, const std::string& cp932);
+void setControlText(HWND dlg, int id, const std::u16string& text);
 
 // Puts the keyboard focus on a control of a page or dialog, as the dialog
 // manager would on a Tab, with its text selected.

@@ -4,6 +4,7 @@
 
 #include "platform/text.h"
 #include "res/settings_ids.h"
+#include "settings_ui/settings_pages.h"
 #include "settings_ui/win/rule_edit_dlg.h"
 
 namespace marilo {
@@ -13,8 +14,8 @@ CDateColorPage::CDateColorPage(SettingsModel& model) : SettingsPage(IDD_DATE_COL
 void CDateColorPage::refill() {
     HWND list = GetDlgItem(hwnd(), IDC_RULE_LIST);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    for (const DateColorRule& r : model_.rules())
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(r.text).c_str()));
+    for (const std::u16string& line : ruleLines(model_.rules()))
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(line)));
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(model_.ruleList.selection()), 0);
 }
 

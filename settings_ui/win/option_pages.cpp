@@ -45,10 +45,11 @@ int fieldId(AxisField field) { return field == AxisField::Tick ? IDC_MENU_TICK :
 // An editable list shows the number as stored, with its entry selected when
 // the list has one.
 void showNumber(HWND dlg, int id, const std::string& text) {
+    const std::u16string shown = shownText(text);
     const LRESULT i = SendDlgItemMessageW(dlg, id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                          reinterpret_cast<LPARAM>(widen(text).c_str()));
+                                          reinterpret_cast<LPARAM>(wideText(shown)));
     if (i != CB_ERR) SendDlgItemMessageW(dlg, id, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-    else setControlText(dlg, id, text);
+    else setControlText(dlg, id, shown);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "res/settings_ids.h"
 #include "settings_ui/rule_pages.h"
+#include "settings_ui/settings_pages.h"
 #include "settings_ui/win/controls.h"
 
 namespace marilo {
@@ -41,7 +42,7 @@ void CRuleEditDlg::onInit() {
         selectListEntry(hwnd(), l.id, e.*l.index);
     }
     checkRadio(hwnd(), kKindRadios, e.kind);
-    setControlText(hwnd(), IDC_RULE_LENGTH, e.length);
+    setControlText(hwnd(), IDC_RULE_LENGTH, shownText(e.length));
     showEnabling(e.kind);
 }
 
@@ -63,7 +64,7 @@ void CRuleEditDlg::onOk() {
     e.length = controlText(hwnd(), IDC_RULE_LENGTH);
     const std::optional<DateColorRule> r = confirmRuleEditor(e, rule_);
     if (!r) {
-        MessageBoxW(hwnd(), widen(kIntegerPrompt).c_str(), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxW(hwnd(), wideText(shownText(kIntegerPrompt)), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
         focusItem(hwnd(), IDC_RULE_LENGTH);
         return;
     }

@@ -10,7 +10,6 @@ namespace marilo {
 
 namespace {
 
-const char* const kTabLabels[] = {"日付色", "アイコン", "メニュー", "時計", "グラフ"};
 constexpr int kMenuTab = 2;
 // Where the pages sit over the tab control, in pixels from its corner.
 constexpr int kPageLeft = 10, kPageTop = 20;
@@ -55,8 +54,9 @@ void CSettingsDlg::onInit() {
     HWND tab = GetDlgItem(hwnd(), IDC_SETTINGS_TAB);
     // Narrow margins keep the five labels clear of "設定" with wider fonts.
     SendMessageW(tab, TCM_SETPADDING, 0, MAKELPARAM(3, 3));
+    const std::vector<std::u16string> labels = settingsTabLabels();
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
-        std::wstring label = widen(kTabLabels[i]);
+        std::wstring label(wideText(labels.at(static_cast<std::size_t>(i))));  // the item takes a writable string
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = label.data();
@@ -118,7 +118,7 @@ void CSettingsDlg::onConfirm() {
         end(IDOK);
         return;
     }
-    MessageBoxW(hwnd(), widen(refused->message).c_str(), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(hwnd(), wideText(shownText(refused->message)), L"Marilo", MB_OK | MB_ICONEXCLAMATION);
     SendDlgItemMessageW(hwnd(), IDC_SETTINGS_TAB, TCM_SETCURSEL, kMenuTab, 0);
     showPage(kMenuTab);
     menuPage_.focusField(refused->field);

@@ -60,10 +60,10 @@ TEST(Background, ThreeGradientsByKindAndNoneForOthers) {
 }
 
 TEST(AlertText, OneLineWithoutTheTimesMarks) {
-    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "★14:07　", kAlertSlack}), "上げ止まりになりました。 14:07");
+    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "★14:07　", kAlertSlack}), u"上げ止まりになりました。 14:07");
     EXPECT_EQ(alertWindowText({"下げ３分まで", "あと１５分です。", "→09:40　", kAlertFalling}),
-              "下げ３分まであと１５分です。 09:40");
-    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "", kAlertSlack}), "上げ止まりになりました。");
+              u"下げ３分まであと１５分です。 09:40");
+    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "", kAlertSlack}), u"上げ止まりになりました。");
 }
 
 }  // namespace

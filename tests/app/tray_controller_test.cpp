@@ -106,10 +106,10 @@ TEST(TrayIcons, FourIconModeShowsCenturyYearMonthDay) {
     b.clock.set(2007, 3, 1, 9, 0);
     b.tray.AddDateIcons();
     ASSERT_EQ(b.images.made.size(), 4u);
-    EXPECT_EQ(b.images.made[0].figures.first, "20");
-    EXPECT_EQ(b.images.made[1].figures.first, "07");
-    EXPECT_EQ(b.images.made[2].figures.first, "3");
-    EXPECT_EQ(b.images.made[3].figures.first, "1");
+    EXPECT_EQ(b.images.made[0].figures.first, u"20");
+    EXPECT_EQ(b.images.made[1].figures.first, u"07");
+    EXPECT_EQ(b.images.made[2].figures.first, u"3");
+    EXPECT_EQ(b.images.made[3].figures.first, u"1");
     EXPECT_EQ(b.tray.iconTip(4), "1日(木)");
 }
 

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "app/tray_controller.h"
+#include "platform/cp932.h"
 
 namespace marilo::testing {
 
 struct ShellCall {
     char action;  // 'A' add, 'M' modify, 'D' delete
     int id;
-    std::string tip;
+    std::string tip;  // as handed to the shell, read back in cp932
     int image;    // index into RecordingImages::made, -1 for deletes
     bool operator==(const ShellCall&) const = default;
 };
@@ -20,12 +21,12 @@ struct ShellCall {
 class RecordingShell : public NotifyArea {
 public:
     // Adds are refused while the shell is not ready (still recorded).
-    bool add(int id, const OwnedIcon& icon, const std::string& tip) override {
-        calls.push_back({'A', id, tip, index(icon)});
+    bool add(int id, const OwnedIcon& icon, const std::u16string& tip) override {
+        calls.push_back({'A', id, utf16ToCp932(tip), index(icon)});
         return ready;
     }
-    void modify(int id, const OwnedIcon& icon, const std::string& tip) override {
-        calls.push_back({'M', id, tip, index(icon)});
+    void modify(int id, const OwnedIcon& icon, const std::u16string& tip) override {
+        calls.push_back({'M', id, utf16ToCp932(tip), index(icon)});
     }
     void remove(int id) override { calls.push_back({'D', id, {}, -1}); }
     std::vector<int> ids(char action) const {

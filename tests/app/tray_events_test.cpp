@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/tray_logic.h"
-#include "platform/cp932.h"
 
 namespace marilo {
 namespace {
@@ -62,11 +61,10 @@ TEST(TrayEvents, FirstStartHintOnceFromAnIconThatIsIn) {
     EXPECT_FALSE(FirstStartHint(false).due(1, true, {}));
     // What the shell holds: 63 and 255 UTF-16 characters.
     const TrayHint text = firstStartHint();
-    EXPECT_LE(cp932ToUtf16(text.title).size(), 63u);
-    EXPECT_LE(cp932ToUtf16(text.text).size(), 255u);
-    const std::string body = text.text;
-    EXPECT_NE(body.find("その他のシステム トレイ アイコン"), std::string::npos);
-    EXPECT_NE(body.find("通知領域に表示するアイコンを選択"), std::string::npos);
+    EXPECT_LE(text.title.size(), 63u);
+    EXPECT_LE(text.text.size(), 255u);
+    EXPECT_NE(text.text.find(u"その他のシステム トレイ アイコン"), std::u16string::npos);
+    EXPECT_NE(text.text.find(u"通知領域に表示するアイコンを選択"), std::u16string::npos);
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ namespace marilo {
 namespace {
 
 struct CountingShell final : NotifyArea {
-    bool add(int, const OwnedIcon&, const std::string&) override { return true; }
-    void modify(int id, const OwnedIcon&, const std::string&) override { ++modified[id == 0 ? 0 : 1]; }
+    bool add(int, const OwnedIcon&, const std::u16string&) override { return true; }
+    void modify(int id, const OwnedIcon&, const std::u16string&) override { ++modified[id == 0 ? 0 : 1]; }
     void remove(int) override {}
     long modified[2] = {0, 0};  // the clock icon, date icon 1
 };

@@ -116,5 +116,20 @@ TEST(NormalizeDate, RefusesLargeOffsetsAndWalksAcrossYears) {
     EXPECT_EQ(d, 29);
 }
 
+TEST(DateTime, RefusedOffsetStillBringsTheDateIntoRange) {
+    // Month 14 of 2023 is February 2024, whose day 30 is 1 March; the
+    // 40-day offset is refused and ignored.
+    DateTime d(2024, 1, 10);
+    d.year = 2023;
+    d.month = 14;
+    d.day = 30;
+    d.normalize(40);
+    EXPECT_EQ(d.year, 2024);
+    EXPECT_EQ(d.month, 3);
+    EXPECT_EQ(d.day, 1);
+    EXPECT_STREQ(d.monthName, "March");
+    EXPECT_EQ(d.daysInMonth, 31);
+}
+
 }  // namespace
 }  // namespace marilo

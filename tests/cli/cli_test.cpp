@@ -222,5 +222,34 @@ TEST(CliReport, IcsLinesFoldAt75OctetsBetweenCharacters) {
     EXPECT_EQ(folded.substr(0, 74), line.substr(0, 74));  // 8 + 22 x 3 = 74: the 23rd would pass 75
 }
 
+TEST(CliReport, IcsCalendarStopsAtTheFirstRefusedLine) {
+    const DateTime first(2024, 1, 1);
+    int taken = 0;
+    std::string head;
+    // Five header lines, the calendar's name, then the first day's event.
+    const bool ok = icsCalendar(PortAddress(), first, 100, [&](const std::string& line) {
+        if (taken == 7) return false;
+        ++taken;
+        head += line;
+        return true;
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(taken, 7);
+    EXPECT_EQ(head.substr(0, 17), "BEGIN:VCALENDAR\r\n");
+    EXPECT_EQ(head.substr(head.size() - 14), "BEGIN:VEVENT\r\n");
+
+    // Every line accepted: one whole file, every line ended by CRLF.
+    std::string whole;
+    int lines = 0;
+    EXPECT_TRUE(icsCalendar(PortAddress(), first, 2, [&](const std::string& line) {
+        whole += line;
+        lines += line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0;
+        return true;
+    }));
+    EXPECT_EQ(whole.substr(whole.size() - 15), "END:VCALENDAR\r\n");
+    EXPECT_EQ(whole.find("END:VCALENDAR"), whole.size() - 15);
+    EXPECT_GT(lines, 2 * 10);
+}
+
 }  // namespace
 }  // namespace marilo::cli

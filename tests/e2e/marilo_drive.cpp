@@ -4,7 +4,7 @@
 //   marilo_drive wait-window SECONDS     exit 0 once the main window exists
 //   marilo_drive wait-gone SECONDS       exit 0 once it no longer exists
 //   marilo_drive command ID              post a menu command (32772 = Exit)
-//   marilo_drive tray ICON MESSAGE       post the tray callback 1124 as the shell does in its version-4
+//   marilo_drive tray ICON MESSAGE       post the tray callback (kTrayCallbackMessage) as the shell does in its version-4
 //                                        format, the anchor where the mouse is
 //   marilo_drive tray-at ICON EVENT X Y  the same with the anchor at X Y (0x401 NIN_KEYSELECT, 0x7B WM_CONTEXTMENU)
 //   marilo_drive keys KEY...             real key events to the focused window: tab, shift+tab, ctrl+tab,
@@ -44,11 +44,12 @@
 #include <string_view>
 #include <vector>
 
+#include "res/resource.h"
+
 int driveDialogs(HWND main, int argc, wchar_t** argv);
 
 namespace {
 
-constexpr UINT kTrayCallback = WM_USER + 100;
 
 // The unowned dialog titled "Marilo": the program's message boxes carry the
 // same title, but they have an owner.
@@ -346,7 +347,7 @@ int wmain(int argc, wchar_t** argv) {
         if (cmd == L"tray-at") at = {std::wcstol(argv[4], nullptr, 10), std::wcstol(argv[5], nullptr, 10)};
         const WORD icon = static_cast<WORD>(std::wcstol(argv[2], nullptr, 10));
         const WORD event = static_cast<WORD>(std::wcstol(argv[3], nullptr, 0));
-        return PostMessageW(hwnd, kTrayCallback, MAKEWPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)),
+        return PostMessageW(hwnd, marilo::kTrayCallbackMessage, MAKEWPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)),
                             MAKELPARAM(event, icon))
                    ? 0
                    : 1;

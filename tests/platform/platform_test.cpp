@@ -1,5 +1,6 @@
 // The Windows layer under Wine: text conversion at the API boundary, the
-// drawing-state guard, the hidden modal run and the clipboard.
+// drawing-state guard, the hidden modal run, the clipboard, optional system
+// functions and registry values.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,8 @@
 #include <vector>
 
 #include "platform/gdi.h"
+#include "platform/optional_function.h"
+#include "platform/registry.h"
 #include "platform/text.h"
 #include "platform/win_util.h"
 #include "platform/window.h"
@@ -226,6 +229,38 @@ TEST(Mutex, SecondLookSeesTheFirst) {
     }
     m.release();
     EXPECT_FALSE(NamedMutex::exists(name));
+}
+
+TEST(OptionalFunction, FoundWhereTheSystemHasItNullWhereNot) {
+    using MetricsFn = int(WINAPI*)(int);
+    const auto metrics = optionalFunction<MetricsFn>(L"user32.dll", "GetSystemMetrics");
+    ASSERT_NE(metrics, nullptr);
+    EXPECT_EQ(metrics(SM_CXSCREEN), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(optionalFunction<MetricsFn>(L"user32.dll", "GetSystemMetricsOfNoSuchKind"), nullptr);
+    EXPECT_EQ(optionalFunction<MetricsFn>(L"marilo-no-such-library.dll", "GetSystemMetrics"), nullptr);
+}
+
+TEST(Registry, DwordReadOnlyFromADwordValue) {
+    const std::wstring path = L"Software\\Harbrook Works\\MariloPlatformTest";
+    RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
+    EXPECT_FALSE(openUserKey(path));
+    EXPECT_FALSE(userDword(path, L"Zero"));  // no key
+    {
+        const RegistryKey key = createUserKey(path);
+        ASSERT_TRUE(key);
+        const DWORD zero = 0, seven = 7;
+        RegSetValueExW(key.get(), L"Zero", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero);
+        RegSetValueExW(key.get(), L"Seven", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&seven), sizeof seven);
+        RegSetValueExW(key.get(), L"Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"0"), 2 * sizeof(wchar_t));
+        RegSetValueExW(key.get(), L"Wide", 0, REG_QWORD, reinterpret_cast<const BYTE*>("\0\0\0\0\0\0\0\0"), 8);
+    }
+    EXPECT_TRUE(openUserKey(path));
+    EXPECT_EQ(userDword(path, L"Zero"), std::optional<DWORD>(0));
+    EXPECT_EQ(userDword(path, L"Seven"), std::optional<DWORD>(7));
+    EXPECT_FALSE(userDword(path, L"Text"));  // "0" as text is not a number here
+    EXPECT_FALSE(userDword(path, L"Wide"));  // another type, longer than a DWORD
+    EXPECT_FALSE(userDword(path, L"Absent"));
+    EXPECT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()), ERROR_SUCCESS);
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ TEST(AccessibleNames, OneWaterAndTheReadout) {
     EXPECT_EQ(waterWords(water(kUnclassified, 0, 5, 1)), u"");
     EXPECT_EQ(waterWords(water(kHighWater, 24, 5, 1)), u"");  // the next day's
     EXPECT_EQ(readoutWords(8 * 60, 123.49), u"8時00分 潮位 123センチ");
+    EXPECT_EQ(monthWindowWords(2024, 3), u"月間潮見表 2024年3月");
+    EXPECT_EQ(graphWindowWords(march1()).substr(0, 16), u"潮位グラフ 3月1日 中潮 満潮");
     // Rounded as the drawn numbers are (printf's %.0f: a half to the even).
     EXPECT_EQ(readoutWords(1440, 80.5), u"24時00分 潮位 80センチ");
     EXPECT_EQ(readoutWords(1440, 81.5), u"24時00分 潮位 82センチ");

@@ -196,7 +196,7 @@ DateIconImage iconOf(int32_t mode, int k, uint32_t color, bool frame = false) {
     s.day = DateTime(2007, 3, 7);
     s.color = color;
     s.todayFrame = frame;
-    s.figures = mode == 7 || mode == 3 ? IconFigures{"7", "水"} : IconFigures{"7", "3"};
+    s.figures = mode == 7 || mode == 3 ? IconFigures{u"7", u"水"} : IconFigures{u"7", u"3"};
     return s;
 }
 
@@ -324,7 +324,7 @@ Spread spreadOf(const IconImage& img, int index, int width = 16, int height = 16
 TEST(DateIcons, FiguresSitWhereEachModePutsThem) {
     // 月／日: month in black at the upper left, day in the date colour at the lower right.
     DateIconImage md = iconOf(2, 0, 0xFF0000);
-    md.figures = {"12", "31"};
+    md.figures = {u"12", u"31"};
     const DateIcon monthDay(md);
     const Spread month = spreadOf(*monthDay.img, kBlackIdx), day = spreadOf(*monthDay.img, kBlueIdx);
     ASSERT_GT(month.count, 0);
@@ -351,7 +351,7 @@ TEST(DateIcons, FiguresSitWhereEachModePutsThem) {
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(k);
         DateIconImage four = iconOf(6, k, 0x0000FF);
-        four.figures = {"20", ""};
+        four.figures = {u"20", u""};
         const DateIcon d(four);
         const Spread red = spreadOf(*d.img, kRedIdx);
         // Inside the page, without its black edges.

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "app/menu_model.h"
+#include "platform/cp932.h"
 #include "render/graph_window_logic.h"
 #include "render/menu_item_geometry.h"
 
@@ -54,11 +55,11 @@ TEST(GraphGeometry, DefaultAxisGridNumbersAndZeroLine) {
     for (const SceneLine& l : linesOf(s1, kGraphGrid))
         if (l.from.y == l.to.y) rows.push_back(l.from.y);
     EXPECT_EQ(rows, (std::vector<int>{106, 81, 56, 31}));
-    std::vector<std::pair<std::string, ScenePoint>> numbers;
+    std::vector<std::pair<std::u16string, ScenePoint>> numbers;
     for (const SceneText& t : textsOf(s1, kGraphNumbers))
         if (t.h == HAlign::Left) numbers.push_back({t.text, t.at});
-    EXPECT_EQ(numbers, (std::vector<std::pair<std::string, ScenePoint>>{
-                           {"0", {48, 106}}, {"50", {48, 81}}, {"100", {48, 56}}, {"150", {48, 31}}}));
+    EXPECT_EQ(numbers, (std::vector<std::pair<std::u16string, ScenePoint>>{
+                           {u"0", {48, 106}}, {u"50", {48, 81}}, {u"100", {48, 56}}, {u"150", {48, 31}}}));
     const std::vector<SceneLine> axes = linesOf(s1, kGraphAxis);
     ASSERT_GE(axes.size(), 2u);
     EXPECT_EQ(axes[0].from, (ScenePoint{0, 106}));  // the zero line
@@ -119,11 +120,11 @@ TEST(GraphGeometry, HighAndLowWaterMarksAndLabels) {
     ASSERT_EQ(labels.size(), 3u);
     // 05:30 at m = 2 is column 44 (330 x 192 / 1440), left of 48: left-aligned,
     // standing above its mark.
-    EXPECT_EQ(labels[0].text, "5:30 L150");
+    EXPECT_EQ(labels[0].text, u"5:30 L150");
     EXPECT_EQ(labels[0].at, (ScenePoint{44, 46}));  // 16 + 30 x 200 / 200
     EXPECT_EQ(labels[0].h, HAlign::Left);
     EXPECT_EQ(labels[0].v, VAlign::Bottom);
-    EXPECT_EQ(labels[1].text, "11:33 L-3");
+    EXPECT_EQ(labels[1].text, u"11:33 L-3");
     EXPECT_EQ(labels[1].h, HAlign::Center);
     EXPECT_EQ(labels[1].v, VAlign::Top);
     EXPECT_EQ(labels[2].h, HAlign::Right);  // column 196, beyond the right edge
@@ -136,7 +137,7 @@ TEST(GraphGeometry, HighAndLowWaterMarksAndLabels) {
     EXPECT_EQ(icons[0].size, 7);
 
     // What the labels say, by GraphShowMode; 0 and 1 give the marks alone.
-    const char* expected[] = {nullptr, nullptr, "5:30", "L150", "5:30 L150"};
+    const char16_t* expected[] = {nullptr, nullptr, u"5:30", u"L150", u"5:30 L150"};
     for (int mode = 0; mode <= 4; ++mode) {
         const Scene sm = tideGraphScene(g, style(2, 180, -20, 50, mode), true);
         const std::vector<SceneText> l = textsOf(sm, kGraphMarkLabel);
@@ -162,7 +163,7 @@ TEST(GraphGeometry, PresentMomentOnlyOnTodayWithItsLevel) {
         const Scene s = tideGraphScene(today, style(m), false);
         const std::vector<SceneText> now = textsOf(s, kGraphNowLabel);
         ASSERT_EQ(now.size(), 1u);
-        EXPECT_EQ(now[0].text, "Now L" + std::to_string(static_cast<int>(level)));
+        EXPECT_EQ(now[0].text, cp932ToUtf16("Now L" + std::to_string(static_cast<int>(level))));
         const int r = static_cast<int>((180 - level) * 100 * m / 200.0 + 16) - 2;
         EXPECT_EQ(now[0].at, (ScenePoint{48 * m, r}));
         EXPECT_EQ(now[0].v, VAlign::Baseline);
@@ -181,22 +182,22 @@ TEST(GraphGeometry, HourNumbersTitleAndMoon) {
     for (auto [m, hours] : {std::pair{1, std::vector<int>{6, 12, 18}}, {2, {3, 6, 9, 12, 15, 18, 21}},
                             {3, {3, 6, 9, 12, 15, 18, 21}}}) {
         const Scene s = tideGraphScene(g, style(m), false);
-        std::vector<std::pair<int, std::string>> found;
+        std::vector<std::pair<int, std::u16string>> found;
         for (const SceneText& t : textsOf(s, kGraphNumbers))
             if (t.h == HAlign::Center) found.push_back({t.at.x, t.text});
         ASSERT_EQ(found.size(), hours.size());
         for (size_t i = 0; i < hours.size(); ++i) {
             EXPECT_EQ(found[i].first, hours[i] * 4 * m) << m;
-            EXPECT_EQ(found[i].second, std::to_string(hours[i]));
+            EXPECT_EQ(found[i].second, cp932ToUtf16(std::to_string(hours[i])));
         }
         const SceneTitle title = s.all<SceneTitle>().at(0);
         EXPECT_EQ(title.at, (ScenePoint{4, 2}));
         EXPECT_EQ(title.font, kGraphGothic8);
         ASSERT_EQ(title.pieces.size(), 3u);
-        EXPECT_EQ(title.pieces[0].first, m == 1 ? "1/11(" : "2024/1/11 (");
-        EXPECT_EQ(title.pieces[1].first, "木");
+        EXPECT_EQ(title.pieces[0].first, m == 1 ? u"1/11(" : u"2024/1/11 (");
+        EXPECT_EQ(title.pieces[1].first, u"木");
         EXPECT_EQ(title.pieces[1].second, kGraphTitle);  // no rule for this Thursday
-        EXPECT_EQ(title.pieces[2].first, ") 大潮");
+        EXPECT_EQ(title.pieces[2].first, u") 大潮");
         EXPECT_EQ(s.all<SceneIcon>().back().at, (ScenePoint{96 * m - 18, 0}));
     }
     // A Sunday under the first-start rules: the weekday in red.
@@ -348,7 +349,7 @@ TEST(GraphWindow, KeyboardReadout) {
     const GraphDay g = dayOf(2024, 1, 11);
     char expected[32];
     std::snprintf(expected, sizeof expected, "12:30 L%.0f", TideDay(PortAddress(), DateTime(2024, 1, 11, 12, 30)).levelNow);
-    EXPECT_EQ(graphReadoutText(g.day, 750), expected);
+    EXPECT_EQ(graphReadoutText(g.day, 750), cp932ToUtf16(expected));
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ TEST(MonthScene, GridShapeAndSize) {
         EXPECT_EQ(monthCellTexts(scene, p, 31, 96 * s)[0], "31");
         bool found = false;
         for (const SceneText& t : scene.all<SceneText>())
-            if (t.text == "1" && t.at.x == (4 + 5 * 84 + 3) * s && t.at.y == (4 + 22 + 16 + 3) * s) found = true;
+            if (t.text == u"1" && t.at.x == (4 + 5 * 84 + 3) * s && t.at.y == (4 + 22 + 16 + 3) * s) found = true;
         EXPECT_TRUE(found);
         // The port's name under the grid.
-        EXPECT_EQ(scene.all<SceneText>().back().text, "田子の浦");
+        EXPECT_EQ(scene.all<SceneText>().back().text, u"田子の浦");
         EXPECT_GT(scene.all<SceneText>().back().at.y, (42 + 6 * 86) * s);
     }
 }
@@ -56,10 +56,10 @@ TEST(MonthScene, ColoursFromTheRulesAndTodayFramed) {
     for (const SceneLine& l : scene.all<SceneLine>()) todayLines += l.color == kMonthToday;
     EXPECT_EQ(todayLines, 8);
     for (const SceneText& t : scene.all<SceneText>()) {
-        if (t.text == "20" || t.text == "日") {
+        if (t.text == u"20" || t.text == u"日") {
             EXPECT_EQ(t.color, kRed);
         }
-        if (t.text == "4" || t.text == "水") {
+        if (t.text == u"4" || t.text == u"水") {
             EXPECT_EQ(t.color, kMonthText);
         }
     }
@@ -85,6 +85,17 @@ TEST(MonthScene, CellOfTheWorkedDay) {
     // A day without a principal phase has no phase text.
     EXPECT_EQ(monthCellTexts(monthScene(p, 96), p, 25, 96)[1], "大潮");
     EXPECT_NE(monthCellTexts(monthScene(p, 96), p, 25, 96)[2].substr(0, 1), " ");
+}
+
+TEST(MonthScene, WindowTitleAndFileNameInUtf16) {
+    const MonthPicture p = monthPictureOf(tideMonth(PortAddress(), 2024, 3), RuleList(), DateTime(2024, 3, 15));
+    EXPECT_EQ(monthWindowTitle(p), u"月間潮見表 2024年3月 田子の浦");
+    EXPECT_EQ(monthFileName(p), u"2024-03.png");
+    // 11 January's last low water as its cell draws it.
+    const MonthPicture january = monthPictureOf(tideMonth(PortAddress(), 2024, 1), RuleList(), DateTime(2024, 2, 1));
+    int found = 0;
+    for (const SceneText& t : monthScene(january, 96).all<SceneText>()) found += t.text == u"L 23:41 -17";
+    EXPECT_EQ(found, 1);
 }
 
 TEST(MonthScene, StepsAndSizeOnTheScreen) {

@@ -39,7 +39,7 @@ DateIconImage dayIcon() {
     img.mode = 1;
     img.day = DateTime(2024, 1, 10);
     img.color = 0;  // an ordinary weekday: no rule
-    img.figures = {"10", ""};
+    img.figures = {u"10", u""};
     return img;
 }
 

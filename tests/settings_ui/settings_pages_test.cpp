@@ -238,5 +238,18 @@ TEST(GraphPage, AlertsOffDisableTheirControlsWhichKeepTheirValues) {
     EXPECT_EQ(m.settings().PreTime, 4);
 }
 
+TEST(SettingsText, ListsTabsAndMessagesInUtf16) {
+    EXPECT_EQ(choiceLines(Choice::LeadTime).at(4), u"１時間前");
+    EXPECT_EQ(choiceLines(Choice::GraphSize).at(0), u"１倍⇔２倍表示");
+    EXPECT_EQ(choiceLines(Choice::AxisBottom).back(), u"-150");
+    EXPECT_EQ(settingsTabLabels(), (std::vector<std::u16string>{u"日付色", u"アイコン", u"メニュー", u"時計", u"グラフ"}));
+    RuleList rules;
+    rules.append(makeRule(MonthlyByWeekday, 1, 1, 2, 1, 1, 2));
+    EXPECT_EQ(ruleLines(rules), (std::vector<std::u16string>{u"1:毎月,第2,月曜日,青"}));
+    const std::optional<AxisRefusal> refused = refuseAxis(100, 0, 0);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(shownText(refused->message).find(u"目盛"), std::u16string::npos);
+}
+
 }  // namespace
 }  // namespace marilo

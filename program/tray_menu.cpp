@@ -1,0 +1,123 @@
+// The tray window's popup menu, its owner-drawn items, and the windows its
+// commands open.
+#include "program/tray_dlg.h"
+
+#include "app/start_at_sign_in.h"
+#include "platform/dpi.h"
+#include "platform/text.h"
+#include "program/about_dlg.h"
+#include "program/menu_builder.h"
+#include "render/accessible_names.h"
+#include "render/graph_popup_dlg.h"
+#include "render/menu_items.h"
+#include "render/month_window_dlg.h"
+#include "res/resource.h"
+#include "settings_ui/win/settings_dlg.h"
+
+namespace marilo {
+
+namespace {
+
+// The left edge on the screen of an item of an open popup menu.
+std::optional<int32_t> screenLeftOfMenuItem(HMENU menu, UINT id) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        RECT r;
+        if (GetMenuItemID(menu, i) == id && GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r)) return r.left;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CTrayDlg::runAbout() {
+    controller_.setPopupsEnabled(false);
+    CAboutDlg about;
+    about.runModal(hwnd());
+    controller_.setPopupsEnabled(true);
+}
+
+// The settings dialog works on copies; confirmed, the controller rebuilds
+// what its change marks name, hands the sound switch to the alert window,
+// and everything is saved. The tick timer keeps firing in the dialog's loop
+// meanwhile, alerts included.
+void CTrayDlg::runSettings() {
+    if (settingsOpen_) return;
+    settingsOpen_ = true;
+    controller_.setPopupsEnabled(false);
+    CSettingsDlg dlg(settings_.settings, settings_.rules);
+    if (dlg.run(hwnd()) == IDOK) {
+        controller_.applySettings(dlg.settings(), dlg.rules(), dlg.marks());
+        SaveSettings(store_, settings_);
+    }
+    controller_.setPopupsEnabled(true);
+    settingsOpen_ = false;
+}
+
+void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon) {
+    SetForegroundWindow(hwnd());
+    // The key as it is now, not as the thread's last message saw it: a Shift
+    // pressed while another window had the focus counts too.
+    TrayMenu& tray = controller_.menu();
+    const PopupMenuModel model = tray.popupMenu(GetAsyncKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
+    // What screen readers read for the pictures: the day with its waters,
+    // the strip with the days its buttons lead to. Kept while the menu is.
+    MenuItemNames names;
+    names.set(ID_GRAPH_ITEM, std::wstring(wideText(dayWords(monthDayOf(tray.graphDay().day), false))));
+    names.set(ID_CALENDAR_STRIP, std::wstring(wideText(stripWords(tray.portNow(), tray.dayOffset()))));
+    const Menu menu = menuFromModel(model.items, &names);  // owns every popup in it
+    if (!menu) return;
+    const ScreenPoint at = tray.menuPoint();
+    menuDpi_ = dpiAtPoint({at.x, at.y});
+    selectFirstItem_ = keyIcon.has_value();  // done at WM_ENTERIDLE
+    menuOpen_ = true;
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+    menuOpen_ = false;
+    selectFirstItem_ = false;
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+    if (keyIcon) shell_.focus(*keyIcon);  // the keyboard back on the icon
+}
+
+// The month of the shown day at the selected port.
+void CTrayDlg::ShowMonthWindow() {
+    const DateTime shown = controller_.menu().graphDay().day.date;
+    // Enter on a day: that day's graph, its corner at the day's cell.
+    const auto openDay = [this](HWND owner, const DateTime& day, ScreenPoint anchor) {
+        const DateTime today = controller_.menu().portNow();
+        const int32_t offset = static_cast<int32_t>(daysFromCivil(day.year, day.month, day.day) -
+                                                    daysFromCivil(today.year, today.month, today.day));
+        CGraphPopupDlg popup(graphDayOf(settings_, today, offset),
+                             controller_.graphStyle(dpiAtPoint({anchor.x, anchor.y})), anchor);
+        popup.runModal(owner);
+    };
+    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, openDay);
+    window.runModal(hwnd());
+}
+
+void CTrayDlg::ShowGraphPopup() {
+    TrayMenu& menu = controller_.menu();
+    menu.setMenuPoint(messagePoint());
+    const ScreenPoint at = menu.menuPoint();
+    CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at);
+    popup.runModal(hwnd());
+}
+
+bool CTrayDlg::onMeasureItem(MEASUREITEMSTRUCT& item) {
+    return item.CtlType == ODT_MENU && measureOwnerDrawnItem(item, controller_.graphStyle(menuDpi_).frame());
+}
+
+bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_MENU || item.CtlID != 0) return false;
+    if (item.itemID == ID_GRAPH_ITEM) {
+        TrayMenu& menu = controller_.menu();
+        const ItemRect drawn = drawGraphItem(item, menu.graphDay(), controller_.graphStyle(menuDpi_));
+        menu.graphItemDrawn(drawn, screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM));
+        return true;
+    }
+    if (item.itemID == ID_CALENDAR_STRIP) {
+        drawCalendarStrip(item, StripFrame{menuDpi_});
+        return true;
+    }
+    return false;
+}
+
+}  // namespace marilo
