@@ -1,6 +1,7 @@
 #include "alerts/alert_layout.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/cp932.h"
 
@@ -38,6 +39,23 @@ std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int
 
 ScreenPoint alertPassAt(int ax, int ay, int dx, int dy, int dpi, bool second) {
     return {scaledLength(ax, dpi) + scaledLength(dx, dpi) + (second ? 1 : 0), scaledLength(ay, dpi) + scaledLength(dy, dpi)};
+}
+
+std::u16string alertWindowText(const Alert& alert) {
+    // The marks before the time (★ at the moment, → ahead of it) and the
+    // ideographic space after it, in cp932.
+    std::string_view time = alert.time;
+    for (const std::string_view mark : {std::string_view("★"), std::string_view("→")})
+        if (time.substr(0, mark.size()) == mark) time.remove_prefix(mark.size());
+    while (time.size() >= 2 && time.substr(time.size() - 2) == "\x81\x40") time.remove_suffix(2);
+    while (!time.empty() && time.back() == ' ') time.remove_suffix(1);
+    std::string text = alert.message;
+    text += alert.remainder;
+    if (!time.empty()) {
+        text += ' ';
+        text += time;
+    }
+    return cp932ToUtf16(text);
 }
 
 AlertLines alertLines(std::string_view message, std::string_view remainder, std::string_view time) {

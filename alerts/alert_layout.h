@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "alerts/alert_scheduler.h"
 #include "base/screen_geometry.h"
 #include "base/screen_scale.h"
 
@@ -47,6 +48,11 @@ std::optional<uint32_t> alertBackground(int32_t kind, int px, int py, int w, int
 // one pixel to the right, which thickens the strokes by one pixel at any
 // scale (a scaled step would split them into two hollow outlines).
 ScreenPoint alertPassAt(int ax, int ay, int dx, int dy, int dpi, bool second);
+
+// The alert as one line, the window's text that a screen reader announces:
+// the two lines of the message joined, then the time without the marks the
+// picture draws before and after it: "上げ止まりになりました。 14:07".
+std::u16string alertWindowText(const Alert& alert);
 
 // The texts the alert window writes, in UTF-16: its title and an alert's
 // three lines (the scheduler's cp932 message, remainder and time).

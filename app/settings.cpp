@@ -149,7 +149,7 @@ void writeControllerRow(SettingsStore& store, const SettingInfo& f, const Contro
 
 }  // namespace
 
-void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp) {
+bool LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp) {
     AppSettings& s = out.settings;
     const bool firstStart = isFirstStart(store);
     int32_t group = PortAddress().group(), index = PortAddress().index();
@@ -182,6 +182,7 @@ void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsX
     s.RuleN = out.rules.count();
     s.IsVirgin = false;
     if (firstStart) SaveSettings(store, out);
+    return firstStart;
 }
 
 void SaveSettings(SettingsStore& store, const ControllerSettings& in) {

@@ -219,8 +219,8 @@ RuleList unpackRules(const uint8_t* bytes, std::size_t size, int32_t maxCount);
 // system's version test, used for IsXP on the first start. A first start is
 // one with nothing stored: the default rules are installed and everything
 // is saved at once, with IsVirgin cleared. Otherwise the rules are the
-// complete records BIN holds, and RuleN their number.
-void LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp);
+// complete records BIN holds, and RuleN their number. True on a first start.
+bool LoadSettings(SettingsStore& store, ControllerSettings& out, bool isWindowsXp);
 
 // Writes every stored value, then BIN.
 void SaveSettings(SettingsStore& store, const ControllerSettings& in);

@@ -236,6 +236,12 @@ TrayClick TrayController::trayMouse(int iconNumber, int mouseMessage) {
     return TrayClick::OpenMenu;
 }
 
+TrayClick TrayController::trayKey(int iconNumber) {
+    if (!popupsEnabled_) return TrayClick::None;
+    menu_.chooseDayForClick(iconNumber);
+    return TrayClick::OpenMenu;
+}
+
 void TrayController::toggleGraphSize() {
     settings_.settings.IsBig = !settings_.settings.IsBig;
 }

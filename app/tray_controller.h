@@ -101,6 +101,10 @@ public:
     // A tray mouse message; for OpenMenu the menu's shown day has been chosen.
     TrayClick trayMouse(int iconNumber, int mouseMessage);
 
+    // The keyboard's select or menu key on an icon: the menu opens (while
+    // popups are enabled) on the day a click on that icon would choose.
+    TrayClick trayKey(int iconNumber);
+
     // kCmdGraphItem: the other graph size.
     void toggleGraphSize();
     // A port command; true when it named a port of the table.

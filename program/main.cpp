@@ -11,6 +11,7 @@
 #include "program/save_month.h"
 #include "program/tray_app.h"
 #include "calendar/clock.h"
+#include "platform/accessible.h"
 #include "platform/text.h"
 
 namespace {
@@ -84,6 +85,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
         }
         case marilo::ProgramArguments::Action::RunResident: break;
     }
+    // The accessible objects of the month and graph windows go out through COM.
+    const marilo::ComApartment com;
     marilo::CTrayApp app;
     app.InitInstance();
     return app.ExitInstance();

@@ -8,21 +8,39 @@
 
 namespace marilo {
 
-bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::u16string& tip) {
-    // The earliest record layout: icon, message and a 64-character tip, which
-    // every shell understands.
+namespace {
+
+NOTIFYICONDATAW recordFor(HWND owner, int id) {
     NOTIFYICONDATAW nid{};
-    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    nid.hWnd = owner_;
+    nid.cbSize = sizeof nid;
+    nid.hWnd = owner;
     nid.uID = static_cast<UINT>(id);
+    return nid;
+}
+
+template <size_t N>
+void copyText(wchar_t (&to)[N], const std::u16string& text) {
+    wcsncpy(to, wideText(text), N - 1);
+    to[N - 1] = L'\0';
+}
+
+}  // namespace
+
+bool ShellNotifyArea::send(DWORD action, int id, HICON icon, const std::u16string& tip) {
+    NOTIFYICONDATAW nid = recordFor(owner_, id);
     if (action != NIM_DELETE) {
-        nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        // Version 4 shows the tooltip only when asked to (NIF_SHOWTIP).
+        nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
         nid.uCallbackMessage = callback_;
         nid.hIcon = icon;
-        wcsncpy(nid.szTip, wideText(tip), 63);
-        nid.szTip[63] = L'\0';
+        copyText(nid.szTip, tip);
     }
-    return Shell_NotifyIconW(action, &nid) != FALSE;
+    if (!Shell_NotifyIconW(action, &nid)) return false;
+    if (action == NIM_ADD) {
+        nid.uVersion = NOTIFYICON_VERSION_4;
+        version4_ = Shell_NotifyIconW(NIM_SETVERSION, &nid) != FALSE;
+    }
+    return true;
 }
 
 bool ShellNotifyArea::add(int id, const OwnedIcon& icon, const std::u16string& tip) {
@@ -32,5 +50,19 @@ void ShellNotifyArea::modify(int id, const OwnedIcon& icon, const std::u16string
     send(NIM_MODIFY, id, static_cast<HICON>(icon.get()), tip);
 }
 void ShellNotifyArea::remove(int id) { send(NIM_DELETE, id, nullptr, {}); }
+
+void ShellNotifyArea::focus(int id) {
+    NOTIFYICONDATAW nid = recordFor(owner_, id);
+    Shell_NotifyIconW(NIM_SETFOCUS, &nid);
+}
+
+bool ShellNotifyArea::notify(int id, const std::u16string& title, const std::u16string& text) {
+    NOTIFYICONDATAW nid = recordFor(owner_, id);
+    nid.uFlags = NIF_INFO | NIF_SHOWTIP;
+    nid.dwInfoFlags = NIIF_INFO | NIIF_RESPECT_QUIET_TIME;
+    copyText(nid.szInfoTitle, title);
+    copyText(nid.szInfo, text);
+    return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
 
 }  // namespace marilo

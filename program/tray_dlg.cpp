@@ -51,7 +51,7 @@ void CTrayDlg::onInitDialog() {
     splashTimer_ = SetTimer(hwnd(), kSplashTimerId, kSplashMs, nullptr) != 0;
     if (splashTimer_) ShowWindow(hwnd(), SW_SHOW);
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
-    LoadSettings(store_, settings_, IsWindowsXp());
+    hint_ = FirstStartHint(LoadSettings(store_, settings_, IsWindowsXp()));
     setItemText(IDC_VERSION_LINE, versionLine(runningVersion()).c_str());
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
@@ -128,6 +128,14 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: onInitDialog(); return TRUE;
         case kTrayCallbackMessage: onTrayCallback(wp, lp); return TRUE;
+        case WM_ENTERIDLE:
+            // A menu opened from the keyboard selects its first item, as the
+            // menu key does it: a Down to the menu once it is shown.
+            if (wp == MSGF_MENU && selectFirstItem_ && lp) {
+                selectFirstItem_ = false;
+                PostMessageW(reinterpret_cast<HWND>(lp), WM_KEYDOWN, VK_DOWN, 0);
+            }
+            return std::nullopt;
         case WM_COMMAND: onCommand(LOWORD(wp)); return TRUE;
         case WM_MEASUREITEM:
             if (!onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return std::nullopt;
@@ -150,9 +158,21 @@ void CTrayDlg::onTaskbarCreated() {
     controller_.readdAllIcons();
 }
 
-// A mouse message on one of the icons.
+// A message from the notification area about one of the icons: the mouse
+// as ever; Enter, Space or the menu key open the menu at the icon.
 void CTrayDlg::onTrayCallback(WPARAM wp, LPARAM lp) {
-    const TrayClick click = controller_.trayMouse(static_cast<int>(wp), static_cast<int>(lp));
+    const TrayEvent e = decodeTrayCallback(wp, static_cast<uint64_t>(lp), shell_.version4());
+    switch (trayEvents_.take(e, static_cast<uint32_t>(GetMessageTime()), menuOpen_)) {
+        case TrayAction::None: return;
+        case TrayAction::BalloonClick: shellOpen(hwnd(), "open", "ms-settings:taskbar", nullptr); return;
+        case TrayAction::KeyMenu:
+            if (controller_.trayKey(e.iconId) != TrayClick::OpenMenu) return;
+            controller_.menu().setMenuPoint(e.anchor);  // the icon, wherever the mouse is
+            ShowPopupMenu(e.iconId);
+            return;
+        case TrayAction::Mouse: break;
+    }
+    const TrayClick click = controller_.trayMouse(e.iconId, e.event);
     if (click == TrayClick::OpenMenu) {
         // The shell may send rather than post its callback, which leaves the
         // message position behind: ask for the cursor, and take the
@@ -170,11 +190,22 @@ void CTrayDlg::onTimer(UINT_PTR id) {
         ShowWindow(hwnd(), SW_HIDE);
         KillTimer(hwnd(), kSplashTimerId);
         controller_.finishSplash();
+        iconsAdded_ = true;
+        showHintWhenDue();
     } else if (id == kTickTimerId) {
         controller_.tick();  // runs the alert scheduler too
     } else if (id == kIconRetryTimerId) {
         controller_.retryMissingIcons();
+        showHintWhenDue();
     }
+}
+
+void CTrayDlg::showHintWhenDue() {
+    const int icon = hintIconId(dateIconCount(controller_.mode()));
+    if (!hint_.due(icon, iconsAdded_, controller_.missingIcons())) return;
+    const TrayHint text = firstStartHint();
+    shell_.notify(icon, text.title, text.text);
+    hint_.shown();  // whatever the shell did with it: once
 }
 
 // The icons drawn anew when the taskbar's icon size or theme has changed.

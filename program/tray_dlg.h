@@ -7,10 +7,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "alerts/win/alert_wnd.h"
 #include "app/engine_tide_facts.h"
+#include "app/tray_events.h"
 #include "app/settings.h"
 #include "app/tray_controller.h"
 #include "platform/handle.h"
@@ -39,8 +41,10 @@ class CTrayDlg final : public Dialog {
 public:
     explicit CTrayDlg(SettingsStore& store);
 
-    // The popup menu at its menu point for the shown day.
-    void ShowPopupMenu();
+    // The popup menu at its menu point for the shown day; opened from the
+    // keyboard on icon `keyIcon`, its first item is selected and the focus
+    // goes back to that icon when it closes.
+    void ShowPopupMenu(std::optional<int> keyIcon = std::nullopt);
     // The graph window with its bottom-right corner at the mouse.
     void ShowGraphPopup();
     void ShowMonthWindow();
@@ -58,6 +62,8 @@ private:
     void onDpiChanged();
     std::optional<INT_PTR> onSystemChange(UINT msg, WPARAM wp, LPARAM lp);
     void onDestroy();
+    // The first start's notification, once its icon is in.
+    void showHintWhenDue();
     // Sets the painter to the tray's icon size and the taskbar's theme;
     // true when either changed.
     bool takeTrayLook();
@@ -108,6 +114,11 @@ private:
     // The sign-in entry, named after the program, for this executable.
     RegistryStartupEntry startup_{L"Marilo"};
     std::wstring exePath_ = executablePath();
+    TrayEventFilter trayEvents_;
+    FirstStartHint hint_{false};
+    bool iconsAdded_ = false;       // the splash is over
+    bool menuOpen_ = false;
+    bool selectFirstItem_ = false;  // a menu opened from the keyboard, until it is shown
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
     int menuDpi_ = 96;           // of the monitor the popup menu opens on

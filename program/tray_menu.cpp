@@ -4,9 +4,11 @@
 
 #include "app/start_at_sign_in.h"
 #include "platform/dpi.h"
+#include "platform/text.h"
 #include "program/about_dlg.h"
 #include "program/find_port_dlg.h"
 #include "program/menu_builder.h"
+#include "render/accessible_names.h"
 #include "render/graph_popup_dlg.h"
 #include "render/menu_items.h"
 #include "render/month_window_dlg.h"
@@ -52,24 +54,43 @@ void CTrayDlg::runSettings() {
     settingsOpen_ = false;
 }
 
-void CTrayDlg::ShowPopupMenu() {
+void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon) {
     SetForegroundWindow(hwnd());
     // The key as it is now, not as the thread's last message saw it: a Shift
     // pressed while another window had the focus counts too.
-    const PopupMenuModel model =
-        controller_.menu().popupMenu(GetAsyncKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
-    const Menu menu = menuFromModel(model.items);  // owns every popup in it
+    TrayMenu& tray = controller_.menu();
+    const PopupMenuModel model = tray.popupMenu(GetAsyncKeyState(VK_SHIFT) < 0, startsAtSignIn(startup_, exePath_));
+    // What screen readers read for the pictures: the day with its waters,
+    // the strip with the days its buttons lead to. Kept while the menu is.
+    MenuItemNames names;
+    names.set(ID_GRAPH_ITEM, std::wstring(wideText(dayWords(monthDayOf(tray.graphDay().day), false))));
+    names.set(ID_CALENDAR_STRIP, std::wstring(wideText(stripWords(tray.portNow(), tray.dayOffset()))));
+    const Menu menu = menuFromModel(model.items, &names);  // owns every popup in it
     if (!menu) return;
-    const ScreenPoint at = controller_.menu().menuPoint();
+    const ScreenPoint at = tray.menuPoint();
     menuDpi_ = dpiAtPoint({at.x, at.y});
+    selectFirstItem_ = keyIcon.has_value();  // done at WM_ENTERIDLE
+    menuOpen_ = true;
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+    menuOpen_ = false;
+    selectFirstItem_ = false;
     PostMessageW(hwnd(), WM_NULL, 0, 0);
+    if (keyIcon) shell_.focus(*keyIcon);  // the keyboard back on the icon
 }
 
 // The month of the shown day at the selected port.
 void CTrayDlg::ShowMonthWindow() {
     const DateTime shown = controller_.menu().graphDay().day.date;
-    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, themes_);
+    // Enter on a day: that day's graph, its corner at the day's cell.
+    const auto openDay = [this](HWND owner, const DateTime& day, ScreenPoint anchor) {
+        const DateTime today = controller_.menu().portNow();
+        const int32_t offset = static_cast<int32_t>(daysFromCivil(day.year, day.month, day.day) -
+                                                    daysFromCivil(today.year, today.month, today.day));
+        CGraphPopupDlg popup(graphDayOf(settings_, today, offset),
+                             controller_.graphStyle(dpiAtPoint({anchor.x, anchor.y})), anchor, themes_);
+        popup.runModal(owner);
+    };
+    CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, themes_, openDay);
     window.runModal(hwnd());
 }
 

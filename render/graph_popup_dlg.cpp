@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "render/graph_span.h"
 #include "render/scene_painter.h"
+#include "render/accessible_names.h"
 #include "render/tide_graph.h"
 #include "res/resource.h"
 
@@ -22,6 +23,7 @@ constexpr UINT_PTR kToolId = 1;
 // command are the system's).
 constexpr UINT kDaysCommandFirst = kGraphDaysCommandFirst;
 constexpr UINT kDaysCommandStep = kGraphDaysCommandStep;
+constexpr UINT_PTR kReadoutToolId = 2;  // the keyboard's, placed where the readout stands
 
 TOOLINFOW toolFor(HWND owner, wchar_t* text) {
     TOOLINFOW tool{};
@@ -36,7 +38,12 @@ TOOLINFOW toolFor(HWND owner, wchar_t* text) {
 }  // namespace
 
 CGraphPopupDlg::CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor, ThemeSource& themes)
-    : Dialog(kGraphPopupTemplate), day_(day), style_(style), anchor_(anchor), themes_(themes) {
+    : Dialog(kGraphPopupTemplate),
+      day_(day),
+      style_(style),
+      anchor_(anchor),
+      themes_(themes),
+      readoutMinute_(readoutStartMinute(day.showsNow, day.nowHour, day.nowMinute)) {
     style_.theme = themes_.theme();
 }
 
@@ -109,6 +116,59 @@ void CGraphPopupDlg::onInit() {
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_RESHOW, 0);
 }
 
+int CGraphPopupDlg::readoutColumn() const { return style_.frame().minuteToColumn(readoutMinute_); }
+
+std::wstring CGraphPopupDlg::accessibleName() {
+    return std::wstring(wideText(graphWindowWords(monthDayOf(day_.day))));
+}
+
+std::wstring CGraphPopupDlg::childName(long child) {
+    if (child != 1) return {};
+    const int hour = readoutMinute_ / 60, minute = readoutMinute_ % 60;
+    return std::wstring(wideText(readoutWords(readoutMinute_, day_.day.levelAtTime(hour, minute))));
+}
+
+RECT CGraphPopupDlg::childRect(long) {
+    const GraphFrame frame = style_.frame();
+    const int x = readoutColumn();
+    return {x - frame.px(2), frame.plotTop(), x + frame.px(3), frame.plotBottom()};
+}
+
+bool CGraphPopupDlg::onKey(WPARAM key) {
+    if (key != VK_LEFT && key != VK_RIGHT) return false;
+    const RECT before = childRect(1);
+    if (readoutShown_)
+        readoutMinute_ = readoutMinuteAfterKey(readoutMinute_, key == VK_RIGHT, GetKeyState(VK_SHIFT) < 0);
+    else if (tip_) {
+        // The readout's own tip, placed by hand at the line (an empty
+        // rectangle: never the tool under the pointer).
+        wchar_t empty[] = L"";
+        TOOLINFOW readout = toolFor(hwnd(), empty);
+        readout.uId = kReadoutToolId;
+        readout.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        readout.rect = RECT{};
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&readout));
+    }
+    readoutShown_ = true;
+    const RECT after = childRect(1);
+    InvalidateRect(hwnd(), &before, FALSE);
+    InvalidateRect(hwnd(), &after, FALSE);
+    if (tip_) {
+        std::wstring text(wideText(graphReadoutText(day_.day, readoutMinute_)));
+        TOOLINFOW tool = toolFor(hwnd(), text.data());
+        tool.uId = kReadoutToolId;
+        tool.rect = RECT{};
+        SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        POINT at{readoutColumn() + style_.frame().px(4), style_.frame().plotTop()};
+        ClientToScreen(hwnd(), &at);
+        SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+        SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    }
+    notifyNameChange(hwnd(), 1);
+    notifyFocus(hwnd(), 1);
+    return true;
+}
+
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (!tip_) return;
     const int x = LOWORD(lp), y = HIWORD(lp);
@@ -131,6 +191,10 @@ void CGraphPopupDlg::onPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
     if (backing_) BitBlt(dc, 0, 0, backing_.width(), backing_.height(), backing_.dc(), 0, 0, SRCCOPY);
+    if (readoutShown_) {  // the readout's line, inverted so it shows on every colour
+        const GraphFrame frame = style_.frame();
+        PatBlt(dc, readoutColumn(), frame.plotTop(), 1, frame.plotHeight(), DSTINVERT);
+    }
     EndPaint(hwnd(), &ps);
 }
 
@@ -167,14 +231,24 @@ std::optional<INT_PTR> CGraphPopupDlg::handleMessage(UINT msg, WPARAM wp, LPARAM
             relayOutInPlace();
             return TRUE;
         }
+        case WM_GETDLGCODE:
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, DLGC_WANTARROWS);
+            return TRUE;
         case WM_KEYDOWN:
             if (span_.chosenDays && span_.daysFrom && ((wp >= '1' && wp <= '4') || (wp >= VK_NUMPAD1 && wp <= VK_NUMPAD4))) {
                 *span_.chosenDays = static_cast<int32_t>(wp >= VK_NUMPAD1 ? wp - VK_NUMPAD1 + 1 : wp - '0');
                 relayOutInPlace();
                 return TRUE;
             }
+            if (!onKey(wp)) return std::nullopt;
+            return TRUE;
+        case WM_GETOBJECT:
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, accessible_.answer(hwnd(), wp, lp, *this));
+            return TRUE;
+        case WM_DESTROY:
+            accessible_.detach();
+            tip_ = nullptr;  // gone with this window
             return std::nullopt;
-        case WM_DESTROY: tip_ = nullptr; return std::nullopt;  // gone with this window
         default: return Dialog::handleMessage(msg, wp, lp);
     }
 }

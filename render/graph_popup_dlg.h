@@ -5,7 +5,9 @@
 // modal; the program's timers keep running in its loop. The picture and the
 // tip come from the one solution it was opened with. It stays inside the
 // work area of its monitor, follows a change of dpi (re-laid out through
-// the graph frame) and of the theme.
+// the graph frame) and of the theme. Left and Right move a readout line an
+// hour (Shift: ten minutes) with the same tip beside it, and a screen reader
+// reads the readout through the window's accessible object.
 
 #include <windows.h>
 
@@ -15,6 +17,7 @@
 #include "app/graph_day.h"
 #include "app/tray_logic.h"
 #include "base/theme.h"
+#include "platform/accessible.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "render/graph_geometry.h"
@@ -33,7 +36,7 @@ struct GraphSpanSource {
     int32_t* chosenDays = nullptr;
 };
 
-class CGraphPopupDlg final : public Dialog {
+class CGraphPopupDlg final : public Dialog, private AccessibleContent {
 public:
     // The style's theme is replaced by what `themes` says.
     CGraphPopupDlg(const GraphDay& day, const GraphStyle& style, ScreenPoint anchor, ThemeSource& themes);
@@ -54,6 +57,15 @@ private:
     void layOut(ScreenPoint anchor);
     void relayOutInPlace();  // the same, keeping the window's bottom-right corner
     void addDayChoices();    // to the system menu
+    bool onKey(WPARAM key);
+    int readoutColumn() const;
+    // AccessibleContent: the graph, and the readout as its one child.
+    std::wstring accessibleName() override;
+    long childCount() override { return 1; }
+    std::wstring childName(long child) override;
+    RECT childRect(long child) override;
+    long focusedChild() override { return 1; }
+    long childRole() override { return ROLE_SYSTEM_STATICTEXT; }
 
     GraphDay day_;
     GraphStyle style_;
@@ -64,6 +76,9 @@ private:
     GraphTip tipText_;
     GraphSpanSource span_;
     std::vector<GraphDay> days_;  // the days shown when more than one
+    int readoutMinute_ = 0;
+    bool readoutShown_ = false;  // after the first key
+    AccessibleObject accessible_;
 };
 
 }  // namespace marilo

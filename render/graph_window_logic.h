@@ -21,6 +21,15 @@ ScreenPoint graphWindowOrigin(ScreenPoint anchor, ItemSize outer);
 // minutes) and the level then.
 std::string graphTipText(const TideDay& day, int x, const GraphFrame& frame);
 
+// The keyboard's readout: Left and Right move it an hour, with Shift ten
+// minutes, held within the day (0 .. 1440 minutes).
+int readoutMinuteAfterKey(int minute, bool forward, bool tenMinutes);
+// Where the readout starts: the present moment on today's graph, 0:00 on
+// another day's.
+int readoutStartMinute(bool showsNow, int nowHour, int nowMinute);
+// "%02d:%02d L%.0f", as the tip writes it, for a minute of the day.
+std::u16string graphReadoutText(const TideDay& day, int minute);
+
 // Follows the pointer over the window: a new text for each new pixel, none
 // while the pointer stays on the same one; in UTF-16, as the tooltip shows
 // it.

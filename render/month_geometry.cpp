@@ -184,3 +184,13 @@ void stepMonth(int32_t& year, int32_t& month, int delta) {
 }
 
 }  // namespace marilo
+
+namespace marilo {
+
+SceneFill monthCellBox(const TideMonth& month, int day, int dpi) {
+    const MonthFrame f{dpi};
+    const ScenePoint at = f.cellOf(month, day);
+    return {at.x, at.y, at.x + f.cellWidth(), at.y + f.cellHeight(), 0};
+}
+
+}  // namespace marilo

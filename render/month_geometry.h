@@ -68,3 +68,12 @@ void stepMonth(int32_t& year, int32_t& month, int delta);
 std::vector<std::string> monthCellTexts(const Scene& scene, const MonthPicture& picture, int day, int dpi);
 
 }  // namespace marilo
+
+namespace marilo {
+
+// The cell of day `day` (1-based) in the picture at `dpi`, right and bottom
+// exclusive: where the month window draws its keyboard focus and what it
+// reports as the day's place.
+SceneFill monthCellBox(const TideMonth& month, int day, int dpi);
+
+}  // namespace marilo

@@ -12,13 +12,14 @@
 #include "platform/system_theme.h"
 #include "platform/text.h"
 #include "render/month_print.h"
+#include "render/accessible_names.h"
 #include "render/scene_painter.h"
 #include "res/resource.h"
 
 namespace marilo {
 
 CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& now, const DateTime& shown,
-                     ThemeSource& themes)
+                     ThemeSource& themes, OpenDay openDay)
     : Dialog(kMonthWindowTemplate),
       port_(port),
       rules_(rules),
@@ -26,7 +27,75 @@ CMonthDlg::CMonthDlg(PortAddress port, const RuleList& rules, const DateTime& no
       year_(shown.year),
       month_(shown.month),
       themes_(themes),
-      theme_(themes.theme()) {}
+      theme_(themes.theme()),
+      focus_{shown.year, shown.month, shown.day},
+      openDay_(std::move(openDay)) {}
+
+namespace {
+
+std::wstring wideOf(const std::u16string& s) { return std::wstring(wideText(s)); }
+
+}  // namespace
+
+// A day's cell in the client area: the picture is laid out at the fitted dpi
+// and may be scrolled.
+RECT CMonthDlg::cellRect(int day) const {
+    const SceneFill box = monthCellBox(picture_.month, day, fit_.dpi);
+    return {box.left - scroll_.x, box.top - scroll_.y, box.right - scroll_.x, box.bottom - scroll_.y};
+}
+
+RECT CMonthDlg::focusRect() const { return cellRect(focus_.day); }
+
+// Scrolls the focused day into the client area where the picture scrolls.
+void CMonthDlg::scrollToFocus() {
+    const RECT r = focusRect();
+    int x = scroll_.x, y = scroll_.y;
+    if (r.left < 0) x += r.left;
+    else if (r.right > fit_.client.width) x += r.right - fit_.client.width;
+    if (r.top < 0) y += r.top;
+    else if (r.bottom > fit_.client.height) y += r.bottom - fit_.client.height;
+    if (x != scroll_.x || y != scroll_.y) scrollTo(x, y);
+}
+
+void CMonthDlg::moveFocus(const MonthFocus& to) {
+    if (to == focus_) return;
+    const RECT before = focusRect();
+    focus_ = to;
+    if (to.year != year_ || to.month != month_) {
+        year_ = to.year;
+        month_ = to.month;
+        show();
+        notifyNameChange(hwnd(), CHILDID_SELF);
+    } else {
+        const RECT after = focusRect();
+        InvalidateRect(hwnd(), &before, FALSE);
+        InvalidateRect(hwnd(), &after, FALSE);
+    }
+    scrollToFocus();
+    notifyFocus(hwnd(), focusedChild());
+}
+
+void CMonthDlg::openFocusedDay() {
+    if (!openDay_) return;
+    RECT r = focusRect();
+    MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    openDay_(hwnd(), DateTime(focus_.year, focus_.month, focus_.day), ScreenPoint{r.right, r.bottom});
+}
+
+std::wstring CMonthDlg::accessibleName() {
+    return wideOf(monthWindowWords(year_, month_));
+}
+
+long CMonthDlg::childCount() { return picture_.month.dayCount; }
+
+std::wstring CMonthDlg::childName(long child) {
+    if (child < 1 || child > picture_.month.dayCount) return {};
+    return wideOf(dayWords(picture_.month.days[child - 1], true));
+}
+
+RECT CMonthDlg::childRect(long child) { return cellRect(static_cast<int>(child)); }
+
+long CMonthDlg::focusedChild() { return focus_.day; }
 
 void CMonthDlg::show() {
     tipDay_ = -1;  // the tip names a day of the new picture at the next move
@@ -86,6 +155,11 @@ void CMonthDlg::onPaint() {
     if (backing_)
         BitBlt(dc, 0, 0, backing_.width() - scroll_.x, backing_.height() - scroll_.y, backing_.dc(), scroll_.x,
                scroll_.y, SRCCOPY);
+    // The keyboard's day: a dotted frame just inside its cell.
+    RECT focus = focusRect();
+    const int inset = std::max(2, fit_.dpi / 48);
+    InflateRect(&focus, -inset, -inset);
+    DrawFocusRect(dc, &focus);
     EndPaint(hwnd(), &ps);
 }
 
@@ -230,13 +304,9 @@ void CMonthDlg::print() {
 
 bool CMonthDlg::onCommand(int id) {
     switch (id) {
-        case kMonthCmdPrevious: stepMonth(year_, month_, -1); show(); return true;
-        case kMonthCmdNext: stepMonth(year_, month_, 1); show(); return true;
-        case kMonthCmdThis:
-            year_ = now_.year;
-            month_ = now_.month;
-            show();
-            return true;
+        case kMonthCmdPrevious: moveFocus(focusInMonthStep(focus_, -1)); return true;
+        case kMonthCmdNext: moveFocus(focusInMonthStep(focus_, 1)); return true;
+        case kMonthCmdThis: moveFocus({now_.year, now_.month, now_.day}); return true;
         case kMonthCmdCopy: copySceneToClipboard(hwnd(), scene_); return true;
         case kMonthCmdSave: save(); return true;
         case kMonthCmdPrint: print(); return true;
@@ -278,10 +348,33 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
             return TRUE;
         case WM_PAINT: onPaint(); return TRUE;
         case WM_ERASEBKGND: return TRUE;  // the picture covers the client area
+        case WM_GETDLGCODE:
+            // The arrows move the focus among the days rather than among controls.
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, DLGC_WANTARROWS);
+            return TRUE;
+        case WM_GETOBJECT:
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, accessible_.answer(hwnd(), wp, lp, *this));
+            return TRUE;
+        case WM_SETFOCUS: notifyFocus(hwnd(), focusedChild()); return std::nullopt;
         case WM_MOUSEMOVE: onMouseMove(wp, lp); return std::nullopt;
-        case WM_DESTROY: tip_.forget(); return std::nullopt;  // gone with this window
+        case WM_DESTROY:  // the tip goes with this window; a reader may still hold the object
+            tip_.forget();
+            accessible_.detach();
+            return std::nullopt;
+        case WM_LBUTTONDOWN:
+            for (int day = 1; day <= picture_.month.dayCount; ++day) {
+                const RECT r = childRect(day);
+                const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+                if (PtInRect(&r, p)) moveFocus({year_, month_, day});
+            }
+            return TRUE;
         case WM_KEYDOWN:
+            if (const int step = focusStepOfKey(static_cast<unsigned>(wp)); step != 0) {
+                moveFocus(focusMovedBy(focus_, step));
+                return TRUE;
+            }
             switch (wp) {
+                case VK_RETURN: openFocusedDay(); return TRUE;
                 case VK_PRIOR: return onCommand(kMonthCmdPrevious) ? TRUE : FALSE;
                 case VK_NEXT: return onCommand(kMonthCmdNext) ? TRUE : FALSE;
                 case VK_HOME: return onCommand(kMonthCmdThis) ? TRUE : FALSE;
@@ -294,6 +387,10 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
                 default: return std::nullopt;
             }
         case WM_COMMAND:
+            if (LOWORD(wp) == IDOK) {  // Enter, as the dialog manager hands it over
+                openFocusedDay();
+                return TRUE;
+            }
             if (onCommand(LOWORD(wp))) return TRUE;
             return Dialog::handleMessage(msg, wp, lp);
         default: return Dialog::handleMessage(msg, wp, lp);

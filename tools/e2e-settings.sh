@@ -22,8 +22,8 @@ le32() {
 # Every value but the listed ones, for "nothing else changed".
 others() { grep -v -E "^ +($1) " "$2"; }
 
-tab=1025              # the tab control; pages by template: 133 日付色, 135 アイコン, 136 メニュー, 138 時計, 139 グラフ
-dates=$tab/133 icons=$tab/135 menu=$tab/136 clock=$tab/138 graph=$tab/139
+tab=1025              # the tab control; the pages over it by template: 133 日付色, 135 アイコン, 136 メニュー, 138 時計, 139 グラフ
+dates=133 icons=135 menu=136 clock=138 graph=139
 
 "${bench[@]}" stop >/dev/null 2>&1 || true
 trap '"${bench[@]}" stop >/dev/null 2>&1 || true' EXIT

@@ -119,8 +119,8 @@ for i in 0 1 2 3 4; do
   dialog "$work/settings-$i.png" "$out/settings-${tabs[$i]}.png"
 done
 "${bench[@]}" drive tab 1025 0
-"${bench[@]}" drive select 1025/133/1000 1
-"${bench[@]}" drive click 1025/133/1002   # 修正 on rule 2
+"${bench[@]}" drive select 133/1000 1
+"${bench[@]}" drive click 133/1002   # 修正 on rule 2
 "${bench[@]}" drive dialog-wait 1014 5
 sleep 0.5
 "${bench[@]}" shot "$work/rule-editor.png"

@@ -149,7 +149,12 @@ void CAlertWnd::followDpi(int dpi) {
 bool CAlertWnd::showAlert(const Alert& alert) {
     if (HWND taskbar = taskbarWindow()) followDpi(dpiOfWindow(taskbar));
     SetAlertText(alert.message.c_str(), alert.remainder.c_str(), alert.time.c_str(), alert.kind);
-    return ShowAlert();
+    // The picture's words as the window's text: what a screen reader
+    // announces on the alert event below.
+    if (hwnd()) SetWindowTextW(hwnd(), wideText(alertWindowText(alert)));
+    const bool shown = ShowAlert();
+    if (shown) NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+    return shown;
 }
 
 bool CAlertWnd::ShowAlert() {

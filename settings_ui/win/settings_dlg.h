@@ -3,6 +3,8 @@
 // copy of the settings and of the rule list. "設定" hands both back with
 // the change marks; the close box or Escape discards every change.
 
+#include <windows.h>
+
 #include <array>
 
 #include "app/settings.h"
@@ -14,6 +16,10 @@
 #include "settings_ui/win/option_pages.h"
 
 namespace marilo {
+
+// The page after `current` of `count` (before it when `back`), round the
+// end; an index out of range counts as the first page.
+int nextPageIndex(int current, int count, bool back);
 
 class CSettingsDlg final : public Dialog {
 public:
@@ -34,7 +40,10 @@ private:
     void onInit();
     void showPage(int tab);
     void onConfirm();
+    // Ctrl+Tab: the next page (the previous one with Shift).
+    void turnPage(bool back);
 
+    HHOOK pageFilter_ = nullptr;  // Ctrl+Tab, while the dialog is open
     SettingsModel model_;
     CDateColorPage datePage_{model_};
     CIconPage iconPage_{model_};

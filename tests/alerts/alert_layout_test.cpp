@@ -75,5 +75,12 @@ TEST(AlertLayout, TextPassesKeepTheirShadowsAndOnePixelOfWeightAtAnyScale) {
     EXPECT_EQ(alertPassAt(0, 51, 0, -1, 144, false).y, 75);
 }
 
+TEST(AlertText, OneLineWithoutTheTimesMarks) {
+    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "★14:07　", kAlertSlack}), u"上げ止まりになりました。 14:07");
+    EXPECT_EQ(alertWindowText({"下げ３分まで", "あと１５分です。", "→09:40　", kAlertFalling}),
+              u"下げ３分まであと１５分です。 09:40");
+    EXPECT_EQ(alertWindowText({"上げ止まりに", "なりました。", "", kAlertSlack}), u"上げ止まりになりました。");
+}
+
 }  // namespace
 }  // namespace marilo

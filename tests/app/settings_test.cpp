@@ -509,6 +509,18 @@ TEST(SettingsDamage, AnUnreadableMarkerOrCountKeepsTheStoredRules) {
     EXPECT_EQ(binSize(fresh), 84u);
 }
 
+// Loading says whether it was a first start (the program's first-start
+// notification rests on it): once, and never after the store was written.
+TEST(Settings, LoadingTellsAFirstStartOnce) {
+    MemoryStore store;
+    ControllerSettings c;
+    EXPECT_TRUE(LoadSettings(store, c, false));
+    EXPECT_FALSE(LoadSettings(store, c, false));
+    MemoryStore damaged = savedStore();
+    damaged.putText(S, "IsVirgin", "no");
+    EXPECT_FALSE(LoadSettings(damaged, c, false));
+}
+
 // A port chosen from the menu is stored at once: a later end without Exit
 // (no SaveSettings) keeps it, and nothing else is written with it but the
 // list of ports chosen last.

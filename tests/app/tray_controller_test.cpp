@@ -417,6 +417,11 @@ TEST(Clicks, MousePopDecidesWhichButtonOpensTheMenu) {
         EXPECT_EQ(b.tray.trayMouse(1, kMouseLeftUp), TrayClick::None);
         EXPECT_EQ(b.tray.trayMouse(1, kMouseRightUp), TrayClick::None);
         EXPECT_EQ(b.tray.trayMouse(1, kMouseLeftDoubleClick), TrayClick::OpenDateTimeSettings);
+        // The keyboard opens it whichever button the mouse would need, but
+        // not while the settings dialog or the About box is open.
+        EXPECT_EQ(b.tray.trayKey(1), TrayClick::None);
+        b.tray.setPopupsEnabled(true);
+        EXPECT_EQ(b.tray.trayKey(1), TrayClick::OpenMenu) << pop;
     }
 }
 
@@ -435,6 +440,8 @@ TEST(Clicks, WeekModeSelectsTheClickedDayInBothOrders) {
     EXPECT_EQ(reverse.tray.menu().dayOffset(), 3);
     reverse.tray.trayMouse(7, kMouseRightUp);  // Sunday icon 7
     EXPECT_EQ(reverse.tray.menu().dayOffset(), -3);
+    reverse.tray.trayKey(1);  // Enter on Saturday's icon chooses Saturday too
+    EXPECT_EQ(reverse.tray.menu().dayOffset(), 3);
 }
 
 TEST(Clicks, PopCalModeReturnsToTodayOtherwiseTheShownDayStays) {

@@ -1,7 +1,7 @@
 // marilo_drive's commands for Marilo's dialogs (settings, rule editor,
 // message boxes), through each control's own messages. A control is named
-// by a path of control numbers from a dialog of Marilo's, e.g. 1025/136/1044
-// (the settings dialog's tab control, its メニュー page, the 目盛 field);
+// by a path of control numbers from a dialog of Marilo's, e.g. 136/1044
+// (the settings dialog's メニュー page, the 目盛 field);
 // the first visible dialog in which the whole path exists is taken.
 //   dialog-wait PATH SECONDS      exit 0 once such a dialog is shown
 //   dialog-gone PATH SECONDS      exit 0 once none is
@@ -114,6 +114,7 @@ void printControl(HWND c) {
     const std::wstring cls = className(c);
     printUtf8(L"text: ", windowText(c));
     std::printf("enabled: %d\n", IsWindowEnabled(c) ? 1 : 0);
+    std::printf("visible: %d\n", IsWindowVisible(c) ? 1 : 0);
     if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         std::printf("checked: %d\n", static_cast<int>(SendMessageW(c, BM_GETCHECK, 0, 0)));
     } else if (_wcsicmp(cls.c_str(), L"ComboBox") == 0) {

@@ -4,7 +4,14 @@
 //   marilo_drive wait-window SECONDS     exit 0 once the main window exists
 //   marilo_drive wait-gone SECONDS       exit 0 once it no longer exists
 //   marilo_drive command ID              post a menu command (32772 = Exit)
-//   marilo_drive tray ICON MESSAGE       post the tray callback (kTrayCallbackMessage)
+//   marilo_drive tray ICON MESSAGE       post the tray callback (kTrayCallbackMessage) as the shell does in its version-4
+//                                        format, the anchor where the mouse is
+//   marilo_drive tray-at ICON EVENT X Y  the same with the anchor at X Y (0x401 NIN_KEYSELECT, 0x7B WM_CONTEXTMENU)
+//   marilo_drive keys KEY...             real key events to the focused window: tab, shift+tab, ctrl+tab,
+//                                        right, left, return, escape, space, or a virtual-key number
+//   marilo_drive read-month              the accessible name of the month window's focused day, UTF-8
+//   marilo_drive read-graph              the accessible names of the graph window and its readout, UTF-8
+//   marilo_drive balloon                 the texts of the taskbar's notifications that are showing, UTF-8
 //   marilo_drive drop-icons              delete icons 0..10 of its window
 //   marilo_drive taskbar-created         post the "TaskbarCreated" message
 //   marilo_drive setting-change AREA     send it (and an open month window) WM_SETTINGCHANGE naming AREA
@@ -35,6 +42,7 @@
 //                                        its dialogs' controls (see drive_dialogs.cpp)
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 #include <psapi.h>
 #include <shellapi.h>
 
@@ -175,6 +183,93 @@ BOOL CALLBACK findGraphWindow(HWND hwnd, LPARAM out) {
     return TRUE;
 }
 
+// IID_IAccessible, spelt out: MinGW's import library has another value.
+constexpr GUID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+// The names a screen reader would read in a window: its client object's,
+// then its focused child's.
+int printAccessibleNames(HWND window) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* client = nullptr;
+    const HRESULT got = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                                   reinterpret_cast<void**>(&client));
+    if (FAILED(got) || !client) {
+        std::fprintf(stderr, "marilo_drive: no accessible object (0x%08lx)\n", static_cast<unsigned long>(got));
+        CoUninitialize();
+        return 1;
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (SUCCEEDED(client->get_accName(self, &name)) && name) {
+        std::wstring line = L"name: ";
+        line += name;
+        printUtf8(line.c_str());
+        SysFreeString(name);
+    }
+    VARIANT focus;
+    VariantInit(&focus);
+    int result = 1;
+    if (client->get_accFocus(&focus) == S_OK && focus.vt == VT_I4) {
+        name = nullptr;
+        if (SUCCEEDED(client->get_accName(focus, &name)) && name) {
+            std::wstring line = L"focus: ";
+            line += name;
+            printUtf8(line.c_str());
+            SysFreeString(name);
+            result = 0;
+        }
+    } else {
+        std::fprintf(stderr, "marilo_drive: no focused child\n");
+    }
+    client->Release();
+    CoUninitialize();
+    return result;
+}
+
+// One key, pressed and released (with its modifiers) as the keyboard does.
+bool pressKeys(std::wstring_view spec) {
+    std::vector<WORD> keys;
+    while (true) {
+        const size_t plus = spec.find(L'+');
+        const std::wstring_view part = spec.substr(0, plus);
+        WORD vk = 0;
+        if (part == L"ctrl") vk = VK_CONTROL;
+        else if (part == L"shift") vk = VK_SHIFT;
+        else if (part == L"alt") vk = VK_MENU;
+        else if (part == L"tab") vk = VK_TAB;
+        else if (part == L"right") vk = VK_RIGHT;
+        else if (part == L"left") vk = VK_LEFT;
+        else if (part == L"up") vk = VK_UP;
+        else if (part == L"down") vk = VK_DOWN;
+        else if (part == L"return") vk = VK_RETURN;
+        else if (part == L"escape") vk = VK_ESCAPE;
+        else if (part == L"space") vk = VK_SPACE;
+        else vk = static_cast<WORD>(std::wcstol(std::wstring(part).c_str(), nullptr, 0));
+        if (vk == 0) return false;
+        keys.push_back(vk);
+        if (plus == std::wstring_view::npos) break;
+        spec.remove_prefix(plus + 1);
+    }
+    std::vector<INPUT> in;
+    for (WORD vk : keys) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        in.push_back(i);
+    }
+    for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = *k;
+        i.ki.dwFlags = KEYEVENTF_KEYUP;
+        in.push_back(i);
+    }
+    return SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT)) == in.size();
+}
+
 int printClipboardBitmap() {
     if (!OpenClipboard(nullptr)) return 1;
     HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
@@ -234,6 +329,17 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"clipboard-bitmap") return printClipboardBitmap();
+    if (cmd == L"keys") {
+        for (int i = 2; i < argc; ++i) {
+            if (!pressKeys(argv[i])) return 1;
+            Sleep(300);
+        }
+        return 0;
+    }
+    if (cmd == L"balloon") {
+        HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+        return taskbar ? printTips(processOf(taskbar), true) : 1;
+    }
     HWND hwnd = mainWindow();
     if (!hwnd) {
         std::fprintf(stderr, "marilo_drive: Marilo is not running\n");
@@ -243,11 +349,22 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"command" && argc > 2) {
         return PostMessageW(hwnd, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[2], nullptr, 10)), 0) ? 0 : 1;
     }
-    if (cmd == L"tray" && argc > 3) {
-        return PostMessageW(hwnd, marilo::kTrayCallbackMessage, std::wcstol(argv[2], nullptr, 10),
-                            std::wcstol(argv[3], nullptr, 0))
+    if ((cmd == L"tray" && argc > 3) || (cmd == L"tray-at" && argc > 5)) {
+        // Version 4: the event and the icon in lParam, the anchor in wParam.
+        POINT at{};
+        GetCursorPos(&at);
+        if (cmd == L"tray-at") at = {std::wcstol(argv[4], nullptr, 10), std::wcstol(argv[5], nullptr, 10)};
+        const WORD icon = static_cast<WORD>(std::wcstol(argv[2], nullptr, 10));
+        const WORD event = static_cast<WORD>(std::wcstol(argv[3], nullptr, 0));
+        return PostMessageW(hwnd, marilo::kTrayCallbackMessage, MAKEWPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)),
+                            MAKELPARAM(event, icon))
                    ? 0
                    : 1;
+    }
+    if (cmd == L"read-month" || cmd == L"read-graph") {
+        HWND window = nullptr;
+        EnumWindows(cmd == L"read-month" ? findMonthWindow : findGraphWindow, reinterpret_cast<LPARAM>(&window));
+        return window ? printAccessibleNames(window) : 1;
     }
     if (cmd == L"drop-icons") {
         for (UINT id = 0; id <= 10; ++id) {
@@ -404,7 +521,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"alert" || cmd == L"click-alert") {
-        HWND alert = FindWindowW(L"MariloAlertWnd", L"TopLevelWindow");
+        HWND alert = FindWindowW(L"MariloAlertWnd", nullptr);  // titled with its alert once one showed
         if (!alert) return 1;
         if (cmd == L"click-alert") return PostMessageW(alert, WM_LBUTTONUP, 0, MAKELPARAM(10, 10)) ? 0 : 1;
         RECT a{}, t{};

@@ -66,6 +66,26 @@ TEST(MenuBuilder, TheMenuIsTheModelItemForItem) {
     EXPECT_EQ(textOf(m, 14), L"終了");
 }
 
+// Screen readers take an owner-drawn item's name from the record its data
+// points to, which starts with MSAAMENUINFO.
+TEST(MenuBuilder, OwnerDrawnItemsCarryTheirNames) {
+    const PopupMenuModel model = buildPopupMenu(PortAddress(), "田子の浦", {}, true);
+    MenuItemNames names;
+    names.set(1125, L"3月1日 中潮");
+    const Menu menu = menuFromModel(model.items, &names);
+    ASSERT_TRUE(menu);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA;
+    ASSERT_TRUE(GetMenuItemInfoW(menu.get(), 1125, FALSE, &info));
+    const auto* record = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG));
+    EXPECT_EQ(std::wstring(record->pszWText, record->cchWText), L"3月1日 中潮");
+    ASSERT_TRUE(GetMenuItemInfoW(menu.get(), 1126, FALSE, &info));  // the strip, given no name
+    EXPECT_EQ(info.dwItemData, 0u);
+}
+
 TEST(PngFile, WritesAPngAndSaysWhyWhenItCannot) {
     DibSurface surface(7, 5, 24);
     ASSERT_TRUE(surface);

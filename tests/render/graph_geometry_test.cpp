@@ -337,5 +337,20 @@ TEST(GraphWindow, PlacementAndTheTip) {
     EXPECT_TRUE(tip.moved(g.day, GraphFrame{2}, 100, 51));
 }
 
+TEST(GraphWindow, KeyboardReadout) {
+    EXPECT_EQ(readoutStartMinute(true, 23, 59), 1439);
+    EXPECT_EQ(readoutStartMinute(false, 23, 59), 0);
+    EXPECT_EQ(readoutMinuteAfterKey(0, false, false), 0);  // held at 0:00
+    EXPECT_EQ(readoutMinuteAfterKey(0, true, false), 60);
+    EXPECT_EQ(readoutMinuteAfterKey(60, true, true), 70);
+    EXPECT_EQ(readoutMinuteAfterKey(1430, true, false), 1440);  // and at 24:00
+    EXPECT_EQ(readoutMinuteAfterKey(1440, false, true), 1430);
+    // 12:30 reads as the pointer's column 100 does at m = 2.
+    const GraphDay g = dayOf(2024, 1, 11);
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "12:30 L%.0f", TideDay(PortAddress(), DateTime(2024, 1, 11, 12, 30)).levelNow);
+    EXPECT_EQ(graphReadoutText(g.day, 750), cp932ToUtf16(expected));
+}
+
 }  // namespace
 }  // namespace marilo
