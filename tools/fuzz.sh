@@ -30,9 +30,9 @@ mkdir -p "$out/src"
 calendar=(calendar/date_time.cpp calendar/clock.cpp calendar/holidays.cpp calendar/color_rules.cpp)
 ports=(engine/port_table.cpp engine/port_table_data.cpp engine/port_address.cpp)
 declare -A deps=(
-  [settings_fuzz]="${calendar[*]} ${ports[*]} app/settings.cpp app/memory_store.cpp"
-  [colour_text_fuzz]="${calendar[*]} ${ports[*]} app/settings.cpp"
-  [rule_length_fuzz]="${calendar[*]} ${ports[*]} app/settings.cpp settings_ui/integer_text.cpp settings_ui/rule_pages.cpp settings_ui/choice_lists.cpp"
+  [settings_fuzz]="${calendar[*]} ${ports[*]} app/settings.cpp app/recent_ports.cpp app/memory_store.cpp"
+  [colour_text_fuzz]="${calendar[*]} ${ports[*]} app/settings.cpp app/recent_ports.cpp"
+  [rule_length_fuzz]="${calendar[*]} ${ports[*]} app/settings.cpp app/recent_ports.cpp settings_ui/integer_text.cpp settings_ui/rule_pages.cpp settings_ui/choice_lists.cpp platform/cp932.cpp platform/cp932_table.cpp"
   [cli_options_fuzz]="${calendar[*]} ${ports[*]} engine/tide_day.cpp engine/tide_stages.cpp engine/turning_points.cpp engine/astronomy.cpp engine/moon.cpp engine/ephemeris.cpp engine/port_labels.cpp platform/cp932.cpp platform/cp932_table.cpp alerts/alert_scheduler.cpp cli/options.cpp"
   [program_arguments_fuzz]="app/command_line.cpp"
 )
