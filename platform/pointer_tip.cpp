@@ -9,6 +9,7 @@ namespace marilo {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
+constexpr UINT_PTR kKeyboardToolId = 2;  // placed by hand, never under the pointer
 
 TOOLINFOW toolOver(HWND owner, const wchar_t* text) {
     TOOLINFOW tool{};
@@ -50,6 +51,36 @@ void PointerTip::relay(WPARAM wp, LPARAM lp) {
     MSG msg{owner_, WM_MOUSEMOVE, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&msg.pt);
     SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+void PointerTip::showAt(POINT at, std::wstring text) {
+    if (!tip_) return;
+    shownText_ = std::move(text);
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = owner_;
+    tool.uId = kKeyboardToolId;
+    tool.lpszText = shownText_.data();
+    if (!shownTool_) {
+        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        shownTool_ = SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+        if (!shownTool_) return;
+    } else {
+        SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    shown_ = true;
+}
+
+void PointerTip::hideShown() {
+    if (!tip_ || !shown_) return;
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = owner_;
+    tool.uId = kKeyboardToolId;
+    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    shown_ = false;
 }
 
 }  // namespace marilo

@@ -19,6 +19,10 @@ public:
     void setText(std::wstring text);
     // A mouse move the owner received, handed on so that the tip shows.
     void relay(WPARAM wp, LPARAM lp);
+    // The same kind of tip for what the keyboard points at: shown at `at`
+    // (screen coordinates) until hideShown, another showAt or the owner goes.
+    void showAt(POINT at, std::wstring text);
+    void hideShown();
     // The owner is going: its tooltip control goes with it.
     void forget() { tip_ = nullptr; }
     explicit operator bool() const { return tip_ != nullptr; }
@@ -27,6 +31,9 @@ private:
     HWND owner_ = nullptr;
     HWND tip_ = nullptr;
     std::wstring text_;  // the control reads it from here
+    std::wstring shownText_;
+    bool shownTool_ = false;  // the keyboard's tool has been added
+    bool shown_ = false;
 };
 
 }  // namespace marilo

@@ -235,7 +235,17 @@ HGLOBAL a4DevMode() {
 
 }  // namespace
 
+// The focused day's sun and moon beside its cell, as the pointer's tip
+// shows them over a day.
+void CMonthDlg::showFocusTip() {
+    const RECT r = focusRect();
+    POINT at{r.left, r.bottom};
+    ClientToScreen(hwnd(), &at);
+    tip_.showAt(at, std::wstring(wideText(daySkyTip(port_, focus_.year, focus_.month, focus_.day))));
+}
+
 void CMonthDlg::onMouseMove(WPARAM wp, LPARAM lp) {
+    tip_.hideShown();  // the pointer's tip takes over from the keyboard's
     // The picture may be laid out smaller than the screen's dpi and scrolled.
     const int day = monthDayAt(picture_.month, fit_.dpi, static_cast<short>(LOWORD(lp)) + scroll_.x,
                                static_cast<short>(HIWORD(lp)) + scroll_.y);
@@ -371,6 +381,7 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
         case WM_KEYDOWN:
             if (const int step = focusStepOfKey(static_cast<unsigned>(wp)); step != 0) {
                 moveFocus(focusMovedBy(focus_, step));
+                showFocusTip();
                 return TRUE;
             }
             switch (wp) {

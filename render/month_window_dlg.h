@@ -63,6 +63,7 @@ private:
     RECT cellRect(int day) const;
     RECT focusRect() const;
     void scrollToFocus();
+    void showFocusTip();
     // AccessibleContent: the days of the month shown.
     std::wstring accessibleName() override;
     long childCount() override;

@@ -8,7 +8,8 @@
 #    mouse's place, and Esc closes it;
 #  - in the settings dialog Tab reaches the tab strip and Ctrl+Tab shows the
 #    next page, Ctrl+Shift+Tab the one before;
-#  - in the month window Right moves the focus one day, and a client of the
+#  - in the month window Right moves the focus one day, its sun and moon
+#    show in a tip beside it, and a client of the
 #    accessibility interface reads that day with its tide name and waters;
 #    Enter opens the day's graph, whose readout Right moves.
 # The expected days are marilo-cli --month 2024-03 at the default port.
@@ -87,6 +88,9 @@ drive read-month > "$work/month-after.txt"
 grep -qx 'focus: 3月16日(土) 小潮 干潮 2時47分 74センチ, 満潮 8時22分 131センチ, 干潮 15時32分 20センチ, 満潮 22時43分 112センチ' \
   <(tr -d '\r' < "$work/month-after.txt")
 check "Right moves the focus to 16 March, read with its tide and waters" $?
+for _ in $(seq 10); do tip=$(drive shown-tips); [ -n "$tip" ] && break; sleep 0.3; done
+[ "$(printf '%s\n' "$tip" | head -1 | tr -d '\r')" = "3月16日(土)" ] && printf '%s\n' "$tip" | grep -q '日の出 [0-9]'
+check "the focused day's sun and moon show beside it, as the pointer's tip shows them ($(printf '%s' "$tip" | tr '\r\n' '  ' | head -c 40))" $?
 drive keys left left left left left left left left left left left left left left left left
 t=$(drive month-window | head -1); [ "$t" = "月間潮見表 2024年2月 田子の浦" ]; check "Left across the 1st turns to February ($t)" $?
 drive keys right right right right right right right right right right right right right right right right right
