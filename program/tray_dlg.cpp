@@ -19,14 +19,6 @@
 
 namespace marilo {
 
-
-// Where the mouse was when the message being handled was posted: for a menu
-// command, the click that chose the item, however late it is read.
-ScreenPoint CTrayDlg::messagePoint() {
-    const DWORD at = GetMessagePos();
-    return {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-}
-
 CTrayDlg::CTrayDlg(SettingsStore& store)
     : Dialog(IDD_SPLASH),
       store_(store),
@@ -71,41 +63,6 @@ bool CTrayDlg::takeTrayLook() {
     if (size == painter_->size() && theme == painter_->theme()) return false;
     painter_->configure(size, theme);
     return true;
-}
-
-void CTrayDlg::onCommand(int id) {
-    switch (id) {
-        case ID_APP_EXIT: PostQuitMessage(0); return;
-        case ID_APP_ABOUT: runAbout(); return;
-        case ID_SETTINGS: runSettings(); return;
-        case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
-        case ID_MONTH_WINDOW: ShowMonthWindow(); return;
-        case ID_FIND_PORT: runFindPort(); return;
-        case ID_START_AT_SIGN_IN: setStartAtSignIn(startup_, exePath_, !startsAtSignIn(startup_, exePath_)); return;
-        case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.menu().graphDay(), controller_.graphStyle()); return;
-        case ID_GRAPH_ITEM:
-            controller_.toggleGraphSize();
-            ShowPopupMenu();
-            return;
-        case ID_CALENDAR_STRIP:
-            if (controller_.menu().stripClick(messagePoint().x, menuDpi_)) ShowPopupMenu();
-            return;
-        case ID_ICON_REFRESH: controller_.refreshIcons(); return;
-        case ID_COPY_HIGH_LOW:
-            copyTextToClipboard(hwnd(), controller_.menu().hlText());
-            ShowPopupMenu();
-            return;
-        case IDOK:
-        case IDCANCEL:
-            // Enter or Escape on the splash must not end the program.
-            return;
-        default:
-            if (controller_.selectPort(id)) {
-                SavePort(store_, settings_);  // kept at once, not only at exit
-                ShowPopupMenu();
-            }
-            return;
-    }
 }
 
 void CTrayDlg::onDestroy() {

@@ -2,6 +2,8 @@
 // commands open.
 #include "program/tray_dlg.h"
 
+#include <windowsx.h>
+
 #include "app/start_at_sign_in.h"
 #include "platform/dpi.h"
 #include "platform/text.h"
@@ -12,6 +14,7 @@
 #include "render/graph_popup_dlg.h"
 #include "render/menu_items.h"
 #include "render/month_window_dlg.h"
+#include "render/tide_graph.h"
 #include "res/resource.h"
 #include "settings_ui/win/settings_dlg.h"
 
@@ -132,6 +135,49 @@ bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
         return true;
     }
     return false;
+}
+
+// The commands of the popup menu and of the windows it opens.
+// Where the mouse was when the message being handled was posted: for a menu
+// command, the click that chose the item, however late it is read.
+ScreenPoint CTrayDlg::messagePoint() {
+    const DWORD at = GetMessagePos();
+    return {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+}
+
+void CTrayDlg::onCommand(int id) {
+    switch (id) {
+        case ID_APP_EXIT: PostQuitMessage(0); return;
+        case ID_APP_ABOUT: runAbout(); return;
+        case ID_SETTINGS: runSettings(); return;
+        case ID_GRAPH_WINDOW: ShowGraphPopup(); return;
+        case ID_MONTH_WINDOW: ShowMonthWindow(); return;
+        case ID_FIND_PORT: runFindPort(); return;
+        case ID_START_AT_SIGN_IN: setStartAtSignIn(startup_, exePath_, !startsAtSignIn(startup_, exePath_)); return;
+        case ID_COPY_GRAPH: copyGraphToClipboard(hwnd(), controller_.menu().graphDay(), controller_.graphStyle()); return;
+        case ID_GRAPH_ITEM:
+            controller_.toggleGraphSize();
+            ShowPopupMenu();
+            return;
+        case ID_CALENDAR_STRIP:
+            if (controller_.menu().stripClick(messagePoint().x, menuDpi_)) ShowPopupMenu();
+            return;
+        case ID_ICON_REFRESH: controller_.refreshIcons(); return;
+        case ID_COPY_HIGH_LOW:
+            copyTextToClipboard(hwnd(), controller_.menu().hlText());
+            ShowPopupMenu();
+            return;
+        case IDOK:
+        case IDCANCEL:
+            // Enter or Escape on the splash must not end the program.
+            return;
+        default:
+            if (controller_.selectPort(id)) {
+                SavePort(store_, settings_);  // kept at once, not only at exit
+                ShowPopupMenu();
+            }
+            return;
+    }
 }
 
 }  // namespace marilo
