@@ -229,12 +229,13 @@ int printAccessibleNames(HWND window) {
     return result;
 }
 
-// One key, pressed and released (with its modifiers) as the keyboard does.
-bool pressKeys(std::wstring_view spec) {
+// One chord such as "ctrl+shift+tab": its keys pressed in order and released
+// in reverse, as the keyboard does.
+bool pressKeys(std::wstring_view chord) {
     std::vector<WORD> keys;
     while (true) {
-        const size_t plus = spec.find(L'+');
-        const std::wstring_view part = spec.substr(0, plus);
+        const size_t plus = chord.find(L'+');
+        const std::wstring_view part = chord.substr(0, plus);
         WORD vk = 0;
         if (part == L"ctrl") vk = VK_CONTROL;
         else if (part == L"shift") vk = VK_SHIFT;
@@ -251,7 +252,7 @@ bool pressKeys(std::wstring_view spec) {
         if (vk == 0) return false;
         keys.push_back(vk);
         if (plus == std::wstring_view::npos) break;
-        spec.remove_prefix(plus + 1);
+        chord.remove_prefix(plus + 1);
     }
     std::vector<INPUT> in;
     for (WORD vk : keys) {
