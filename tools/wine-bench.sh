@@ -46,9 +46,8 @@ prepare() {
     rm -rf "$WINEPREFIX"
   fi
   [ -f "$WINEPREFIX/system.reg" ] && [ -f "$dir/prefix.done" ] && return 0
-  mkdir -p "$WINEPREFIX"
-  "$wine" wineboot --init >/dev/null 2>&1 || true
-  "$server" -w 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+  "$root/tools/wine-prefix.sh" "$WINEPREFIX"
   # The program's faces, mapped to the IPA fonts of fonts-ipafont-gothic; and
   # one virtual desktop for every program of the prefix, so that the tools
   # that drive Marilo see its windows.
@@ -143,9 +142,10 @@ case "$cmd" in
   launch) launch "$@" ;;
   drive) drive "$@" ;;
   shot) ensure_display; import -display "$DISPLAY" -window root "$1" ;;
-  reg) "$wine" reg query "$key" 2>/dev/null | tr -d '\r' ;;
-  set) "$wine" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ;;
+  reg) prepare; "$wine" reg query "$key" 2>/dev/null | tr -d '\r' ;;
+  set) prepare; "$wine" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ;;
   reg-add)
+    prepare
     "$wine" reg add "$1" /v "$2" /t "${4:-REG_DWORD}" /d "$3" /f >/dev/null 2>&1
     # With nothing else running, let the server it started end, or the
     # desktop started next may come up without its display.

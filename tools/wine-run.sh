@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows executable under Wine with a private prefix.
 #   wine-run.sh [--prefix DIR] program.exe [args...]
-# The prefix is created on first use; Wine's own chatter is silenced so that
+# The prefix is made on first use (tools/wine-prefix.sh); Wine's own chatter is silenced so that
 # the program's output is what remains.
 set -euo pipefail
 prefix="${WINEPREFIX:-}"
@@ -12,9 +12,6 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 wine=$(command -v wine64 || command -v wine) || { echo "wine-run.sh: wine is not installed" >&2; exit 2; }
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  "$wine" wineboot --init >/dev/null 2>&1 || true
-  server=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-  "$server" -w 2>/dev/null || true
+  "$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX"
 fi
 exec "$wine" "$@"
