@@ -53,7 +53,9 @@ n=$(distinct_tray_images 8); [ "$n" -ge 2 ]; check "the date icon blinks while i
 
 wait_until 20 hidden; check "it slides away by itself" $?
 took=$(( $(date +%s) - appeared ))
-[ "$took" -ge 9 ] && [ "$took" -le 16 ]; check "after about ten seconds ($took s)" $?
+# Each look at the window starts a Wine process; on a loaded machine a look
+# takes a second or two, so both ends of the span are seen late.
+[ "$took" -ge 7 ] && [ "$took" -le 16 ]; check "after about ten seconds ($took s)" $?
 sleep 1
 n=$(distinct_tray_images 5); [ "$n" -eq 1 ]; check "the date icon is still again ($n pictures)" $?
 

@@ -82,16 +82,28 @@ ensure_display() {
   if [ -n "${DISPLAY:-}" ] && display_alive "$DISPLAY"; then
     echo "$DISPLAY" > "$dir/display"; rm -f "$dir/xvfb.pid"; return 0
   fi
-  local n
+  # A free display number; another bench may take the same one at the same
+  # moment (its Xvfb then ends at once), and a loaded machine may take a few
+  # seconds to bring one up, so each try waits while its server lives.
+  local n pid
   for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 300); do
+      display_alive ":$n" && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if display_alive ":$n"; then
+      echo "$pid" > "$dir/xvfb.pid"
+      echo ":$n" > "$dir/display"
+      export DISPLAY=":$n"
+      return 0
+    fi
+    kill "$pid" 2>/dev/null || true
   done
-  Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-  echo $! > "$dir/xvfb.pid"
-  for _ in $(seq 50); do display_alive ":$n" && break; sleep 0.1; done
-  display_alive ":$n" || { say "the virtual display did not start"; exit 1; }
-  echo ":$n" > "$dir/display"
-  export DISPLAY=":$n"
+  say "the virtual display did not start"; exit 1
 }
 
 exe_arg() { echo "${1:-$bin/Marilo.exe}"; }

@@ -7,11 +7,23 @@ set -uo pipefail
 if [ -n "${DISPLAY:-}" ] && xwininfo -root -display "$DISPLAY" >/dev/null 2>&1; then
   exec "$@"
 fi
+# A free display number; a server that ends at once lost its number to
+# another starting beside it, and the next number is tried.
 for n in $(seq 141 190); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 300); do
+    xwininfo -root -display ":$n" >/dev/null 2>&1 && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+  done
+  if xwininfo -root -display ":$n" >/dev/null 2>&1; then
+    trap 'kill "$xvfb" 2>/dev/null' EXIT
+    DISPLAY=":$n" "$@"
+    exit $?
+  fi
+  kill "$xvfb" 2>/dev/null
 done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null' EXIT
-for _ in $(seq 50); do xwininfo -root -display ":$n" >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=":$n" "$@"
+echo "with-display.sh: no virtual display would start" >&2
+exit 1
