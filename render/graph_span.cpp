@@ -65,7 +65,7 @@ Scene tideSpanScene(const std::vector<GraphDay>& days, const GraphSky& sky, cons
     // The moon's ticks at the plot's top, their texts right of the tick,
     // else left of it, never beyond the picture's edges.
     const SceneFont font = kGraphGothic8;
-    taken.push_back({-0x4000, top, 0, bottom});
+    taken.push_back({-0x4000, top, 1, bottom});  // the frame's left edge and beyond
     taken.push_back({right, top, right + 0x4000, bottom});
     std::vector<GraphLabel> moon;
     for (const SkyMark& m : sky.moon) {
