@@ -113,7 +113,9 @@ struct GraphFrame {
 // The graph window over 1 to 4 consecutive days: the days side by side,
 // each as wide as one day's plot at the magnification, day k's 0:00 at
 // column k x plotWidth(); the band, the plot's height and the edges as in
-// one day's frame. One day is exactly GraphFrame's picture.
+// one day's frame. Under the plot, a band of one text row (14 pixels at 96
+// dpi) holds each day's date, its bottom edge the picture's last row. One
+// day is exactly GraphFrame's picture, without the band.
 struct GraphSpanFrame {
     static constexpr int kMostDays = 4;
     GraphFrame day;
@@ -127,8 +129,14 @@ struct GraphSpanFrame {
     constexpr int dayLeft(int k) const { return k * dayWidth(); }
     // Column of a time of day k (minutes may reach 1440, the next midnight).
     constexpr int column(int k, int minutes) const { return dayLeft(k) + day.minuteToColumn(minutes); }
-    constexpr ItemSize picture() const { return {plotWidth() + 1, day.plotBottom() + 1}; }
-    constexpr ItemSize windowClient() const { return {plotWidth(), day.plotBottom()}; }
+    // Rows of the date band, from the row under the plot's bottom line to
+    // the band's bottom edge; none for one day.
+    constexpr int dateBand() const { return days > 1 ? day.px(14) : 0; }
+    constexpr int dateTop() const { return day.plotBottom() + 1; }
+    constexpr int dateBottom() const { return day.plotBottom() + dateBand(); }  // the bottom edge; one day: the plot's
+    constexpr ItemSize picture() const { return {plotWidth() + 1, dateBottom() + 1}; }
+    constexpr ItemSize windowClient() const { return {plotWidth(), dateBottom()}; }
+    constexpr ItemSize plate() const { return {plotWidth() + 2, dateBottom() + 2}; }
 };
 
 }  // namespace marilo

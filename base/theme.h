@@ -39,6 +39,11 @@ struct Palette {
     // The graph.
     uint32_t graphPlate, graphGrid, graphAxis, graphCurve, graphWatermark, graphMarkLabel, graphNowLabel,
         graphNumbers, graphTitle, graphNowMark, graphExtremeMark;
+    // The graph over several days: night and civil twilight filled under
+    // the grid, the midnight lines, the moonrise and moonset marks. With
+    // systemColors nothing is filled: night and twilight are their edges,
+    // drawn as lines in their colours.
+    uint32_t graphNight, graphTwilight, graphMidnight, graphMoonMark;
     // The month picture.
     uint32_t monthPaper, monthOutside, monthGrid, monthText, monthWaters, monthToday;
     // The alert window's background (when systemColors; else its own
@@ -99,6 +104,7 @@ constexpr Palette lightPalette() {
     p.graphPlate = 0x000000, p.graphGrid = 0x202020, p.graphAxis = 0x808080, p.graphCurve = 0xFF3232;
     p.graphWatermark = 0x101010, p.graphMarkLabel = 0x505050, p.graphNowLabel = 0x00C0C0;
     p.graphNumbers = 0xC0C0C0, p.graphTitle = 0xFFFFFF, p.graphNowMark = 0x00FFFF, p.graphExtremeMark = 0x40A0FF;
+    p.graphNight = 0x502018, p.graphTwilight = 0x2C100C, p.graphMidnight = 0x60A0A0, p.graphMoonMark = 0x80D0E0;
     p.monthPaper = 0xFFFFFF, p.monthOutside = 0xECECEC, p.monthGrid = 0xA0A0A0, p.monthText = 0x000000;
     p.monthWaters = 0x404040, p.monthToday = 0x00A000;
     p.alertBack = 0x000000, p.alertText = 0xFFFFFF;
@@ -116,6 +122,8 @@ inline Palette paletteOf(const Theme& t) {
         p.graphWatermark = s.grayText, p.graphMarkLabel = s.windowText, p.graphNowLabel = s.highlight;
         p.graphNumbers = s.windowText, p.graphTitle = s.windowText, p.graphNowMark = s.highlight;
         p.graphExtremeMark = s.windowText;
+        p.graphNight = s.grayText, p.graphTwilight = s.grayText, p.graphMidnight = s.windowText;
+        p.graphMoonMark = s.windowText;
         p.monthPaper = s.window, p.monthOutside = s.window, p.monthGrid = s.grayText, p.monthText = s.windowText;
         p.monthWaters = s.windowText, p.monthToday = s.highlight;
         p.alertBack = s.window, p.alertText = s.windowText;

@@ -6,11 +6,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "alerts/win/alert_wnd.h"
+#include "app/graph_day.h"
 #include "app/engine_tide_facts.h"
 #include "app/tray_events.h"
 #include "app/settings.h"
@@ -37,6 +40,8 @@ constexpr UINT kSplashMs = 2000;
 // to the main window, found by its class (a dialog) and its title "Marilo".
 constexpr const wchar_t* kQuitMessageName = L"Marilo.Quit";
 
+class CGraphPopupDlg;
+
 class CTrayDlg final : public Dialog {
 public:
     explicit CTrayDlg(SettingsStore& store);
@@ -58,6 +63,10 @@ private:
     void onTaskbarCreated();
     void onTrayCallback(WPARAM wp, LPARAM lp);
     void onCommand(int id);
+    // Runs the graph window able to show the stored number of days, the
+    // graphs of n days from its first given by `daysFrom`; a changed
+    // number is stored at once.
+    void runGraphWindow(CGraphPopupDlg& popup, std::function<std::vector<GraphDay>(int)> daysFrom, HWND owner);
     void onTimer(UINT_PTR id);
     void onDpiChanged();
     std::optional<INT_PTR> onSystemChange(UINT msg, WPARAM wp, LPARAM lp);

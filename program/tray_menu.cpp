@@ -84,14 +84,20 @@ void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon) {
 // The month of the shown day at the selected port.
 void CTrayDlg::ShowMonthWindow() {
     const DateTime shown = controller_.menu().graphDay().day.date;
-    // Enter on a day: that day's graph, its corner at the day's cell.
+    // Enter on a day: the graph from that day over the stored number of
+    // days, its corner at the day's cell.
     const auto openDay = [this](HWND owner, const DateTime& day, ScreenPoint anchor) {
         const DateTime today = controller_.menu().portNow();
         const int32_t offset = static_cast<int32_t>(daysFromCivil(day.year, day.month, day.day) -
                                                     daysFromCivil(today.year, today.month, today.day));
         CGraphPopupDlg popup(graphDayOf(settings_, today, offset),
                              controller_.graphStyle(dpiAtPoint({anchor.x, anchor.y})), anchor, themes_);
-        popup.runModal(owner);
+        const auto daysFrom = [this, today, offset](int n) {
+            std::vector<GraphDay> out;
+            for (int k = 0; k < n; ++k) out.push_back(graphDayOf(settings_, today, offset + k));
+            return out;
+        };
+        runGraphWindow(popup, daysFrom, owner);
     };
     CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, themes_, openDay);
     window.runModal(hwnd());
@@ -102,9 +108,13 @@ void CTrayDlg::ShowGraphPopup() {
     menu.setMenuPoint(messagePoint());
     const ScreenPoint at = menu.menuPoint();
     CGraphPopupDlg popup(menu.graphDay(), controller_.graphStyle(dpiAtPoint({at.x, at.y})), at, themes_);
+    runGraphWindow(popup, [&menu](int n) { return menu.graphDays(n); }, hwnd());
+}
+
+void CTrayDlg::runGraphWindow(CGraphPopupDlg& popup, std::function<std::vector<GraphDay>(int)> daysFrom, HWND owner) {
     const int32_t days = settings_.settings.GraphDays;
-    popup.allowDays({[&menu](int n) { return menu.graphDays(n); }, settings_.port, &settings_.settings.GraphDays});
-    popup.runModal(hwnd());
+    popup.allowDays({std::move(daysFrom), settings_.port, &settings_.settings.GraphDays});
+    popup.runModal(owner);
     if (settings_.settings.GraphDays != days) SaveValue(store_, settings_, "GraphDays");  // kept at once
 }
 

@@ -154,4 +154,8 @@ std::u16string readoutWords(int32_t minuteOfDay, double level) {
     return cp932ToUtf16(text);
 }
 
+std::u16string readoutWords(const DateTime& date, int32_t minuteOfDay, double level) {
+    return cp932ToUtf16(dateText(date, date.year) + ' ') + readoutWords(minuteOfDay, level);
+}
+
 }  // namespace marilo

@@ -45,5 +45,8 @@ std::u16string graphWindowWords(const MonthDay& day);
 // The graph window's readout at a minute of the day (0..1440):
 // "8時00分 潮位 123センチ".
 std::u16string readoutWords(int32_t minuteOfDay, double level);
+// The same with its date in front, when the window shows several days:
+// "1月12日 6時00分 潮位 120センチ".
+std::u16string readoutWords(const DateTime& date, int32_t minuteOfDay, double level);
 
 }  // namespace marilo

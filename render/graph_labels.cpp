@@ -15,7 +15,7 @@ bool narrow(char16_t c) { return (c >= '0' && c <= '9') || c == ':' || c == ' ' 
 LabelBox labelBox(const SceneText& t, int dpi) {
     const long long em100 = static_cast<long long>(t.font.points) * (dpi > 0 ? dpi : 96) * 100 / 72;  // em x 100
     int width = 0;
-    for (char16_t c : t.text) width += ceilDiv(em100 * (narrow(c) ? 55 : 80), 10000);
+    for (char16_t c : t.text) width += ceilDiv(em100 * (narrow(c) ? 55 : c > 0x7F ? 115 : 80), 10000);
     const int ascent = ceilDiv(em100 * 90, 10000), descent = ceilDiv(em100 * 25, 10000);
     LabelBox b;
     b.left = t.h == HAlign::Left ? t.at.x : t.h == HAlign::Center ? t.at.x - width / 2 : t.at.x - width;

@@ -26,8 +26,10 @@ struct LabelBox {
 
 // The cell a text takes at the scene's dpi, as a bound on what the faces
 // the graph names (or their stand-ins) draw: the em is points x dpi / 72;
-// digits, ':', ' ', '-' and 'L' take 0.55 em, other characters 0.8 em; the
-// ascent is 0.9 em and the descent 0.25 em, each rounded up. The labels'
+// digits, ':', ' ', '-' and 'L' take 0.55 em, other ASCII characters 0.8 em
+// and full-width ones (kanji, kana) 1.15 em, as a stand-in face may draw
+// them wider than the named face's whole em; the ascent is 0.9 em and the
+// descent 0.25 em, each rounded up. The labels'
 // characters have no descenders, so a text written on its baseline ends
 // there.
 LabelBox labelBox(const SceneText& text, int dpi);

@@ -71,14 +71,16 @@ void CGraphPopupDlg::layOut(ScreenPoint anchor) {
     useDarkTitleBar(hwnd(), paletteOf(style_.theme).dark);
 
     backing_ = DibSurface(frame.picture().width, frame.picture().height, 24);
-    days_.clear();
-    if (days > 1) {
-        days_ = span_.daysFrom(days);
+    days_ = days > 1 ? span_.daysFrom(days) : std::vector<GraphDay>{day_};
+    if (days_.empty()) days_ = {day_};
+    if (days_.size() > 1) {
         if (backing_)
             paintScene(backing_.dc(), tideSpanScene(days_, graphSkyOf(frame, span_.port, days_[0].day.date), style_));
     } else if (backing_) {
         DrawTideGraph(backing_.dc(), 0, 0, day_, style_, false);
     }
+    // Fewer days: the readout stays within them.
+    readoutMinute_ = std::min(readoutMinute_, static_cast<int>(days_.size()) * 1440);
     if (HMENU menu = GetSystemMenu(hwnd(), FALSE))
         CheckMenuRadioItem(menu, kDaysCommandFirst, kDaysCommandFirst + 3 * kDaysCommandStep,
                            kDaysCommandFirst + static_cast<UINT>(days - 1) * kDaysCommandStep, MF_BYCOMMAND);
@@ -116,16 +118,23 @@ void CGraphPopupDlg::onInit() {
     SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_RESHOW, 0);
 }
 
-int CGraphPopupDlg::readoutColumn() const { return style_.frame().minuteToColumn(readoutMinute_); }
+GraphSpanFrame CGraphPopupDlg::shownFrame() const {
+    return {style_.frame(), std::max(1, static_cast<int>(days_.size()))};
+}
+
+int CGraphPopupDlg::readoutColumn() const { return columnOfMinute(readoutMinute_, shownFrame()); }
 
 std::wstring CGraphPopupDlg::accessibleName() {
     return std::wstring(wideText(graphWindowWords(monthDayOf(day_.day))));
 }
 
 std::wstring CGraphPopupDlg::childName(long child) {
-    if (child != 1) return {};
-    const int hour = readoutMinute_ / 60, minute = readoutMinute_ % 60;
-    return std::wstring(wideText(readoutWords(readoutMinute_, day_.day.levelAtTime(hour, minute))));
+    if (child != 1 || days_.empty()) return {};
+    const ShownMinute at = shownMinuteOf(readoutMinute_, static_cast<int>(days_.size()));
+    const TideDay& day = days_[static_cast<size_t>(at.day)].day;
+    const double level = day.levelAtTime(at.minute / 60, at.minute % 60);
+    return std::wstring(wideText(days_.size() > 1 ? readoutWords(day.date, at.minute, level)
+                                                  : readoutWords(at.minute, level)));
 }
 
 RECT CGraphPopupDlg::childRect(long) {
@@ -138,7 +147,8 @@ bool CGraphPopupDlg::onKey(WPARAM key) {
     if (key != VK_LEFT && key != VK_RIGHT) return false;
     const RECT before = childRect(1);
     if (readoutShown_)
-        readoutMinute_ = readoutMinuteAfterKey(readoutMinute_, key == VK_RIGHT, GetKeyState(VK_SHIFT) < 0);
+        readoutMinute_ = readoutMinuteAfterKey(readoutMinute_, key == VK_RIGHT, GetKeyState(VK_SHIFT) < 0,
+                                               static_cast<int>(days_.size()));
     else if (tip_) {
         // The readout's own tip, placed by hand at the line (an empty
         // rectangle: never the tool under the pointer).
@@ -154,7 +164,7 @@ bool CGraphPopupDlg::onKey(WPARAM key) {
     InvalidateRect(hwnd(), &before, FALSE);
     InvalidateRect(hwnd(), &after, FALSE);
     if (tip_) {
-        std::wstring text(wideText(graphReadoutText(day_.day, readoutMinute_)));
+        std::wstring text(wideText(shownReadoutText(days_, readoutMinute_)));
         TOOLINFOW tool = toolFor(hwnd(), text.data());
         tool.uId = kReadoutToolId;
         tool.rect = RECT{};
@@ -172,11 +182,7 @@ bool CGraphPopupDlg::onKey(WPARAM key) {
 void CGraphPopupDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     if (!tip_) return;
     const int x = LOWORD(lp), y = HIWORD(lp);
-    // Over several days, the day under the pointer and the column in it.
-    const GraphFrame frame = style_.frame();
-    const int k = days_.empty() ? 0 : std::clamp(x / frame.plotWidth(), 0, static_cast<int>(days_.size()) - 1);
-    const TideDay& day = days_.empty() ? day_.day : days_[static_cast<size_t>(k)].day;
-    const std::optional<std::u16string> text = tipText_.moved(day, frame, x - k * frame.plotWidth(), y);
+    const std::optional<std::u16string> text = tipText_.moved(days_, shownFrame(), x, y);
     if (!text) return;
     std::wstring wide(wideText(*text));  // the tool record takes a writable string
     TOOLINFOW tool = toolFor(hwnd(), wide.data());

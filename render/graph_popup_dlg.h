@@ -58,6 +58,7 @@ private:
     void relayOutInPlace();  // the same, keeping the window's bottom-right corner
     void addDayChoices();    // to the system menu
     bool onKey(WPARAM key);
+    GraphSpanFrame shownFrame() const;  // of the days shown
     int readoutColumn() const;
     // AccessibleContent: the graph, and the readout as its one child.
     std::wstring accessibleName() override;
@@ -75,8 +76,8 @@ private:
     HWND tip_ = nullptr;  // the tooltip control; this window owns it and takes it along when it goes
     GraphTip tipText_;
     GraphSpanSource span_;
-    std::vector<GraphDay> days_;  // the days shown when more than one
-    int readoutMinute_ = 0;
+    std::vector<GraphDay> days_;  // the days shown, from day_
+    int readoutMinute_ = 0;       // from the first day's 0:00
     bool readoutShown_ = false;  // after the first key
     AccessibleObject accessible_;
 };

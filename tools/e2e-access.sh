@@ -102,8 +102,19 @@ drive keys right right
 grep -qx 'focus: 1時00分 潮位 -\?[0-9]*センチ' <(drive read-graph); check "Right moves the readout an hour ($(drive read-graph | sed -n 2p))" $?
 drive keys shift+right
 grep -qx 'focus: 1時10分 潮位 -\?[0-9]*センチ' <(drive read-graph); check "Shift+Right ten minutes" $?
+# Three days from the month's day (key 3): the readout runs on over the
+# midnight into the next day, read with its date.
+drive keys 0x33; sleep 1
+drive keys right right right right right right right right right right right right right right right right right right right right right right right
+grep -qx 'focus: 3月18日 0時10分 潮位 -\?[0-9]*センチ' <(drive read-graph | tr -d '\r')
+check "over three days the readout crosses midnight ($(drive read-graph | sed -n 2p))" $?
 drive keys escape; sleep 1
 ! drive graph-window >/dev/null; check "Esc closes the graph" $?
+# The number of days is kept: Enter on the day opens three days again.
+drive keys return; sleep 2
+w=$(drive graph-window | awk 'NR == 2 { print $3 - $1 }')
+[ "$w" = 576 ]; check "Enter on a day shows the stored three days ($w wide)" $?
+drive keys escape; sleep 1
 drive month-key 0x1B; sleep 1
 
 # Exit, and a second start: no notification.

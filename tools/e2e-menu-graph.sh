@@ -197,13 +197,13 @@ MARILO_NOW=2024-01-11T12:00 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(
 status=$?
 size=$(identify -format '%wx%h' "$png_unix" 2>/dev/null)
 cp "$png_unix" "$work/graph3.png" 2>/dev/null
-[ "$status" = 0 ] && [ "$size" = 577x217 ]; check "--days 3 draws three days side by side: 577 x 217 ($status $size)" $?
+[ "$status" = 0 ] && [ "$size" = 577x231 ]; check "--days 3 draws three days side by side, a row of dates under them: 577 x 231 ($status $size)" $?
 night() { count_colour "$work/graph3.png" "1x199+$1+17" '#182050'; }
 n="$(night 16) $(night 208) $(night 400)"
 [ "$(night 16)" -gt 100 ] && [ "$(night 208)" -gt 100 ] && [ "$(night 400)" -gt 100 ]; check "the small hours of each day are shaded ($n)" $?
 n="$(night 96)$(night 288)$(night 480)"
 [ "$n" = 000 ]; check "the noons are not ($n)" $?
-n=$(count_colour "$work/graph3.png" 577x217+0+0 '#0C102C'); [ "$n" -gt 50 ]; check "civil twilight is lighter, beside the night ($n pixels)" $?
+n=$(count_colour "$work/graph3.png" 577x231+0+0 '#0C102C'); [ "$n" -gt 50 ]; check "civil twilight is lighter, beside the night ($n pixels)" $?
 "${bench[@]}" reg > "$work/reg-after.txt"
 cmp -s "$work/reg-before.txt" "$work/reg-after.txt"; check "--save-graph writes no setting" $?
 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" \

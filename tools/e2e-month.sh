@@ -51,7 +51,10 @@ n=$(convert "$work/m4.png" txt:- | grep -ci '#00A000'); [ "$n" = 0 ]; check "and
 MARILO_HIGH_CONTRAST=1 save_month "$work/hc.png" 2024-03
 WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" MARILO_NOW=2024-03-15T12:00 \
   MARILO_HIGH_CONTRAST=1 wine "$MARILO_BIN/Marilo.exe" --save-graph "Z:${work//\//\\}\\hc-graph.png" > "$work/save.out" 2>&1
-for f in hc hc-graph; do
+WINEPREFIX="$work/prefix" WINEDEBUG=-all DISPLAY="$(cat "$work/display")" MARILO_NOW=2024-03-15T12:00 \
+  MARILO_HIGH_CONTRAST=1 wine "$MARILO_BIN/Marilo.exe" --save-graph "Z:${work//\//\\}\\hc-graph3.png" --days 3 \
+  > "$work/save.out" 2>&1
+for f in hc hc-graph hc-graph3; do
   n=$(identify -format '%k' "$work/$f.png" 2>/dev/null)
   [ -n "$n" ] && [ "$n" -le 4 ]; check "with high contrast $f.png holds only the system colours ($n colours)" $?
 done

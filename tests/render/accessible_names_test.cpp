@@ -57,6 +57,8 @@ TEST(AccessibleNames, OneWaterAndTheReadout) {
     // Rounded as the drawn numbers are (printf's %.0f: a half to the even).
     EXPECT_EQ(readoutWords(1440, 80.5), u"24時00分 潮位 80センチ");
     EXPECT_EQ(readoutWords(1440, 81.5), u"24時00分 潮位 82センチ");
+    // Over several days, with its date.
+    EXPECT_EQ(readoutWords(DateTime(2024, 1, 12), 6 * 60, 120.2), u"1月12日 6時00分 潮位 120センチ");
 }
 
 TEST(AccessibleNames, StripNamesEachButtonWithTheDayItLeadsTo) {

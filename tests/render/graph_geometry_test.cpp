@@ -352,5 +352,40 @@ TEST(GraphWindow, KeyboardReadout) {
     EXPECT_EQ(graphReadoutText(g.day, 750), cp932ToUtf16(expected));
 }
 
+// Three days from 2024-01-11 at m = 2: 192 columns a day, one 7.5 minutes.
+TEST(GraphWindow, TheReadoutCrossesTheDaysShown) {
+    EXPECT_EQ(readoutMinuteAfterKey(1430, true, false, 3), 1490);  // over the midnight
+    EXPECT_EQ(readoutMinuteAfterKey(1440, false, true, 3), 1430);  // and back
+    EXPECT_EQ(readoutMinuteAfterKey(4300, true, false, 3), 4320);  // held at the last 24:00
+    EXPECT_EQ(readoutMinuteAfterKey(10, false, false, 3), 0);
+    EXPECT_EQ(shownMinuteOf(1440, 3), (ShownMinute{1, 0}));  // a midnight is the later day's 0:00
+    EXPECT_EQ(shownMinuteOf(4320, 3), (ShownMinute{2, 1440}));
+    EXPECT_EQ(shownMinuteOf(9999, 2), (ShownMinute{1, 1440}));
+    EXPECT_EQ(shownMinuteOf(-5, 2), (ShownMinute{0, 0}));
+
+    const GraphSpanFrame frame{GraphFrame{2}, 3};
+    EXPECT_EQ(minuteAtColumn(192 + 100, frame), 1440 + 750);
+    EXPECT_EQ(minuteAtColumn(5000, frame), 2 * 1440 + 1432);  // the last column, 191 x 7.5 minutes
+    EXPECT_EQ(minuteAtColumn(-3, frame), 0);
+    EXPECT_EQ(columnOfMinute(1440 + 750, frame), 292);
+    EXPECT_EQ(columnOfMinute(4320, frame), 576);
+
+    ControllerSettings cs;
+    const DateTime now(2024, 1, 11, 12, 0);
+    const std::vector<GraphDay> days{graphDayOf(cs, now, 0), graphDayOf(cs, now, 1), graphDayOf(cs, now, 2)};
+    char expected[48];
+    std::snprintf(expected, sizeof expected, "1/12 06:00 L%.0f",
+                  TideDay(PortAddress(), DateTime(2024, 1, 12, 6, 0)).levelNow);
+    // Thirty hours on from the first 0:00 by the keyboard...
+    int minute = 0;
+    for (int k = 0; k < 30; ++k) minute = readoutMinuteAfterKey(minute, true, false, 3);
+    EXPECT_EQ(shownReadoutText(days, minute), cp932ToUtf16(expected));
+    // ...and the pointer over that column agree.
+    GraphTip tip;
+    EXPECT_EQ(tip.moved(days, frame, 192 + 48, 50), cp932ToUtf16(expected));
+    // One day is written as the one-day readout.
+    EXPECT_EQ(shownReadoutText({days[0]}, 750), graphReadoutText(days[0].day, 750));
+}
+
 }  // namespace
 }  // namespace marilo

@@ -10,6 +10,7 @@
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "render/graph_labels.h"
+#include "render/graph_span.h"
 #include "render/menu_items.h"
 #include "render/tide_graph.h"
 
@@ -166,8 +167,16 @@ TEST(GraphPixels, LabelCellsHoldTheTextAsDrawn) {
     for (const DateTime& when : {DateTime(2026, 12, 8, 23, 15), DateTime(2024, 3, 1, 8, 10)})
         for (int m = 1; m <= 3; ++m)
             for (int dpi : {96, 120, 144, 192}) {
-                const Scene s = tideGraphScene(graphDayOf(cs, when, 0), {m, 180, -20, 50, 4, dpi}, false);
-                for (const SceneText& t : s.all<SceneText>()) {
+                const GraphStyle style{m, 180, -20, 50, 4, dpi};
+                const Scene one = tideGraphScene(graphDayOf(cs, when, 0), style, false);
+                // and three days, with the moon's texts and the dates
+                const std::vector<GraphDay> days{graphDayOf(cs, when, 0), graphDayOf(cs, when, 1),
+                                                 graphDayOf(cs, when, 2)};
+                const Scene span = tideSpanScene(
+                    days, graphSkyOf(graphSpanFrameOf(style, 3), cs.port, days[0].day.date), style);
+                std::vector<SceneText> texts = one.all<SceneText>();
+                for (const SceneText& t : span.all<SceneText>()) texts.push_back(t);
+                for (const SceneText& t : texts) {
                     const Font font = pointFont(t.font.points, dpi, t.font.face);
                     const SelectGuard selected(dc, font.get());
                     const std::wstring text(t.text.begin(), t.text.end());
