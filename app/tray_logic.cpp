@@ -101,7 +101,8 @@ char stripButtonKey(int button) {
 int stripButtonForKey(uint32_t character) {
     for (int b = 0; b < StripFrame::kButtons; ++b)
         if (stripButtonKey(b) != 0 && character == static_cast<unsigned char>(stripButtonKey(b))) return b;
-    // The same keys unshifted, and what they type with the input method on.
+    // The same keys with or without Shift, and what they type with the
+    // input method on.
     switch (character) {
         case u'{': case u'\uFF3B': case u'\u300C': return 0;                   // ［ 「
         case u',': case u'\uFF1C': case u'\uFF0C': case u'\u3001': return 1;  // ＜ ， 、

@@ -88,11 +88,11 @@ int calendarStripButton(int x, int itemWidth, const StripFrame& strip);
 
 constexpr int kStripToday = 2;  // the strip's middle button, ■
 
-// The strip button a character typed in the open menu presses: '[' a month
-// back, '<' or ',' a day back, '>' or '.' a day forward, ']' a month forward
-// (also their full-width forms and the Japanese punctuation the same keys
-// type with the input method on); -1 for any other character. Today is
-// Enter on the strip.
+// The strip button a character typed in the open menu presses: '[' or '{' a
+// month back, '<' or ',' a day back, '>' or '.' a day forward, ']' or '}' a
+// month forward (also their full-width forms and the Japanese punctuation
+// the same keys type with the input method on); -1 for any other character.
+// Today is Enter on the strip.
 int stripButtonForKey(uint32_t character);
 // The key a strip button is named with: '[', '<', none (0) for today, '>',
 // ']'; 0 for another number.
