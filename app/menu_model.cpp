@@ -125,4 +125,14 @@ PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const 
     return menu;
 }
 
+int downPressesTo(const std::vector<MenuItem>& items, int id) {
+    int presses = 0;
+    for (const MenuItem& item : items) {
+        if (item.kind == MenuItem::Kind::Separator) continue;
+        ++presses;
+        if (item.kind != MenuItem::Kind::Popup && item.id == id) return presses;
+    }
+    return 0;
+}
+
 }  // namespace marilo

@@ -80,4 +80,10 @@ PopupMenuModel buildPopupMenu(PortAddress selected, const char* portName, const 
                               bool shiftDown, const DayNotes& notes = {}, bool startAtSignIn = false,
                               const std::vector<PortAddress>& recent = {});
 
+// How many Down presses select the item of command `id` in a menu shown
+// with nothing selected: the first press selects the first item and every
+// press the next one, separators passed over. 0 when the menu has no such
+// item at its top level.
+int downPressesTo(const std::vector<MenuItem>& items, int id);
+
 }  // namespace marilo

@@ -93,6 +93,25 @@ int calendarStripButton(int x, int itemWidth, const StripFrame& strip) {
     return strip.buttonAt(x < 0 ? x + itemWidth : x, itemWidth);
 }
 
+char stripButtonKey(int button) {
+    static constexpr char kKeys[] = {'[', '<', 0, '>', ']'};
+    return button >= 0 && button < StripFrame::kButtons ? kKeys[button] : 0;
+}
+
+int stripButtonForKey(uint32_t character) {
+    for (int b = 0; b < StripFrame::kButtons; ++b)
+        if (stripButtonKey(b) != 0 && character == static_cast<unsigned char>(stripButtonKey(b))) return b;
+    // The same keys with or without Shift, and what they type with the
+    // input method on.
+    switch (character) {
+        case u'{': case u'\uFF3B': case u'\u300C': return 0;                   // ［ 「
+        case u',': case u'\uFF1C': case u'\uFF0C': case u'\u3001': return 1;  // ＜ ， 、
+        case u'.': case u'\uFF1E': case u'\uFF0E': case u'\u3002': return 3;  // ＞ ． 。
+        case u'}': case u'\uFF3D': case u'\u300D': return 4;                   // ］ 」
+        default: return -1;
+    }
+}
+
 DateTime shownDay(const DateTime& today, int32_t offset) {
     DateTime d(today.year, today.month, today.day);
     d.addDays(offset);

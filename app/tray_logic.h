@@ -86,6 +86,18 @@ int32_t dayOffsetForClick(int32_t currentOffset, bool popCalMode, int32_t mode, 
 // drawn menu item, on a screen of the strip's dpi.
 int calendarStripButton(int x, int itemWidth, const StripFrame& strip);
 
+constexpr int kStripToday = 2;  // the strip's middle button, ■
+
+// The strip button a character typed in the open menu presses: '[' or '{' a
+// month back, '<' or ',' a day back, '>' or '.' a day forward, ']' or '}' a
+// month forward (also their full-width forms and the Japanese punctuation
+// the same keys type with the input method on); -1 for any other character.
+// Today is Enter on the strip.
+int stripButtonForKey(uint32_t character);
+// The key a strip button is named with: '[', '<', none (0) for today, '>',
+// ']'; 0 for another number.
+char stripButtonKey(int button);
+
 // dayOffset after pressing a strip button on the day today + offset:
 // 0 a month back, 1 a day back, 2 today, 3 a day forward, 4 a month forward.
 // A month step keeps the day of the month, or lands on the month's last day

@@ -35,6 +35,7 @@ PopupMenuModel TrayMenu::popupMenu(bool shiftDown, bool startAtSignIn) {
         entries.push_back({e.empty() ? kUnclassified : e.kind, e.hour, e.minute, e.level});
     }
     selectedPortName_ = day.portName;
+    stripOnScreen_.reset();  // until the new menu's strip is drawn
     // The light and the moon of the shown day, once per opening.
     const SunMoonMenuLines sky = sunMoonMenuLines(settings_.port, shown.year, shown.month, shown.day);
     const DayNotes notes{sky.sun, sky.moon, constantsNote(settings_.port).text};
@@ -70,6 +71,16 @@ bool TrayMenu::stripClick(int32_t cursorX, int menuDpi) {
     if (lastItemScreenLeft_)
         return pressStripButton(StripFrame{menuDpi}.buttonAt(cursorX - *lastItemScreenLeft_, lastItemRect_.width()));
     return calendarStrip(cursorX - menuPoint_.x, lastItemRect_.width(), menuDpi);
+}
+
+TrayMenu::StripPress TrayMenu::stripCommand(std::optional<int> keyButton, ScreenPoint at, int menuDpi) {
+    if (keyButton) return pressStripButton(*keyButton) ? StripPress::Keyboard : StripPress::Nothing;
+    if (!stripOnScreen_) return stripClick(at.x, menuDpi) ? StripPress::Mouse : StripPress::Nothing;
+    const ScreenRect& r = *stripOnScreen_;
+    if (at.x < r.left || at.x >= r.right || at.y < r.top || at.y >= r.bottom)
+        return pressStripButton(kStripToday) ? StripPress::Keyboard : StripPress::Nothing;
+    return pressStripButton(StripFrame{menuDpi}.buttonAt(at.x - r.left, r.right - r.left)) ? StripPress::Mouse
+                                                                                          : StripPress::Nothing;
 }
 
 bool TrayMenu::calendarStrip(int x, int itemWidth, int menuDpi) {

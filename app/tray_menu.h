@@ -65,6 +65,17 @@ public:
     // Strip button 0..4 pressed; false for anything else (nothing changes).
     bool pressStripButton(int button);
 
+    // The calendar strip was drawn at `onScreen`, when that is known.
+    void stripDrawn(std::optional<ScreenRect> onScreen) { stripOnScreen_ = onScreen; }
+    // How the strip's command came about, and so how the menu reopens.
+    enum class StripPress { Nothing, Mouse, Keyboard };
+    // The strip's command, with the mouse at `at` on a menu laid out for
+    // menuDpi: a button a key named while the menu was open (keyButton); a
+    // click inside the strip where it was drawn presses the button under
+    // the mouse; anything else (Enter on the strip chosen from the keyboard)
+    // shows today. Where the strip stands is unknown, the mouse decides.
+    StripPress stripCommand(std::optional<int> keyButton, ScreenPoint at, int menuDpi);
+
 private:
     const ControllerSettings& settings_;
     const Clock& clock_;
@@ -72,6 +83,7 @@ private:
     ScreenPoint menuPoint_;
     ItemRect lastItemRect_;                       // the graph item as last drawn
     std::optional<int32_t> lastItemScreenLeft_;   // and its left edge on the screen, when known
+    std::optional<ScreenRect> stripOnScreen_;     // the strip of the open menu, when known
     std::string selectedPortName_;                // cp932, the table's name of the selected port
     std::string hlText_;                          // the shown day's high/low lines, as copied
 };

@@ -36,7 +36,7 @@ void CTrayDlg::onInitDialog() {
     tickTimer_.attach(hwnd());
     retryTimer_.attach(hwnd());
     controller_.setRetryTimer(&retryTimer_);
-    highContrast_ = themes_.theme().highContrast;
+    theme_ = themes_.theme();  // the date icons drawn at the start need it
     controller_.start();
     painter_ = std::make_unique<TrayPainter>();
     takeTrayLook();
@@ -48,7 +48,7 @@ void CTrayDlg::onInitDialog() {
     alertWnd_.CreateAlertWindow(hwnd());
     controller_.setAlertSink(&alertWnd_);
     controller_.setUserState(&userState_);
-    alertWnd_.setTheme(themes_.theme());
+    alertWnd_.setTheme(theme_);
     controller_.handOverSound();
 }
 
@@ -63,6 +63,11 @@ bool CTrayDlg::takeTrayLook() {
     if (size == painter_->size() && theme == painter_->theme()) return false;
     painter_->configure(size, theme);
     return true;
+}
+
+void CTrayDlg::takeTheme() {
+    theme_ = themes_.theme();
+    alertWnd_.setTheme(theme_);
 }
 
 void CTrayDlg::onDestroy() {
@@ -87,12 +92,14 @@ std::optional<INT_PTR> CTrayDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kTrayCallbackMessage: onTrayCallback(wp, lp); return TRUE;
         case WM_ENTERIDLE:
             // A menu opened from the keyboard selects its first item, as the
-            // menu key does it: a Down to the menu once it is shown.
-            if (wp == MSGF_MENU && selectFirstItem_ && lp) {
-                selectFirstItem_ = false;
-                PostMessageW(reinterpret_cast<HWND>(lp), WM_KEYDOWN, VK_DOWN, 0);
+            // menu key does it, or the item asked for: Downs to the menu once
+            // it is shown.
+            if (wp == MSGF_MENU && selectDowns_ > 0 && lp) {
+                for (; selectDowns_ > 0; --selectDowns_)
+                    PostMessageW(reinterpret_cast<HWND>(lp), WM_KEYDOWN, VK_DOWN, 0);
             }
             return std::nullopt;
+        case WM_MENUCHAR: return onMenuChar(wp, lp);
         case WM_COMMAND: onCommand(LOWORD(wp)); return TRUE;
         case WM_MEASUREITEM:
             if (!onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return std::nullopt;
@@ -183,10 +190,11 @@ std::optional<INT_PTR> CTrayDlg::onSystemChange(UINT msg, WPARAM wp, LPARAM lp) 
             // The theme's colours changed: lParam names "ImmersiveColorSet",
             // or high contrast went on or off.
             if (themeMayHaveChanged(msg, wp, lp)) {
-                const Theme theme = themes_.theme();
-                highContrast_ = theme.highContrast;
-                alertWnd_.setTheme(theme);
-                followTrayLook();
+                // High contrast turned on or off recolours the date icons,
+                // whatever the taskbar did.
+                const bool highContrast = theme_.highContrast;
+                takeTheme();
+                if (takeTrayLook() || theme_.highContrast != highContrast) controller_.redrawIcons();
             }
             return std::nullopt;
         case WM_POWERBROADCAST:

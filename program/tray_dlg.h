@@ -48,8 +48,9 @@ public:
 
     // The popup menu at its menu point for the shown day; opened from the
     // keyboard on icon `keyIcon`, its first item is selected and the focus
-    // goes back to that icon when it closes.
-    void ShowPopupMenu(std::optional<int> keyIcon = std::nullopt);
+    // goes back to that icon when it closes. With `selectId` that item is
+    // selected instead, however the menu was opened.
+    void ShowPopupMenu(std::optional<int> keyIcon = std::nullopt, int selectId = 0);
     // The graph window with its bottom-right corner at the mouse.
     void ShowGraphPopup();
     void ShowMonthWindow();
@@ -70,6 +71,8 @@ private:
     void onTimer(UINT_PTR id);
     void onDpiChanged();
     std::optional<INT_PTR> onSystemChange(UINT msg, WPARAM wp, LPARAM lp);
+    // Reads the system's theme into theme_ and hands it on.
+    void takeTheme();
     void onDestroy();
     // The first start's notification, once its icon is in.
     void showHintWhenDue();
@@ -82,6 +85,10 @@ private:
     // (tray_menu.cpp).
     bool onMeasureItem(MEASUREITEMSTRUCT& item);
     bool onDrawItem(const DRAWITEMSTRUCT& item);
+    // A character typed in the open menu that no item's mnemonic takes: the
+    // calendar strip's keys.
+    std::optional<INT_PTR> onMenuChar(WPARAM wp, LPARAM lp);
+    void onStripCommand();
     void runAbout();
     void runSettings();
     void runFindPort();
@@ -96,7 +103,7 @@ private:
     SystemClock clock_;
     SystemUserState userState_;
     SystemThemeSource themes_;
-    bool highContrast_ = false;  // of the theme last read
+    Theme theme_;  // as last read, at the start and when the system says it changed
     EngineTideFacts tide_;
     std::unique_ptr<TrayPainter> painter_;  // surfaces made at initialisation
     // Forwards to the painter once it exists.
@@ -108,7 +115,7 @@ private:
         OwnedIcon dateIcon(const DateIconImage& i) override {
             if (!owner.painter_) return OwnedIcon();
             DateIconImage shown = i;
-            if (owner.highContrast_) shown.color = 0;
+            if (owner.theme_.highContrast) shown.color = 0;
             return owner.painter_->dateIcon(shown);
         }
         OwnedIcon clockIcon(const AppSettings& s, int h, int m) override {
@@ -127,7 +134,9 @@ private:
     FirstStartHint hint_{false};
     bool iconsAdded_ = false;       // the splash is over
     bool menuOpen_ = false;
-    bool selectFirstItem_ = false;  // a menu opened from the keyboard, until it is shown
+    int selectDowns_ = 0;           // Down presses to send the menu, once it is shown
+    std::optional<int> menuKeyIcon_;  // the icon the open menu was opened on from the keyboard
+    std::optional<int> stripKey_;     // the strip button a key named in the open menu
     bool splashTimer_ = false;
     bool settingsOpen_ = false;  // one settings dialog at a time
     int menuDpi_ = 96;           // of the monitor the popup menu opens on

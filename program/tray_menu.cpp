@@ -4,6 +4,9 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
+#include "app/menu_model.h"
 #include "app/start_at_sign_in.h"
 #include "platform/dpi.h"
 #include "platform/text.h"
@@ -22,13 +25,19 @@ namespace marilo {
 
 namespace {
 
-// The left edge on the screen of an item of an open popup menu.
-std::optional<int32_t> screenLeftOfMenuItem(HMENU menu, UINT id) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        RECT r;
-        if (GetMenuItemID(menu, i) == id && GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r)) return r.left;
-    }
-    return std::nullopt;
+// The position of the item of command `id` in a menu, or -1.
+int positionOfMenuItem(HMENU menu, UINT id) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuItemID(menu, i) == id) return i;
+    return -1;
+}
+
+// Where an item of an open popup menu stands on the screen.
+std::optional<ScreenRect> screenRectOfMenuItem(HMENU menu, UINT id) {
+    const int at = positionOfMenuItem(menu, id);
+    RECT r;
+    if (at < 0 || !GetMenuItemRect(nullptr, menu, static_cast<UINT>(at), &r)) return std::nullopt;
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
 }  // namespace
@@ -57,7 +66,7 @@ void CTrayDlg::runSettings() {
     settingsOpen_ = false;
 }
 
-void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon) {
+void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon, int selectId) {
     SetForegroundWindow(hwnd());
     // The key as it is now, not as the thread's last message saw it: a Shift
     // pressed while another window had the focus counts too.
@@ -72,11 +81,14 @@ void CTrayDlg::ShowPopupMenu(std::optional<int> keyIcon) {
     if (!menu) return;
     const ScreenPoint at = tray.menuPoint();
     menuDpi_ = dpiAtPoint({at.x, at.y});
-    selectFirstItem_ = keyIcon.has_value();  // done at WM_ENTERIDLE
+    // Done at WM_ENTERIDLE.
+    selectDowns_ = selectId != 0 ? downPressesTo(model.items, selectId) : keyIcon ? 1 : 0;
+    menuKeyIcon_ = keyIcon;
+    stripKey_.reset();
     menuOpen_ = true;
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
     menuOpen_ = false;
-    selectFirstItem_ = false;
+    selectDowns_ = 0;
     PostMessageW(hwnd(), WM_NULL, 0, 0);
     if (keyIcon) shell_.focus(*keyIcon);  // the keyboard back on the icon
 }
@@ -135,16 +147,42 @@ bool CTrayDlg::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemID == ID_GRAPH_ITEM) {
         TrayMenu& menu = controller_.menu();
         GraphStyle style = controller_.graphStyle(menuDpi_);
-        style.theme = themes_.theme();
+        style.theme = theme_;
         const ItemRect drawn = drawGraphItem(item, menu.graphDay(), style);
-        menu.graphItemDrawn(drawn, screenLeftOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM));
+        const std::optional<ScreenRect> onScreen =
+            screenRectOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_GRAPH_ITEM);
+        menu.graphItemDrawn(drawn, onScreen ? std::optional<int32_t>(onScreen->left) : std::nullopt);
         return true;
     }
     if (item.itemID == ID_CALENDAR_STRIP) {
-        drawCalendarStrip(item, StripFrame{menuDpi_}, paletteOf(themes_.theme()));
+        drawCalendarStrip(item, StripFrame{menuDpi_}, paletteOf(theme_));
+        controller_.menu().stripDrawn(screenRectOfMenuItem(reinterpret_cast<HMENU>(item.hwndItem), ID_CALENDAR_STRIP));
         return true;
     }
     return false;
+}
+
+// The strip's keys: the menu runs the strip's command, which then presses
+// the button the key named. Other characters and other menus are left to
+// the menu (a beep).
+std::optional<INT_PTR> CTrayDlg::onMenuChar(WPARAM wp, LPARAM lp) {
+    const int button = stripButtonForKey(LOWORD(wp));
+    const int at = button < 0 ? -1 : positionOfMenuItem(reinterpret_cast<HMENU>(lp), ID_CALENDAR_STRIP);
+    if (at < 0) return std::nullopt;
+    stripKey_ = button;
+    SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, MAKELRESULT(at, MNC_EXECUTE));
+    return TRUE;
+}
+
+// A key, a click on a button, or Enter (today); a menu reopened from the
+// keyboard keeps the strip selected for the next key.
+void CTrayDlg::onStripCommand() {
+    const std::optional<int> key = std::exchange(stripKey_, std::nullopt);
+    switch (controller_.menu().stripCommand(key, messagePoint(), menuDpi_)) {
+        case TrayMenu::StripPress::Nothing: return;
+        case TrayMenu::StripPress::Mouse: ShowPopupMenu(); return;
+        case TrayMenu::StripPress::Keyboard: ShowPopupMenu(menuKeyIcon_, ID_CALENDAR_STRIP); return;
+    }
 }
 
 // The commands of the popup menu and of the windows it opens.
@@ -169,9 +207,7 @@ void CTrayDlg::onCommand(int id) {
             controller_.toggleGraphSize();
             ShowPopupMenu();
             return;
-        case ID_CALENDAR_STRIP:
-            if (controller_.menu().stripClick(messagePoint().x, menuDpi_)) ShowPopupMenu();
-            return;
+        case ID_CALENDAR_STRIP: onStripCommand(); return;
         case ID_ICON_REFRESH: controller_.refreshIcons(); return;
         case ID_COPY_HIGH_LOW:
             copyTextToClipboard(hwnd(), controller_.menu().hlText());

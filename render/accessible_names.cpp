@@ -134,6 +134,9 @@ std::u16string stripWords(const DateTime& today, int32_t offset) {
     for (int b = 0; b < StripFrame::kButtons; ++b) {
         text += b == 0 ? " " : ", ";
         text += stripButtonText(b, today, offset);
+        // The key that presses it while the menu is open.
+        const char key = stripButtonKey(b);
+        text += key != 0 ? std::string(" (キー ") + key + ")" : std::string(" (Enter)");
     }
     return cp932ToUtf16(text);
 }

@@ -32,8 +32,9 @@ std::u16string dateWords(const DateTime& date, int32_t yearShown);
 // "翌月 4月1日". Empty for another number.
 std::u16string stripButtonWords(int button, const DateTime& today, int32_t offset);
 
-// The whole strip: the day shown and each button with its day,
-// "3月1日を表示中: 前月 2月1日, 前日 2月29日, 今日 3月5日, 翌日 3月2日, 翌月 4月1日".
+// The whole strip: the day shown and each button with its day and its key,
+// "3月1日を表示中: 前月 2月1日 (キー [), 前日 2月29日 (キー <), 今日 3月5日
+// (Enter), 翌日 3月2日 (キー >), 翌月 4月1日 (キー ])".
 std::u16string stripWords(const DateTime& today, int32_t offset);
 
 // The month window as a whole: "月間潮見表 2024年3月".

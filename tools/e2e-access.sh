@@ -6,6 +6,8 @@
 #  - Enter on an icon (NIN_KEYSELECT) and the menu key (WM_CONTEXTMENU), in
 #    the version-4 format, open the menu at the icon's anchor whatever the
 #    mouse's place, and Esc closes it;
+#  - in that menu the calendar strip's keys ([ < > ] and , .) step the shown
+#    day and Enter on the strip comes back to today;
 #  - in the settings dialog Tab reaches the tab strip and Ctrl+Tab shows the
 #    next page, Ctrl+Shift+Tab the one before;
 #  - in the month window Right moves the focus one day, its sun and moon
@@ -55,6 +57,29 @@ drive tray 1 0x205; sleep 1
 c=$(menu_corner); [ "$c" = "500 200" ]; check "a right click opens it at the mouse as before ($c)" $?
 [ "$(first_selected_since "$m")" = 0 ]; check "with nothing selected" $?
 drive close-menu
+
+# The calendar strip from the keyboard, in a menu opened with Enter: each
+# key typed reopens the menu on its day (read from its high and low
+# waters, as marilo-cli --month gives them) with the strip selected for the
+# next key; Enter on the strip comes back to today.
+texts_since() { tail -n +"$1" "$wine_log" | decode_menu_texts; }
+strip_selected_since() { tail -n +"$1" "$wine_log" | grep -c 'select_item owner .* index 0x0004 select 0x0001'; }
+strip_key() {  # KEY LINE DAY: KEY typed, the reopened menu holds LINE
+  local m; m=$(mark)
+  if [ "$1" = return ]; then drive keys return; else drive type "$1"; fi
+  sleep 2
+  texts_since "$m" | grep -qx "$2" && [ "$(strip_selected_since "$m")" -ge 1 ]
+  check "$1 on the strip reopens the menu on $3 with the strip selected" $?
+}
+drive mouse-move 100 100  # off the menu
+drive tray-at 1 0x401 300 120; sleep 1
+strip_key . 'L  2:47  74' '16 March'
+strip_key . 'L  3:22  90' '17 March'
+strip_key , 'L  2:47  74' '16 March'
+strip_key ']' 'H  0:38 116' '16 April'
+strip_key '[' 'H 22:43 112' '16 March'
+strip_key return 'L  2:14  56' 'today, 15 March'
+drive close-menu; check "Esc closes it" $?
 
 # The settings dialog from the keyboard.
 drive command 32778

@@ -207,6 +207,45 @@ TEST(PopupMenu, StripClickPlacedByTheClickPointAndTheLastGraphItem) {
     EXPECT_FALSE(b.tray.menu().stripClick(1219, 144));
 }
 
+TEST(PopupMenu, StripFromTheKeyboard) {
+    // The keys, with their unshifted and input-method forms; letters and
+    // digits stay with the menu.
+    const std::vector<std::pair<char32_t, int>> keys = {
+        {U'[', 0}, {U'{', 0}, {U'「', 0}, {U'<', 1}, {U',', 1}, {U'、', 1}, {U'＜', 1},
+        {U'>', 3}, {U'.', 3}, {U'。', 3}, {U'．', 3}, {U']', 4}, {U'}', 4}, {U'］', 4},
+        {U'a', -1}, {U'0', -1}, {U'\r', -1}, {U' ', -1}, {U'=', -1}};
+    for (const auto& [key, button] : keys) EXPECT_EQ(stripButtonForKey(key), button) << static_cast<uint32_t>(key);
+
+    // A strip 240 wide drawn from 400: its buttons from 470, ▶ at 530 .. 549.
+    MenuBench b;
+    b.clock.set(2024, 1, 12, 9, 30);
+    TrayMenu& menu = b.tray.menu();
+    menu.stripDrawn(ScreenRect{400, 420, 640, 438});
+    using Press = TrayMenu::StripPress;
+    EXPECT_EQ(menu.stripCommand(3, {0, 0}, 96), Press::Keyboard);  // the key, wherever the mouse is
+    EXPECT_EQ(menu.stripCommand(3, {535, 430}, 96), Press::Keyboard);
+    EXPECT_EQ(menu.dayOffset(), 2);
+    EXPECT_EQ(menu.stripCommand(std::nullopt, {535, 430}, 96), Press::Mouse);
+    EXPECT_EQ(menu.dayOffset(), 3);
+    EXPECT_EQ(menu.stripCommand(std::nullopt, {470, 437}, 96), Press::Mouse);  // ≪, a month back
+    EXPECT_EQ(menu.dayOffset(), -28);  // 15 January to 15 December
+    EXPECT_EQ(menu.stripCommand(std::nullopt, {550, 10}, 96), Press::Keyboard);  // Enter, the mouse elsewhere: today
+    EXPECT_EQ(menu.dayOffset(), 0);
+    EXPECT_EQ(menu.stripCommand(1, {0, 0}, 96), Press::Keyboard);
+    EXPECT_EQ(menu.stripCommand(std::nullopt, {469, 430}, 96), Press::Nothing);  // beside the buttons
+    EXPECT_EQ(menu.stripCommand(std::nullopt, {530, 438}, 96), Press::Keyboard);  // just below the strip
+    EXPECT_EQ(menu.stripCommand(5, {535, 430}, 96), Press::Nothing);
+    EXPECT_EQ(menu.dayOffset(), 0);
+
+    // Reopened from the keyboard the strip is selected again: About, the
+    // graph, the strip, separators passed over.
+    const PopupMenuModel m = buildPopupMenu(PortAddress(), "田子の浦", {}, false);
+    EXPECT_EQ(downPressesTo(m.items, kCmdCalendarStrip), 3);
+    EXPECT_EQ(downPressesTo(m.items, kCmdAbout), 1);
+    EXPECT_EQ(downPressesTo(m.items, kCmdExit), 8);
+    EXPECT_EQ(downPressesTo(m.items, kCmdSettings), 0);  // inside 設定変更
+}
+
 TEST(GraphDay, TodayIsMarkedAndTheWeekdayTakesItsRuleColour) {
     ControllerSettings cs;
     cs.rules = DefaultRules();

@@ -64,14 +64,16 @@ TEST(AccessibleNames, OneWaterAndTheReadout) {
 TEST(AccessibleNames, StripNamesEachButtonWithTheDayItLeadsTo) {
     const DateTime today(2024, 3, 5);
     EXPECT_EQ(stripWords(today, -4),
-              u"3月1日を表示中: 前月 2月1日, 前日 2月29日, 今日 3月5日, 翌日 3月2日, 翌月 4月1日");
+              u"3月1日を表示中: 前月 2月1日 (キー [), 前日 2月29日 (キー <), 今日 3月5日 (Enter), 翌日 3月2日 (キー >), "
+              u"翌月 4月1日 (キー ])");
     EXPECT_EQ(stripButtonWords(4, today, -4), u"翌月 4月1日");
     EXPECT_EQ(stripButtonWords(5, today, -4), u"");
     // Across the year's end the other year is named; 31 December a month on
     // is the last day of January.
     const DateTime newYearsEve(2024, 12, 31);
     EXPECT_EQ(stripWords(newYearsEve, 0),
-              u"12月31日を表示中: 前月 11月30日, 前日 12月30日, 今日 12月31日, 翌日 2025年1月1日, 翌月 2025年1月31日");
+              u"12月31日を表示中: 前月 11月30日 (キー [), 前日 12月30日 (キー <), 今日 12月31日 (Enter), "
+              u"翌日 2025年1月1日 (キー >), 翌月 2025年1月31日 (キー ])");
 }
 
 }  // namespace
