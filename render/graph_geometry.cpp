@@ -27,6 +27,13 @@ HAlign alignAlong(int dx, const GraphFrame& f) {
     return HAlign::Center;
 }
 
+// Where such a label stands: at its mark, but no nearer the plot's left or
+// right border than two pixels at 96 dpi, so that its first or last
+// character keeps clear of the border.
+int anchorAlong(int dx, const GraphFrame& f) {
+    return std::clamp(dx, f.px(2), f.plotWidth() - f.px(2));
+}
+
 // A mark: its icon, or in the system's colours a square of the colour.
 void addMark(std::vector<SceneElement>& out, const Palette& p, int icon, ScenePoint corner, int size, uint32_t color) {
     if (!p.systemColors) out.push_back(SceneIcon{icon, corner, size});
@@ -123,7 +130,7 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
             if (text.empty()) continue;
             // Above a high water, below a low water; else on the ring's other side.
             const bool high = e.kind == kHighWater;
-            const SceneText first{{x + dx, r}, text, p.graphMarkLabel, label, alignAlong(dx, f),
+            const SceneText first{{x + anchorAlong(dx, f), r}, text, p.graphMarkLabel, label, alignAlong(dx, f),
                                   high ? VAlign::Bottom : VAlign::Top};
             SceneText other = first;
             other.at.y = high ? corner.y + f.px(7) : corner.y;
@@ -141,7 +148,7 @@ Scene tideGraphScene(const GraphDay& g, const GraphStyle& s, bool watermark, int
         addMark(out, p, m == 1 ? kNowMarkSmallIcon : kNowMarkIcon, corner, size, p.graphNowMark);
         marks.push_back({corner.x, corner.y, corner.x + size, corner.y + size});
         // Above the mark, else under it.
-        const SceneText first{{x + dx, r}, format("Now L%d", truncToInt(level)), p.graphNowLabel, label,
+        const SceneText first{{x + anchorAlong(dx, f), r}, format("Now L%d", truncToInt(level)), p.graphNowLabel, label,
                               alignAlong(dx, f), VAlign::Baseline};
         SceneText other = first;
         other.at.y = r + size;

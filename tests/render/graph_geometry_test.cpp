@@ -127,8 +127,10 @@ TEST(GraphGeometry, HighAndLowWaterMarksAndLabels) {
     EXPECT_EQ(labels[1].text, u"11:33 L-3");
     EXPECT_EQ(labels[1].h, HAlign::Center);
     EXPECT_EQ(labels[1].v, VAlign::Top);
-    EXPECT_EQ(labels[2].h, HAlign::Right);  // column 196, beyond the right edge
-    EXPECT_EQ(labels[2].at.x, 196);
+    // Its mark at column 196, beyond the right border at 192: the label ends
+    // two pixels inside the border.
+    EXPECT_EQ(labels[2].h, HAlign::Right);
+    EXPECT_EQ(labels[2].at.x, 190);
     EXPECT_EQ(labels[0].font, kGraphGothic8);
     const std::vector<SceneIcon> icons = s.all<SceneIcon>();
     ASSERT_EQ(icons.size(), 4u);  // three marks and the moon

@@ -112,7 +112,7 @@ TEST(GraphLabels, March1stAt144DpiNowBeforeTheHighWater) {
 
 // No two drawn labels overlap, and none covers the Now mark, through both
 // days at every half hour, at m = 1, 2 and 3 and at 96 and 144 dpi; the
-// labels stay in the plot's rows.
+// labels stay in the plot's rows and clear of its left and right borders.
 TEST(GraphLabels, NothingOverlapsThroughTheDayAtEverySizeAndDpi) {
     for (auto [y, mo, d] : {std::tuple{2026, 12, 8}, {2024, 3, 1}})
         for (int m = 1; m <= 3; ++m)
@@ -135,6 +135,8 @@ TEST(GraphLabels, NothingOverlapsThroughTheDayAtEverySizeAndDpi) {
                     for (size_t a = 0; a < boxes.size(); ++a) {
                         EXPECT_GE(boxes[a].top, f.plotTop());
                         EXPECT_LE(boxes[a].bottom, f.plotBottom() + 1);
+                        EXPECT_TRUE(boxes[a].left >= 1 && boxes[a].right <= f.plotWidth() - 1)
+                            << y << "-" << mo << "-" << d << " m" << m << " " << dpi << " t" << t << " label " << a;
                         EXPECT_FALSE(boxes[a].overlaps(nowMark) && !isNow[a])
                             << y << "-" << mo << "-" << d << " m" << m << " " << dpi << " t" << t << " label " << a;
                         for (size_t b = a + 1; b < boxes.size(); ++b)
