@@ -63,21 +63,34 @@ Scene tideSpanScene(const std::vector<GraphDay>& days, const GraphSky& sky, cons
     }
 
     // The moon's ticks at the plot's top, their texts right of the tick,
-    // else left of it, never beyond the picture's edges.
+    // else left of it, never beyond the picture's edges. Where the top row
+    // is taken (a high water's label stands there), the text goes up to
+    // three rows lower, the tick reaching down to it; where no row is free the
+    // tick stands alone.
     const SceneFont font = kGraphGothic8;
     taken.push_back({-0x4000, top, 1, bottom});  // the frame's left edge and beyond
     taken.push_back({right, top, right + 0x4000, bottom});
-    std::vector<GraphLabel> moon;
     for (const SkyMark& m : sky.moon) {
-        out.push_back(SceneLine{{m.column, top + 1}, {m.column, top + 1 + d.px(8)}, p.graphMoonMark});
-        const SceneText first{{m.column + d.px(2), top + 1}, m.rise ? u"月出" : u"月入", p.graphMoonMark, font,
-                              HAlign::Left, VAlign::Top};
-        SceneText other = first;
-        other.at.x = m.column - d.px(1);
-        other.h = HAlign::Right;
-        moon.push_back({first, other, LabelRank::Extreme});
+        int tickEnd = top + 1 + d.px(8);
+        for (int row = 0; row < 4; ++row) {
+            SceneText first{{m.column + d.px(2), top + 1}, m.rise ? u"月出" : u"月入", p.graphMoonMark, font,
+                            HAlign::Left, VAlign::Top};
+            const LabelBox box = labelBox(first, d.dpi);
+            first.at.y += row * (box.bottom - box.top);
+            SceneText other = first;
+            other.at.x = m.column - d.px(1);
+            other.h = HAlign::Right;
+            const std::vector<SceneText> placed =
+                placeGraphLabels({{first, other, LabelRank::Extreme}}, taken, top + 1, bottom, d.dpi);
+            if (placed.empty()) continue;
+            const LabelBox at = labelBox(placed[0], d.dpi);
+            taken.push_back(at);
+            if (row > 0) tickEnd = (at.top + at.bottom) / 2;
+            out.push_back(placed[0]);
+            break;
+        }
+        out.push_back(SceneLine{{m.column, top + 1}, {m.column, tickEnd}, p.graphMoonMark});
     }
-    for (SceneText& t : placeGraphLabels(moon, taken, top + 1, bottom, d.dpi)) out.push_back(std::move(t));
 
     // The band of the dates, framed as the plot is.
     for (const SkyDay& day : sky.days) {

@@ -174,8 +174,10 @@ std::vector<LabelBox> textBoxes(const Scene& s, std::vector<std::u16string>* tex
 
 // 2024-01-11 at the default port, now 12:00: the dates, the moon's texts,
 // the scale, the extremes and the Now label in the graph window's sizes.
+// From m = 2 up every tick keeps its word, lower down where the high
+// waters' labels stand at the top (the moonrises, near 6:00 and 7:00).
 TEST(GraphSpanScene, NoTwoTextsOverlapAtEitherScaleOrDpi) {
-    for (int m : {1, 3})
+    for (int m : {1, 2, 3})
         for (int dpi : {96, 144}) {
             GraphStyle style{m, 180, -20, 50, 4};
             style.dpi = dpi;
@@ -200,6 +202,13 @@ TEST(GraphSpanScene, NoTwoTextsOverlapAtEitherScaleOrDpi) {
             }
             EXPECT_EQ(dates, 3);
             EXPECT_NE(std::find(texts.begin(), texts.end(), u"1/12(金)"), texts.end());
+            int ticks = 0;
+            for (const SceneLine& l : s.all<SceneLine>()) ticks += l.color == kGraphMoonMark;
+            const auto words = std::count(texts.begin(), texts.end(), u"月出") + std::count(texts.begin(), texts.end(), u"月入");
+            EXPECT_EQ(ticks, 6) << "m " << m << " dpi " << dpi;
+            if (m >= 2) {
+                EXPECT_EQ(words, ticks) << "m " << m << " dpi " << dpi;
+            }
         }
 }
 
