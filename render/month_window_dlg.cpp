@@ -46,6 +46,13 @@ RECT CMonthDlg::cellRect(int day) const {
 
 RECT CMonthDlg::focusRect() const { return cellRect(focus_.day); }
 
+// The day under a mouse message's point, or 0: the picture may be laid out
+// smaller than the screen's dpi and scrolled.
+int CMonthDlg::dayAt(LPARAM lp) const {
+    return monthDayAt(picture_.month, fit_.dpi, static_cast<short>(LOWORD(lp)) + scroll_.x,
+                      static_cast<short>(HIWORD(lp)) + scroll_.y);
+}
+
 // Scrolls the focused day into the client area where the picture scrolls.
 void CMonthDlg::scrollToFocus() {
     const RECT r = focusRect();
@@ -246,9 +253,7 @@ void CMonthDlg::showFocusTip() {
 
 void CMonthDlg::onMouseMove(WPARAM wp, LPARAM lp) {
     tip_.hideShown();  // the pointer's tip takes over from the keyboard's
-    // The picture may be laid out smaller than the screen's dpi and scrolled.
-    const int day = monthDayAt(picture_.month, fit_.dpi, static_cast<short>(LOWORD(lp)) + scroll_.x,
-                               static_cast<short>(HIWORD(lp)) + scroll_.y);
+    const int day = dayAt(lp);
     if (day != tipDay_) {
         tipDay_ = day;
         const std::u16string text = day > 0 ? daySkyTip(port_, year_, month_, day) : std::u16string();
@@ -372,11 +377,7 @@ std::optional<INT_PTR> CMonthDlg::handleMessage(UINT msg, WPARAM wp, LPARAM lp) 
             accessible_.detach();
             return std::nullopt;
         case WM_LBUTTONDOWN:
-            for (int day = 1; day <= picture_.month.dayCount; ++day) {
-                const RECT r = childRect(day);
-                const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-                if (PtInRect(&r, p)) moveFocus({year_, month_, day});
-            }
+            if (const int day = dayAt(lp); day > 0) moveFocus({year_, month_, day});
             return TRUE;
         case WM_KEYDOWN:
             if (const int step = focusStepOfKey(static_cast<unsigned>(wp)); step != 0) {

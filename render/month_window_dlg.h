@@ -62,6 +62,7 @@ private:
     void openFocusedDay();
     RECT cellRect(int day) const;
     RECT focusRect() const;
+    int dayAt(LPARAM lp) const;
     void scrollToFocus();
     void showFocusTip();
     // AccessibleContent: the days of the month shown.
