@@ -26,6 +26,17 @@ int monitorDpi(HMONITOR monitor) {
     return screenDpi();
 }
 
+ScreenRect rectOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+ScreenRect workAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (monitor && GetMonitorInfoW(monitor, &info)) return rectOf(info.rcWork);
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return rectOf(work);
+}
+
 }  // namespace
 
 int dpiOfWindow(HWND window) {
@@ -38,5 +49,9 @@ int dpiOfWindow(HWND window) {
 }
 
 int dpiAtPoint(POINT point) { return monitorDpi(MonitorFromPoint(point, MONITOR_DEFAULTTOPRIMARY)); }
+
+ScreenRect workAreaOfWindow(HWND window) { return workAreaOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
+
+ScreenRect workAreaAt(POINT point) { return workAreaOf(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)); }
 
 }  // namespace marilo

@@ -27,17 +27,6 @@ bool highContrastOn() {
 // The DWM's attribute, looked up at run time: systems before Vista have no dwmapi.
 using SetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
 
-ScreenRect rectOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-ScreenRect workAreaOf(HMONITOR monitor) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (monitor && GetMonitorInfoW(monitor, &info)) return rectOf(info.rcWork);
-    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return rectOf(work);
-}
-
 }  // namespace
 
 Theme readSystemTheme() {
@@ -68,9 +57,5 @@ bool themeMayHaveChanged(UINT msg, WPARAM wp, LPARAM lp) {
     if (wp == SPI_SETHIGHCONTRAST) return true;
     return lp && std::wcscmp(reinterpret_cast<const wchar_t*>(lp), L"ImmersiveColorSet") == 0;
 }
-
-ScreenRect workAreaOfWindow(HWND window) { return workAreaOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
-
-ScreenRect workAreaAt(POINT point) { return workAreaOf(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)); }
 
 }  // namespace marilo

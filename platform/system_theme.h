@@ -1,8 +1,6 @@
 #pragma once
-// What the system tells of the look it wants and of the room a window has:
-// the theme (the dark app theme, high contrast with its colours), a dark
-// title bar for a window, and the work area of the monitor a window or a
-// point is on.
+// What the system tells of the look it wants: the theme (the dark app
+// theme, high contrast with its colours) and a dark title bar for a window.
 //
 // A testing aid: MARILO_HIGH_CONTRAST=1 (or 0) stands in for the system's
 // answer on high contrast, which Wine always gives as off; the colours are
@@ -10,7 +8,6 @@
 
 #include <windows.h>
 
-#include "base/screen_geometry.h"
 #include "base/theme.h"
 
 namespace marilo {
@@ -29,9 +26,5 @@ void useDarkTitleBar(HWND window, bool dark);
 
 // Whether a WM_SETTINGCHANGE or WM_SYSCOLORCHANGE may have changed the theme.
 bool themeMayHaveChanged(UINT msg, WPARAM wp, LPARAM lp);
-
-// The work area of the monitor nearest to the window, or to the point.
-ScreenRect workAreaOfWindow(HWND window);
-ScreenRect workAreaAt(POINT point);
 
 }  // namespace marilo

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/screen_scale.h"
+#include "platform/dpi.h"
 #include "platform/system_theme.h"
 #include "platform/text.h"
 #include "render/graph_span.h"
