@@ -18,4 +18,11 @@ GraphDay graphDayOf(const ControllerSettings& settings, const DateTime& now, int
     return g;
 }
 
+std::vector<GraphDay> graphDaysOf(const ControllerSettings& settings, const DateTime& now, int32_t dayOffset,
+                                  int days) {
+    std::vector<GraphDay> out{graphDayOf(settings, now, dayOffset)};
+    for (int k = 1; k < days; ++k) out.push_back(graphDayOf(settings, now, dayOffset + k));
+    return out;
+}
+
 }  // namespace marilo

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "app/graph_frame.h"
 #include "app/settings.h"
@@ -43,5 +44,8 @@ GraphStyle graphStyleOf(const ControllerSettings& settings, int dpi = kBaseDpi);
 // The graph of today + dayOffset at the selected port, with `now` the
 // present moment in the port's zone time (today is the port's today).
 GraphDay graphDayOf(const ControllerSettings& settings, const DateTime& now, int32_t dayOffset);
+// The graphs of `days` consecutive days from today + dayOffset (at least one).
+std::vector<GraphDay> graphDaysOf(const ControllerSettings& settings, const DateTime& now, int32_t dayOffset,
+                                  int days);
 
 }  // namespace marilo

@@ -52,9 +52,8 @@ GraphDay TrayMenu::graphDay() {
 }
 
 std::vector<GraphDay> TrayMenu::graphDays(int days) {
-    std::vector<GraphDay> out{graphDay()};
-    const DateTime now = portNow();
-    for (int k = 1; k < days; ++k) out.push_back(graphDayOf(settings_, now, dayOffset_ + k));
+    std::vector<GraphDay> out = graphDaysOf(settings_, portNow(), dayOffset_, days);
+    selectedPortName_ = out[0].day.portName;
     return out;
 }
 

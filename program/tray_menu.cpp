@@ -104,12 +104,7 @@ void CTrayDlg::ShowMonthWindow() {
                                                     daysFromCivil(today.year, today.month, today.day));
         CGraphPopupDlg popup(graphDayOf(settings_, today, offset),
                              controller_.graphStyle(dpiAtPoint({anchor.x, anchor.y})), anchor, themes_);
-        const auto daysFrom = [this, today, offset](int n) {
-            std::vector<GraphDay> out;
-            for (int k = 0; k < n; ++k) out.push_back(graphDayOf(settings_, today, offset + k));
-            return out;
-        };
-        runGraphWindow(popup, daysFrom, owner);
+        runGraphWindow(popup, [this, today, offset](int n) { return graphDaysOf(settings_, today, offset, n); }, owner);
     };
     CMonthDlg window(settings_.port, settings_.rules, clock_.now(), shown, themes_, openDay);
     window.runModal(hwnd());
