@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/tray_logic.h"
+#include "base/shown_number.h"
 #include "platform/cp932.h"
 
 namespace marilo {
@@ -36,8 +37,8 @@ std::string_view field(const char* text, std::size_t size) {
 // A level in whole centimetres, rounded as the picture's numbers are; never "-0".
 std::string centimetres(double level) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.0f", std::isfinite(level) ? level : 0.0);
-    return std::string(buf) == "-0" ? "0" : buf;
+    std::snprintf(buf, sizeof buf, "%.0f", std::isfinite(level) ? shownNumber(level, 0) : 0.0);
+    return buf;
 }
 
 std::string timeWords(int32_t hour, int32_t minute) {
